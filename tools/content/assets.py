@@ -1,0 +1,2 @@
+def build_all(data, here):
+    pass

@@ -1,0 +1,465 @@
+#!/usr/bin/env python3
+"""Build the map tests of the content pack into data/.
+
+Reads one table per test from tests/*.txt, draws the map with GMT, places
+the marker boxes, and writes for each test the configuration file, the
+description file and the JPEG picture into data/, and a manifest into
+manifest/.  Finishes by checking everything that is in data/.
+
+    build.py [--only PM,PG] [--key DIR] [--data DIR]
+
+--key DIR also writes DIR/<file>_klucz.png, the picture with every box
+filled with its right name, for a reviewer.
+
+The run is deterministic: the same inputs and tool versions give the same
+bytes.  Drawing needs gmt, gs and ImageMagick's convert (installed by
+make_content.sh); building the program needs none of them.
+"""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+import placement
+import verify
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+REPO = os.path.dirname(os.path.dirname(HERE))
+CONVERT = "/usr/bin/convert"   # /usr/local/bin may hold a stand-in of the same name
+
+# Colours of the maps: warm light land, blue water, the region asked about
+# brighter than its surroundings.
+THEME = {
+    "sea": "#9cc9ea",
+    "lake": "#9cc9ea",
+    "land": "#e4dfd2",        # land outside the region of the test
+    "focus": "#f7ebc4",       # the region the test is about
+    "border": "#8a7f70",
+    "focus_border": "#7a3b1a",
+    "river": "#2f74c0",
+    "river_faded": "#9fbfdd",
+    "woj_border": "#b08a60",
+    "coast": "#6f9cc0",
+}
+
+# Symbols by item kind: GMT symbol spec and the keep-out radius in pixels.
+SYMBOLS = {
+    "city": ("-Sc8p -G#d62728 -W0.9p,#3a0a0a", 6),
+    "capital": ("-Ss9p -G#d62728 -W0.9p,#3a0a0a", 7),
+    "peak": ("-St11p -G#8b4a1c -W0.8p,#2a1505", 8),
+    "park": ("-Sd11p -G#2e8b3a -W0.8p,#0f3d16", 8),
+    "spot": ("-Sc15p -W1.6p,#d62728", 9),
+    "mark": ("-Sc7p -G#d62728 -W0.8p,#3a0a0a", 5),
+    "river": (None, 8),        # a short bar across the river, drawn apart
+    "area": (None, 0),
+}
+
+KINDS_SNAPPED = {"river": "rivers", "mark": "outline"}
+
+
+def die(msg):
+    sys.stderr.write("build: " + msg + "\n")
+    sys.exit(1)
+
+
+# ---------------------------------------------------------------- tables
+
+class Test:
+    pass
+
+
+def read_table(path):
+    t = Test()
+    t.opts = {}
+    t.items = []
+    section = "head"
+    with open(path, encoding="utf-8") as f:
+        for ln, raw in enumerate(f, 1):
+            line = raw.rstrip("\n")
+            if not line.strip() or line.lstrip().startswith("#"):
+                continue
+            if line.strip() == "[items]":
+                section = "items"
+                continue
+            if section == "head":
+                if "=" not in line:
+                    die(f"{path}:{ln}: expected key = value")
+                k, v = line.split("=", 1)
+                t.opts[k.strip()] = v.strip()
+            else:
+                cells = [c.strip() for c in line.split("|")]
+                while len(cells) < 5:
+                    cells.append("")
+                name, lon, lat, kind, box = cells[:5]
+                if kind not in SYMBOLS:
+                    die(f"{path}:{ln}: unknown kind '{kind}'")
+                t.items.append({"name": name, "lon": float(lon), "lat": float(lat),
+                                "kind": kind, "box": box})
+    for key in ("file", "picture", "size", "projection", "window"):
+        if key not in t.opts:
+            die(f"{path}: missing '{key}'")
+    t.file = t.opts["file"]
+    t.picture = t.opts["picture"]
+    w, h = t.opts["size"].split("x")
+    t.width, t.height = int(w), int(h)
+    t.chain = int(t.opts.get("chain", "0"))
+    t.R = "-R" + t.opts["window"] + "+uk"
+    t.J = "-J" + t.opts["projection"] + f"/{t.width}p"
+    t.res = t.opts.get("resolution", "f")
+    return t
+
+
+# ---------------------------------------------------------------- GMT
+
+class Gmt:
+    def __init__(self, workdir):
+        self.dir = workdir
+        self.env = dict(os.environ)
+        self.env["GMT_SESSION_NAME"] = "terravia"
+        self.env["GMT_TMPDIR"] = workdir
+        self.env["GMT_USERDIR"] = workdir
+        self.env["HOME"] = workdir
+        self.env["TZ"] = "UTC"
+        self.env["LC_ALL"] = "C"
+        self.run("set", "PS_MEDIA", "a0", "MAP_FRAME_TYPE", "plain", "MAP_FRAME_PEN", "0p",
+                 "PS_PAGE_ORIENTATION", "portrait", "GMT_VERBOSE", "e",
+                 "PS_LINE_JOIN", "round", "PS_LINE_CAP", "round")
+
+    def run(self, *args, stdin=None):
+        p = subprocess.run(["gmt", *args], cwd=self.dir, env=self.env, input=stdin,
+                           capture_output=True, text=True)
+        if p.returncode != 0:
+            die("gmt " + " ".join(args) + " failed:\n" + p.stderr)
+        return p.stdout
+
+
+def project(g, t, lonlat):
+    """lon/lat pairs -> picture pixels (x right, y down), floats."""
+    if not lonlat:
+        return []
+    text = "".join(f"{lon} {lat}\n" for lon, lat in lonlat)
+    out = g.run("mapproject", t.R, t.J, "-Dp", stdin=text)
+    pts = []
+    for line in out.splitlines():
+        x, y = map(float, line.split()[:2])
+        pts.append((x, t.height - y))
+    return pts
+
+
+def lines_in_pixels(g, t, gmt_text):
+    """Project a GMT multi-segment lon/lat text into pixel polylines."""
+    segs, cur, coords = [], [], []
+    for line in gmt_text.splitlines():
+        if line.startswith(">"):
+            if cur:
+                segs.append(cur)
+            cur = []
+            continue
+        if not line.strip() or line.startswith("#"):
+            continue
+        lon, lat = line.split()[:2]
+        cur.append(len(coords))
+        coords.append((float(lon), float(lat)))
+    if cur:
+        segs.append(cur)
+    px = project(g, t, coords)
+    return [[px[k] for k in s] for s in segs]
+
+
+def snap(pt, polylines, limit):
+    """Nearest point on the polylines and the direction of the line there."""
+    best = None
+    for pl in polylines:
+        for a, b in zip(pl, pl[1:]):
+            dx, dy = b[0] - a[0], b[1] - a[1]
+            L2 = dx * dx + dy * dy
+            if L2 == 0:
+                continue
+            u = max(0.0, min(1.0, ((pt[0] - a[0]) * dx + (pt[1] - a[1]) * dy) / L2))
+            q = (a[0] + u * dx, a[1] + u * dy)
+            d = (q[0] - pt[0]) ** 2 + (q[1] - pt[1]) ** 2
+            if best is None or d < best[0]:
+                best = (d, q, (dx, dy))
+    if best is None or best[0] > limit * limit:
+        return None
+    return best[1], best[2]
+
+
+# ---------------------------------------------------------------- drawing
+
+def river_levels(t):
+    v = t.opts.get("rivers", "none")
+    return [] if v == "none" else v.split(",")
+
+
+def draw_map(g, t, ps, symbols, leaders, bars):
+    o = t.opts
+    R, J, D = t.R, t.J, "-D" + t.res
+    A = "-A" + o.get("min_area", "0")
+    land = o.get("land", THEME["land"])
+    focus = o.get("focus", "")
+    first = True
+
+    def add(*args):
+        nonlocal first
+        extra = ["-K", "-P", "-X0", "-Y0"] if first else ["-K", "-O"]
+        first = False
+        out = g.run(*args, *extra)
+        with open(ps, "a", encoding="latin-1") as f:
+            f.write(out)
+
+    def polys(path, *args):
+        add("psxy", R, J, os.path.join(HERE, path), *args)
+
+    if os.path.exists(ps):
+        os.remove(ps)
+    add("pscoast", R, J, D, A, "-S" + THEME["sea"], "-G" + land)
+    if focus:
+        add("pscoast", R, J, D, "-E" + focus + "+g" + o.get("focus_fill", THEME["focus"]))
+    for spec in filter(None, o.get("fills", "").split(";")):
+        codes, colour = spec.split(":")
+        add("pscoast", R, J, D, "-E" + codes.strip() + "+g" + colour.strip())
+    if o.get("woj") == "fill":
+        add_stdin(g, ps, ["psxy", R, J, "-K", "-O"], woj_fill_text())
+    # water again on top of the country fills (lagoons, lakes on borders)
+    add("pscoast", R, J, D, A, "-S" + THEME["sea"], "-C" + THEME["lake"])
+    add("pscoast", R, J, D, A, "-W1/0.6p," + THEME["coast"], "-W2/0.4p," + THEME["coast"])
+
+    levels = river_levels(t)
+    if levels:
+        clip = o.get("river_clip", "")
+        pen_in = o.get("river_pen", "0.9p")
+        if clip:
+            add("pscoast", R, J, D, *["-I%s/0.6p,%s" % (lv, THEME["river_faded"]) for lv in levels])
+            add("pscoast", R, J, D, "-E" + clip + "+c")
+            add("pscoast", R, J, D, *["-I%s/%s,%s" % (lv, pen_in, THEME["river"]) for lv in levels])
+            add("pscoast", R, J, "-Q")
+        else:
+            add("pscoast", R, J, D, *["-I%s/%s,%s" % (lv, pen_in, THEME["river"]) for lv in levels])
+    if o.get("woj") in ("lines", "fill"):
+        polys("inputs/voivodeship_borders.txt", "-W0.8p," + THEME["woj_border"])
+    if o.get("borders", "yes") == "yes":
+        add("pscoast", R, J, D, "-N1/0.7p," + THEME["border"])
+    if focus and o.get("focus_outline", "yes") == "yes":
+        add("pscoast", R, J, D, "-E" + focus + "+p1.3p," + THEME["focus_border"])
+
+    # symbols and leaders, drawn in picture points (1 pt = 1 px)
+    Rp = f"-R0/{t.width}/0/{t.height}"
+    Jp = "-Jx1p"
+    H = t.height
+    if leaders:
+        txt = "".join(f">\n{p[0]:.2f} {H - p[1]:.2f}\n{q[0]:.2f} {H - q[1]:.2f}\n"
+                      for p, q in leaders)
+        add_stdin(g, ps, ["psxy", Rp, Jp, "-W0.8p,#333333", "-K", "-O"], txt)
+    if bars:
+        txt = "".join(f">\n{a[0]:.2f} {H - a[1]:.2f}\n{b[0]:.2f} {H - b[1]:.2f}\n" for a, b in bars)
+        add_stdin(g, ps, ["psxy", Rp, Jp, "-W4p,#3a0a0a", "-K", "-O"], txt)
+        add_stdin(g, ps, ["psxy", Rp, Jp, "-W2.4p,#ff3b30", "-K", "-O"], txt)
+    for spec, pts in symbols.items():
+        txt = "".join(f"{x:.2f} {H - y:.2f}\n" for x, y in pts)
+        add_stdin(g, ps, ["psxy", Rp, Jp, *spec.split(), "-K", "-O"], txt)
+    add_stdin(g, ps, ["psxy", Rp, Jp, "-T", "-O"], "")
+
+
+def add_stdin(g, ps, args, text):
+    out = g.run(*args, stdin=text)
+    with open(ps, "a", encoding="latin-1") as f:
+        f.write(out)
+
+
+# Four pastel colours, no two neighbouring voivodeships alike.
+WOJ_COLOURS = {"A": "#f6e2b0", "B": "#e3edbf", "C": "#f4d3c2", "D": "#e6d9ec"}
+WOJ_SCHEME = {"ZP": "A", "PM": "B", "WP": "C", "LB": "B", "DS": "A", "OP": "B",
+              "KP": "A", "WN": "C", "LD": "D", "MZ": "B", "PD": "A", "LU": "C",
+              "SK": "A", "SL": "C", "MA": "B", "PK": "D"}
+
+
+def woj_fill_text():
+    out = []
+    with open(os.path.join(HERE, "inputs", "voivodeships.txt"), encoding="ascii") as f:
+        for line in f:
+            if line.startswith(">"):
+                code = line.split()[1].split(".")[1]
+                out.append(f"> -G{WOJ_COLOURS[WOJ_SCHEME[code]]} -W0.6p,{WOJ_COLOURS[WOJ_SCHEME[code]]}\n")
+            elif not line.startswith("#"):
+                out.append(line)
+    return "".join(out)
+
+
+def rasterize(g, t, ps, png):
+    g.run("psconvert", ps, "-E72", "-A+r", "-Tg", "-Qg4", "-Qt4", "-F" + png[:-4])
+    w, h = image_size(png)
+    if (w, h) != (t.width, t.height):
+        die(f"{t.file}: picture is {w}x{h}, expected {t.width}x{t.height}")
+
+
+def image_size(path):
+    p = subprocess.run([CONVERT, path, "-format", "%w %h", "info:"],
+                       capture_output=True, text=True, check=True)
+    w, h = p.stdout.split()
+    return int(w), int(h)
+
+
+def to_jpeg(png, jpg):
+    subprocess.run([CONVERT, png, "-strip", "-colorspace", "sRGB", "-quality", "88",
+                    "-sampling-factor", "2x2", "-interlace", "none", jpg], check=True)
+
+
+def answer_key(t, png, boxes, out):
+    args = [CONVERT, png, "-font", "DejaVu-Sans-Bold", "-density", "96", "-pointsize", "8"]
+    for it, (x, y) in zip(t.items, boxes):
+        args += ["-fill", "#fff6b0", "-stroke", "#000080", "-strokewidth", "1",
+                 "-draw", f"rectangle {x},{y} {x + placement.BOX_W - 1},{y + placement.BOX_H - 1}",
+                 "-stroke", "none", "-fill", "#000080",
+                 "-annotate", f"+{x + 4}+{y + 17}", it["name"].replace("%", "%%")]
+    subprocess.run(args + [out], check=True)
+
+
+# ---------------------------------------------------------------- a test
+
+def build_test(t, data_dir, key_dir, work):
+    g = Gmt(work)
+    lonlat = [(it["lon"], it["lat"]) for it in t.items]
+    pix = project(g, t, lonlat)
+    for it, (x, y) in zip(t.items, pix):
+        if not (0 <= x <= t.width and 0 <= y <= t.height):
+            die(f"{t.file}: '{it['name']}' lies outside the map window")
+
+    # snap river marks onto the drawn rivers, border marks onto the outline
+    rivers = outline = None
+    bars = []
+    for k, it in enumerate(t.items):
+        kind = it["kind"]
+        if kind == "river":
+            if rivers is None:
+                lv = river_levels(t)
+                txt = g.run("pscoast", t.R, t.J, "-D" + t.res, "-M",
+                            *["-I" + v for v in lv]) if lv else ""
+                rivers = lines_in_pixels(g, t, txt)
+            s = snap(pix[k], rivers, 12)
+            if s is None:
+                die(f"{t.file}: no drawn river near '{it['name']}'")
+            pix[k] = s[0]
+            dx, dy = s[1]
+            n = (dx * dx + dy * dy) ** 0.5
+            nx, ny = -dy / n * 7, dx / n * 7
+            bars.append(((s[0][0] + nx, s[0][1] + ny), (s[0][0] - nx, s[0][1] - ny)))
+        elif kind == "mark" and t.opts.get("focus"):
+            if outline is None:
+                txt = g.run("pscoast", t.R, t.J, "-D" + t.res, "-M",
+                            "-E" + t.opts["focus"].split("+")[0])
+                outline = lines_in_pixels(g, t, txt)
+            s = snap(pix[k], outline, 15)
+            if s is None:
+                die(f"{t.file}: no border near '{it['name']}'")
+            pix[k] = s[0]
+
+    items = []
+    for it, (x, y) in zip(t.items, pix):
+        box = it["box"]
+        pref = fixed = None
+        if box.startswith("@"):
+            bx, by = box[1:].split(",")
+            fixed = (int(bx), int(by))
+        elif box:
+            pref = box
+        kind = it["kind"]
+        items.append(placement.Item(it["name"], x, y, kind == "area",
+                                    SYMBOLS[kind][1], pref, fixed))
+    seed = sum(ord(c) for c in t.file) * 7919
+    boxes, leaders = placement.place(items, t.width, t.height, seed)
+
+    symbols = {}
+    for it, (x, y) in zip(t.items, pix):
+        spec = SYMBOLS[it["kind"]][0]
+        if spec:
+            symbols.setdefault(spec, []).append((x, y))
+    area_dots = [l[0] for it, l in zip(t.items, leaders) if l and it["kind"] == "area"]
+    if area_dots:
+        symbols["-Sc5p -G#333333"] = area_dots
+
+    ps = os.path.join(work, "map.ps")
+    png = os.path.join(work, "map.png")
+    draw_map(g, t, ps, symbols, [l for l in leaders if l], bars)
+    rasterize(g, t, ps, png)
+    to_jpeg(png, os.path.join(data_dir, t.picture))
+
+    write_test_files(t, boxes, data_dir)
+    write_manifest(t, pix, boxes)
+    if key_dir:
+        answer_key(t, png, boxes, os.path.join(key_dir, t.file + "_klucz.png"))
+
+
+def dos_lines(lines):
+    return ("\r\n".join(lines) + "\r\n").encode("cp1250")
+
+
+def write_test_files(t, boxes, data_dir):
+    conf = [str(len(t.items)), t.picture]
+    for x, y in boxes:
+        conf += [str(x), str(y)]
+    desc = [f"{it['name']}{10 + k}" for k, it in enumerate(t.items, 1)]
+    with open(os.path.join(data_dir, t.file + ".dat"), "wb") as f:
+        f.write(dos_lines(conf))
+    with open(os.path.join(data_dir, t.file + "_o.dat"), "wb") as f:
+        f.write(dos_lines(desc))
+
+
+def write_manifest(t, pix, boxes):
+    d = os.path.join(HERE, "manifest")
+    os.makedirs(d, exist_ok=True)
+    rows = ["nazwa\tdlugosc\tszerokosc\tsymbol_x\tsymbol_y\tramka_x\tramka_y"]
+    for it, (x, y), (bx, by) in zip(t.items, pix, boxes):
+        rows.append(f"{it['name']}\t{it['lon']:.4f}\t{it['lat']:.4f}\t"
+                    f"{round(x)}\t{round(y)}\t{bx}\t{by}")
+    with open(os.path.join(d, t.file + ".tsv"), "w", encoding="utf-8", newline="\n") as f:
+        f.write("\n".join(rows) + "\n")
+
+
+# ---------------------------------------------------------------- main
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--only", default="")
+    ap.add_argument("--key", default="")
+    ap.add_argument("--data", default=os.path.join(REPO, "data"))
+    ap.add_argument("--no-assets", action="store_true")
+    a = ap.parse_args()
+
+    tdir = os.path.join(HERE, "tests")
+    tables = sorted(f for f in os.listdir(tdir) if f.endswith(".txt"))
+    only = set(filter(None, a.only.split(",")))
+    tests = [read_table(os.path.join(tdir, f)) for f in tables]
+    problems = []
+    for t in tests:
+        problems += verify.check_names(t.file, [it["name"] for it in t.items])
+    if problems:
+        die("\n".join(problems))
+
+    os.makedirs(a.data, exist_ok=True)
+    if a.key:
+        os.makedirs(a.key, exist_ok=True)
+    for t in tests:
+        if only and t.file not in only:
+            continue
+        print(f"build: {t.file} ({len(t.items)} markers)", flush=True)
+        work = tempfile.mkdtemp(prefix="terravia-")
+        try:
+            build_test(t, a.data, a.key, work)
+        finally:
+            shutil.rmtree(work, ignore_errors=True)
+
+    if not a.no_assets and not only:
+        import assets
+        assets.build_all(a.data, HERE)
+
+    errors = verify.check_data_dir(a.data)
+    if errors:
+        die("the content pack does not check:\n  " + "\n  ".join(errors))
+    print("build: data/ checks out")
+
+
+if __name__ == "__main__":
+    main()

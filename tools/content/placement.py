@@ -1,0 +1,249 @@
+"""Marker box placement.
+
+Every item gets one 129 x 25 box.  Hard rules: the box lies inside the
+picture, overlaps no other box and covers no item's symbol (a point item's
+own symbol included, so the pupil still sees the dot the box belongs to).
+Within those rules each box should sit as close to its item as it can: next
+to a point symbol, centred on an area's interior point.  Leaders that pass
+under another box, or cross each other, are discouraged but allowed.
+
+The search is a seeded greedy construction over several item orders,
+each refined by re-placing one item at a time; the cheapest layout wins.
+"""
+import math
+import random
+
+BOX_W = 129
+BOX_H = 25
+BOX_GAP = 3          # minimum free space between two boxes
+LEADER_MIN = 4       # a box farther than this from its symbol gets a leader
+
+
+def rect_point_dist(x, y, px, py):
+    dx = max(x - px, 0, px - (x + BOX_W))
+    dy = max(y - py, 0, py - (y + BOX_H))
+    return math.hypot(dx, dy)
+
+
+def nearest_on_rect(x, y, px, py):
+    return (min(max(px, x), x + BOX_W), min(max(py, y), y + BOX_H))
+
+
+def covers(x, y, px, py, r):
+    """True when the box comes within r pixels of (px, py)."""
+    return rect_point_dist(x, y, px, py) < r
+
+
+def boxes_clash(a, b):
+    return not (a[0] + BOX_W + BOX_GAP <= b[0] or b[0] + BOX_W + BOX_GAP <= a[0]
+                or a[1] + BOX_H + BOX_GAP <= b[1] or b[1] + BOX_H + BOX_GAP <= a[1])
+
+
+def seg_hits_rect(p, q, x, y, m=1):
+    """Segment p-q passes through box (x, y) grown by m (Liang-Barsky)."""
+    x0, y0, x1, y1 = x - m, y - m, x + BOX_W + m, y + BOX_H + m
+    dx, dy = q[0] - p[0], q[1] - p[1]
+    t0, t1 = 0.0, 1.0
+    for pp, qq in ((-dx, p[0] - x0), (dx, x1 - p[0]), (-dy, p[1] - y0), (dy, y1 - p[1])):
+        if pp == 0:
+            if qq < 0:
+                return False
+        else:
+            t = qq / pp
+            if pp < 0:
+                t0 = max(t0, t)
+            else:
+                t1 = min(t1, t)
+            if t0 > t1:
+                return False
+    return True
+
+
+def segs_cross(a, b, c, d):
+    def orient(p, q, r):
+        return (q[0] - p[0]) * (r[1] - p[1]) - (q[1] - p[1]) * (r[0] - p[0])
+    o1, o2 = orient(a, b, c), orient(a, b, d)
+    o3, o4 = orient(c, d, a), orient(c, d, b)
+    return o1 * o2 < 0 and o3 * o4 < 0
+
+
+DIRS = {"E": 0, "NE": 45, "N": 90, "NW": 135, "W": 180, "SW": 225, "S": 270, "SE": 315}
+
+
+class Item:
+    """What the placer needs of an item: where it is and how it is drawn."""
+
+    def __init__(self, name, px, py, area, radius, pref=None, fixed=None):
+        self.name = name
+        self.px, self.py = px, py
+        self.area = area          # True: box centred on the point, no symbol
+        self.radius = radius      # symbol keep-out radius in pixels
+        self.pref = pref          # preferred side ("E", "NW", ...) or None
+        self.fixed = fixed        # (x, y) given by hand, or None
+
+
+def _cost(it, x, y):
+    cx, cy = x + BOX_W / 2, y + BOX_H / 2
+    if it.area:
+        return math.hypot(cx - it.px, cy - it.py)
+    d = rect_point_dist(x, y, it.px, it.py)
+    # a box to the side reads like a label; above or below is a little worse
+    c = d + 0.04 * abs(cy - it.py)
+    if it.pref:
+        want = math.radians(DIRS[it.pref])
+        ang = math.atan2(-(cy - it.py), cx - it.px)
+        diff = abs((ang - want + math.pi) % (2 * math.pi) - math.pi)
+        c += 25 * diff / (math.pi / 4)
+    return c
+
+
+def leader_of(it, x, y):
+    """Leader segment from the symbol's rim to the box, or None."""
+    d = rect_point_dist(x, y, it.px, it.py)
+    if it.area:
+        if d <= 0:
+            return None
+        q = nearest_on_rect(x, y, it.px, it.py)
+        return ((it.px, it.py), q)
+    if d <= it.radius + LEADER_MIN:
+        return None
+    q = nearest_on_rect(x, y, it.px, it.py)
+    f = it.radius / d
+    p = (it.px + (q[0] - it.px) * f, it.py + (q[1] - it.py) * f)
+    return (p, q)
+
+
+def candidates(items, i, width, height, keep=400, reach=260, step=2):
+    it = items[i]
+    if it.fixed:
+        return [(0.0, it.fixed[0], it.fixed[1])]
+    cx0 = int(round(it.px - BOX_W / 2))
+    cy0 = int(round(it.py - BOX_H / 2))
+    raw = []
+    for dy in range(-reach, reach + 1, step):
+        y = cy0 + dy
+        if y < 0 or y + BOX_H > height:
+            continue
+        for dx in range(-reach, reach + 1, step):
+            x = cx0 + dx
+            if x < 0 or x + BOX_W > width:
+                continue
+            raw.append((_cost(it, x, y), x, y))
+    raw.sort()
+    out = []
+    # the ambiguity term only ever adds, so look a little past `keep`
+    keep_raw = keep
+    for c, x, y in raw:
+        ok = True
+        for j, o in enumerate(items):
+            r = o.radius
+            if j == i and it.area:
+                continue
+            if r > 0 and covers(x, y, o.px, o.py, r + 1):
+                ok = False
+                break
+        if ok:
+            c += _ambiguity(items, i, x, y)
+            out.append((c, x, y))
+            if len(out) >= 3 * keep_raw:
+                break
+    out.sort()
+    return out[:keep]
+
+
+def _ambiguity(items, i, x, y):
+    """Penalty for a box that sits nearer another item's symbol than its own."""
+    it = items[i]
+    own = rect_point_dist(x, y, it.px, it.py) if not it.area else 0.0
+    pen = 0.0
+    for j, o in enumerate(items):
+        if j == i or o.area:
+            continue
+        d = rect_point_dist(x, y, o.px, o.py)
+        if d < own + 24:
+            pen += 4 * (own + 24 - d)
+    return pen
+
+
+def place(items, width, height, seed, restarts=60):
+    n = len(items)
+    cands = [candidates(items, i, width, height) for i in range(n)]
+    for i, c in enumerate(cands):
+        if not c:
+            raise RuntimeError(f"no room for a box of '{items[i].name}'")
+    leaders = [{(x, y): leader_of(items[i], x, y) for _, x, y in cands[i]} for i in range(n)]
+
+    def soft(i, x, y, placed):
+        pen = 0.0
+        li = leaders[i][(x, y)]
+        for j, (xj, yj) in placed.items():
+            if j == i:
+                continue
+            lj = leaders[j][(xj, yj)]
+            if li and seg_hits_rect(li[0], li[1], xj, yj):
+                pen += 80
+            if lj and seg_hits_rect(lj[0], lj[1], x, y):
+                pen += 80
+            if li and lj and segs_cross(li[0], li[1], lj[0], lj[1]):
+                pen += 50
+        return pen
+
+    def best_for(i, placed):
+        best = None
+        for c, x, y in cands[i]:
+            if best is not None and c >= best[0]:
+                break
+            if any(boxes_clash((x, y), b) for j, b in placed.items() if j != i):
+                continue
+            tot = c + soft(i, x, y, placed)
+            if best is None or tot < best[0]:
+                best = (tot, x, y)
+        return best
+
+    def total(placed):
+        s = 0.0
+        for i, (x, y) in placed.items():
+            c = _cost(items[i], x, y) if not items[i].fixed else 0.0
+            s += c + soft(i, x, y, placed) / 2
+        return s
+
+    rng = random.Random(seed)
+    base = sorted(range(n), key=lambda i: (len(cands[i]), cands[i][0][0]))
+    orders = [base, list(range(n))]
+    for _ in range(restarts):
+        o = list(range(n))
+        rng.shuffle(o)
+        orders.append(o)
+
+    best = None
+    for order in orders:
+        placed = {}
+        failed = False
+        for i in order:
+            b = best_for(i, placed)
+            if b is None:
+                failed = True
+                break
+            placed[i] = (b[1], b[2])
+        if failed:
+            continue
+        for _ in range(30):
+            changed = False
+            for i in range(n):
+                b = best_for(i, placed)
+                if b is not None and (b[1], b[2]) != placed[i]:
+                    old = placed[i]
+                    before = total(placed)
+                    placed[i] = (b[1], b[2])
+                    if total(placed) >= before - 1e-9:
+                        placed[i] = old
+                    else:
+                        changed = True
+            if not changed:
+                break
+        t = total(placed)
+        if best is None or t < best[0] - 1e-9:
+            best = (t, dict(placed))
+    if best is None:
+        raise RuntimeError("no layout without overlapping boxes was found")
+    return [best[1][i] for i in range(n)], [leaders[i][best[1][i]] for i in range(n)]

@@ -1,0 +1,230 @@
+"""Checks of the content pack as the program will read it.
+
+check_data_dir() reads back every test whose files are in the data
+directory and reports what the program would trip over; build.py fails
+when it reports anything.  It can also be run by itself:
+
+    python3 verify.py [DATA_DIR]
+"""
+import os
+import subprocess
+import sys
+
+BOX_W, BOX_H = 129, 25
+MAX_NAME_PX = 127          # bold 8 pt label inside a 129-pixel marker
+CONVERT = "/usr/bin/convert"
+
+# (configuration, description, picture) of every map test, by chain; chain 0
+# holds the tests that belong to no chain.
+CATALOGUE = {
+    1: [("PM.dat", "PM_o.dat", "Polska_miasta.jpg"),
+        ("PG.dat", "PG_o.dat", "Polska_gory.jpg"),
+        ("PRZ.dat", "PRZ_o.dat", "Polska_rzeki.jpg"),
+        ("PWOJ.dat", "PWOJ_o.dat", "Polska_woj.jpg"),
+        ("PS.dat", "PS_o.dat", "Polska_sasiedzi.jpg"),
+        ("PGr.dat", "PGr_o.dat", "Polska_granice.jpg"),
+        ("PP.dat", "PP_o.dat", "Polska_parki.jpg"),
+        ("Pk.dat", "Pk_o.dat", "Polska_krainy.jpg")],
+    2: [("EG.dat", "EG_o.dat", "Europa_gory.jpg"),
+        ("EW.dat", "EW_o.dat", "Europa_wyspy.jpg"),
+        ("EPW.dat", "EPW_o.dat", "Europa_polwyspy.jpg"),
+        ("ES.dat", "ES_o.dat", "Europa_stolice.jpg"),
+        ("EP.dat", "EP_o.dat", "Europa_panstwa.jpg"),
+        ("EM.dat", "EM_o.dat", "Europa_morza.jpg"),
+        ("ER.dat", "ER_o.dat", "Europa_rzeki.jpg")],
+    3: [("APNG.dat", "APNG_o.dat", "Ameryka_pn_gory.jpg"),
+        ("APNP.dat", "APNP_o.dat", "Ameryka_pn_panstwa.jpg"),
+        ("APNW.dat", "APNW_o.dat", "Ameryka_pn_wyspy.jpg"),
+        ("APNR.dat", "APNR_o.dat", "Ameryka_pn_rzeki.jpg"),
+        ("APDP.dat", "APDP_o.dat", "Ameryka_pd_panstwa.jpg"),
+        ("APDR.dat", "APDR_o.dat", "Ameryka_pd_rzeki.jpg"),
+        ("APDS.dat", "APDS_o.dat", "Ameryka_pd_stolice.jpg")],
+    4: [("AZG.dat", "AZG_o.dat", "Azja_gory.jpg"),
+        ("AZP.dat", "AZP_o.dat", "Azja_panstwa.jpg"),
+        ("AZR.dat", "AZR_o.dat", "Azja_rzeki.jpg"),
+        ("AFP.dat", "AFP_o.dat", "Afryka_panstwa.jpg"),
+        ("AFG.dat", "AFG_o.dat", "Afryka_gory.jpg"),
+        ("AFR.dat", "AFR_o.dat", "Afryka_rzeki.jpg")],
+    5: [("AUM.dat", "AUM_o.dat", "Australia_miasta.jpg"),
+        ("AUP.dat", "AUP_o.dat", "Australia_pustynie.jpg"),
+        ("AUG.dat", "AUG_o.dat", "Australia_gory.jpg"),
+        ("AUR.dat", "AUR_o.dat", "Australia_rzeki.jpg"),
+        ("AN.dat", "AN_o.dat", "Antarktyda_lodowce.jpg"),
+        ("ANs.dat", "ANs_o.dat", "Antarktyda_stacje.jpg")],
+    6: [("SK.dat", "SK_o.dat", "Swiat_kontynenty.jpg"),
+        ("SO.dat", "SO_o.dat", "Swiat_oceany.jpg"),
+        ("SW.dat", "SW_o.dat", "Swiat_wyspy.jpg"),
+        ("SPW.dat", "SPW_o.dat", "Swiat_polwyspy.jpg"),
+        ("SG.dat", "SG_o.dat", "Swiat_gory.jpg"),
+        ("SS.dat", "SS_o.dat", "Swiat_szczyty.jpg"),
+        ("SP.dat", "SP_o.dat", "Swiat_prady.jpg")],
+    7: [("RG.dat", "RG_o.dat", "Rozne_gory.jpg"),
+        ("RF.dat", "RF_o.dat", "Rozne_flagi.jpg"),
+        ("RF2.dat", "RF2_o.dat", "Rozne_flagi2.jpg"),
+        ("RF3.dat", "RF3_o.dat", "Rozne_flagi3.jpg"),
+        ("RF4.dat", "RF4_o.dat", "Rozne_flagi4.jpg"),
+        ("RS.dat", "RS_o.dat", "Rozne_stolice.jpg"),
+        ("RP.dat", "RP_o.dat", "Rozne_pytania.jpg"),
+        ("RP2.dat", "RP2_o.dat", "Rozne_pytania2.jpg")],
+}
+CHAIN_TOTALS = {1: 97, 2: 92, 3: 73, 4: 77, 5: 40, 6: 64, 7: 120}
+ASSETS = ["Ups.wav", "Cel.wav", "celujacy.ico", "bdb.ico", "dst.ico", "ndst.ico", "CZYTAJTO.txt"]
+
+
+def text_width(name):
+    """Width in pixels of the name as a bold 8 pt label at 96 dpi."""
+    p = subprocess.run([CONVERT, "-font", "DejaVu-Sans-Bold", "-density", "96",
+                        "-pointsize", "8", "label:" + name.replace("%", "%%").replace("@", "\\@"),
+                        "-format", "%w", "info:"], capture_output=True, text=True)
+    return int(p.stdout.strip()) if p.returncode == 0 and p.stdout.strip() else None
+
+
+def check_names(test, names):
+    errs = []
+    if not 1 <= len(names) <= 17:
+        errs.append(f"{test}: {len(names)} items, must be 1 to 17")
+    if len(set(names)) != len(names):
+        errs.append(f"{test}: names repeat")
+    for n in names:
+        if not n.strip() or n != n.strip():
+            errs.append(f"{test}: empty name or name with outer blanks: '{n}'")
+        try:
+            n.encode("cp1250")
+        except UnicodeEncodeError:
+            errs.append(f"{test}: '{n}' has letters outside Windows-1250")
+        w = text_width(n)
+        if w is not None and w > MAX_NAME_PX:
+            errs.append(f"{test}: '{n}' is {w} px wide as a bold marker label (max {MAX_NAME_PX})")
+    return errs
+
+
+def read_dos(path, errs):
+    raw = open(path, "rb").read()
+    name = os.path.basename(path)
+    if not raw.endswith(b"\r\n"):
+        errs.append(f"{name}: last line not ended by CR LF")
+    if raw.replace(b"\r\n", b"").count(b"\n") or raw.replace(b"\r\n", b"").count(b"\r"):
+        errs.append(f"{name}: line ends other than CR LF")
+    try:
+        text = raw.decode("cp1250")
+    except UnicodeDecodeError:
+        errs.append(f"{name}: not Windows-1250")
+        return []
+    return text.split("\r\n")[:-1]
+
+
+def jpeg_size(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    if data[:2] != b"\xff\xd8":
+        return None
+    i = 2
+    while i < len(data) - 9:
+        if data[i] != 0xFF:
+            i += 1
+            continue
+        marker = data[i + 1]
+        if marker in (0xC0, 0xC1, 0xC2, 0xC3, 0xC5, 0xC6, 0xC7, 0xC9, 0xCA, 0xCB, 0xCD, 0xCE, 0xCF):
+            h = int.from_bytes(data[i + 5:i + 7], "big")
+            w = int.from_bytes(data[i + 7:i + 9], "big")
+            return w, h
+        if marker in (0xD8, 0x01) or 0xD0 <= marker <= 0xD7:
+            i += 2
+            continue
+        i += 2 + int.from_bytes(data[i + 2:i + 4], "big")
+    return None
+
+
+def check_test(data, conf, desc, pic, errs):
+    """Check one test; return its marker count, or None."""
+    e0 = len(errs)
+    lines = read_dos(os.path.join(data, conf), errs)
+    dlines = read_dos(os.path.join(data, desc), errs)
+    if len(errs) > e0:
+        return None
+    try:
+        n = int(lines[0])
+        nums = [int(v) for v in lines[2:]]
+    except (ValueError, IndexError):
+        errs.append(f"{conf}: not numbers where numbers belong")
+        return None
+    if not 1 <= n <= 17:
+        errs.append(f"{conf}: marker count {n} outside 1..17")
+        return None
+    if len(nums) != 2 * n:
+        errs.append(f"{conf}: {len(nums) // 2} positions for {n} markers")
+        return None
+    if lines[1] != pic:
+        errs.append(f"{conf}: line 2 is '{lines[1]}', expected '{pic}'")
+    if len(dlines) != n:
+        errs.append(f"{desc}: {len(dlines)} lines for {n} markers")
+    names, answers = [], []
+    for d in dlines[:n]:
+        if len(d) < 3 or not d[-2:].isdigit():
+            errs.append(f"{desc}: line '{d}' does not end in two digits")
+            continue
+        names.append(d[:-2])
+        answers.append(int(d[-2:]))
+    if sorted(answers) != list(range(11, 11 + n)):
+        errs.append(f"{desc}: answer numbers are not 11..{10 + n} each once")
+    if len(set(names)) != len(names) or any(not s.strip() for s in names):
+        errs.append(f"{desc}: names empty or repeated")
+    size = jpeg_size(os.path.join(data, pic)) if os.path.exists(os.path.join(data, pic)) else None
+    if size is None:
+        errs.append(f"{pic}: missing or not a JPEG")
+        return n
+    w, h = size
+    if not (900 <= w <= 1200 and 600 <= h <= 820):
+        errs.append(f"{pic}: {w}x{h} is outside 900-1200 x 600-820")
+    boxes = list(zip(nums[0::2], nums[1::2]))
+    for k, (x, y) in enumerate(boxes, 1):
+        if x < 0 or y < 0 or x + BOX_W > w or y + BOX_H > h:
+            errs.append(f"{conf}: marker {k} at {x},{y} leaves the {w}x{h} picture")
+    for a in range(n):
+        for b in range(a + 1, n):
+            (xa, ya), (xb, yb) = boxes[a], boxes[b]
+            if xa < xb + BOX_W and xb < xa + BOX_W and ya < yb + BOX_H and yb < ya + BOX_H:
+                errs.append(f"{conf}: markers {a + 1} and {b + 1} overlap")
+    return n
+
+
+def check_data_dir(data):
+    errs = []
+    present = {f.lower(): f for f in os.listdir(data)}
+    for chain, tests in CATALOGUE.items():
+        total, complete = 0, True
+        for conf, desc, pic in tests:
+            have = [x.lower() in present for x in (conf, desc, pic)]
+            if not any(have):
+                complete = False
+                continue
+            if not all(have):
+                errs.append(f"{conf}: some of its three files are missing")
+                complete = False
+                continue
+            for x in (conf, desc, pic):
+                if present[x.lower()] != x:
+                    errs.append(f"{x}: named '{present[x.lower()]}' on disk")
+            n = check_test(data, present[conf.lower()], present[desc.lower()], pic, errs)
+            if n is None:
+                complete = False
+            else:
+                total += n
+        if complete and total != CHAIN_TOTALS[chain]:
+            errs.append(f"chain {chain}: {total} markers, must be {CHAIN_TOTALS[chain]}")
+    for a in ASSETS:
+        if a.lower() not in present:
+            errs.append(f"{a}: missing")
+    if "czytajto.txt" in present:
+        read_dos(os.path.join(data, present["czytajto.txt"]), errs)
+    return errs
+
+
+if __name__ == "__main__":
+    d = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
+        os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))), "data")
+    problems = check_data_dir(d)
+    for p in problems:
+        print(p)
+    print("content pack: " + ("FAILED" if problems else "ok"))
+    sys.exit(1 if problems else 0)
