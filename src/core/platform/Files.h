@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+// Where the program's files are and how their names are found.
+//
+// The data directory is the directory of the executable; every data file name
+// is joined to it with the native separator. Names are matched without regard
+// to letter case, because the test tables spell one file in two ways (Pk.dat
+// and PK.dat) and a school may copy files with any case.
+namespace tv::files {
+
+QString dataDir();
+// Tests and tools point the program at another data directory.
+void setDataDir(const QString &dir);
+
+// dir + native separator + name, spelled as the existing file is spelled when
+// one differs only in letter case; otherwise spelled as asked (a new file).
+QString resolve(const QString &dir, const QString &name);
+bool exists(const QString &dir, const QString &name);
+
+// The same within the data directory.
+QString dataPath(const QString &name);
+bool dataExists(const QString &name);
+
+// A full path whose last component is looked up without regard to case.
+QString resolvePath(const QString &path);
+bool pathExists(const QString &path);
+
+// A program named with ".exe" (Terravia.exe, Sys_Info.exe): that name, or on
+// platforms without ".exe" the same name without it; empty when none exists.
+QString findProgram(const QString &dir, const QString &exeName);
+
+// The two system directories that may hold the access-password file. On
+// Windows they are the real system directories; elsewhere both stand for the
+// program's directory in the user's configuration area.
+QString windowsDir();
+QString winntDir();
+// Tests point both at a temporary folder; an empty text restores the default.
+void setSystemDirOverride(const QString &dir);
+// Creates the directory when it is missing (before the first write into it).
+bool ensureDir(const QString &dir);
+
+} // namespace tv::files

@@ -1,0 +1,148 @@
+#include "LineFile.h"
+
+#include "Cp1250.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace tv::lines {
+
+QStringList split(const QByteArray &bytes)
+{
+    QStringList out;
+    const QString text = cp1250::decode(bytes);
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    while (start < n) {
+        qsizetype lf = text.indexOf(QLatin1Char('\n'), start);
+        if (lf < 0) {
+            out.append(text.mid(start));
+            break;
+        }
+        qsizetype end = lf;
+        if (end > start && text.at(end - 1) == QLatin1Char('\r'))
+            --end;
+        out.append(text.mid(start, end - start));
+        start = lf + 1;
+    }
+    return out;
+}
+
+QByteArray join(const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &line : lines) {
+        out += cp1250::encode(line);
+        out += "\r\n";
+    }
+    return out;
+}
+
+QString readError(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Błąd odczytu pliku %1:\r\n%2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString writeError(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Błąd zapisu pliku %1:\r\n%2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+ReadResult read(QIODevice &device)
+{
+    ReadResult r;
+    if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) {
+        r.status = Status::failure(device.errorString());
+        return r;
+    }
+    r.lines = split(device.readAll());
+    return r;
+}
+
+ReadResult readFile(const QString &path)
+{
+    ReadResult r;
+    QFile f(path);
+    if (!f.exists()) {
+        r.missing = true;
+        r.status = Status::failure(readError(path, QStringLiteral("Plik nie istnieje.")));
+        return r;
+    }
+    if (!f.open(QIODevice::ReadOnly)) {
+        r.status = Status::failure(readError(path, f.errorString()));
+        return r;
+    }
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        r.status = Status::failure(readError(path, f.errorString()));
+        return r;
+    }
+    r.lines = split(bytes);
+    return r;
+}
+
+namespace {
+
+// Writes everything or reports how it failed. Qt's buffered writes can lose a
+// short write on a full disk and still report success, so the device is
+// unbuffered and every byte is counted here.
+bool writeAll(QFileDevice &f, const QByteArray &bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = f.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+QString reasonOf(const QFileDevice &f)
+{
+    return f.error() == QFileDevice::NoError || f.errorString().isEmpty()
+        ? QStringLiteral("Brak miejsca na dysku lub plik jest niedostępny.")
+        : f.errorString();
+}
+
+} // namespace
+
+Status writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Status::failure(writeError(path, f.errorString()));
+    if (!writeAll(f, bytes)) {
+        const QString why = reasonOf(f);
+        f.cancelWriting();
+        return Status::failure(writeError(path, why));
+    }
+    if (!f.commit())
+        return Status::failure(writeError(path, f.errorString()));
+    return Status::success();
+}
+
+Status writeFile(const QString &path, const QStringList &lines)
+{
+    return writeBytes(path, join(lines));
+}
+
+Status appendFile(const QString &path, const QStringList &lines)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return Status::failure(writeError(path, f.errorString()));
+    const qint64 before = f.size();
+    if (!writeAll(f, join(lines))) {
+        const QString why = reasonOf(f);
+        // Take back a partial record so the file keeps whole records only.
+        f.resize(before);
+        f.close();
+        return Status::failure(writeError(path, why));
+    }
+    f.close();
+    return Status::success();
+}
+
+} // namespace tv::lines

@@ -1,0 +1,158 @@
+#include "Services.h"
+
+#include "platform/Files.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QSoundEffect>
+#include <QTimer>
+
+namespace tv {
+namespace {
+
+Services *&installed()
+{
+    static Services *s = nullptr;
+    return s;
+}
+
+bool &terminating()
+{
+    static bool t = false;
+    return t;
+}
+
+QMessageBox::Icon toQt(Services::Icon icon)
+{
+    switch (icon) {
+    case Services::Icon::Information:
+        return QMessageBox::Information;
+    case Services::Icon::Warning:
+        return QMessageBox::Warning;
+    case Services::Icon::Error:
+        return QMessageBox::Critical;
+    case Services::Icon::Question:
+        return QMessageBox::Question;
+    case Services::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+Services &Services::get()
+{
+    static DesktopServices real;
+    Services *s = installed();
+    return s ? *s : real;
+}
+
+void Services::install(Services *services)
+{
+    installed() = services;
+}
+
+QMessageBox::StandardButton DesktopServices::message(QWidget *parent, const QString &text, const QString &caption,
+                                                     Icon icon, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(toQt(icon), caption, text, buttons, parent);
+    // The program's messages use CR LF inside; a bare CR would show as a glyph.
+    box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+std::optional<QString> DesktopServices::input(QWidget *parent, const QString &caption, const QString &prompt,
+                                              const QString &initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+QString DesktopServices::openFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                      const QString &filter)
+{
+    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(parent, caption, dir, filter));
+}
+
+bool DesktopServices::printDialog(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dlg(&printer, parent);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+int DesktopServices::execModal(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+bool DesktopServices::openWithDesktop(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+bool DesktopServices::startProgram(const QString &path, const QStringList &arguments)
+{
+    return QProcess::startDetached(path, arguments, QFileInfo(path).absolutePath());
+}
+
+void DesktopServices::playSound(const QString &path)
+{
+    if (path.isEmpty() || !files::pathExists(path))
+        return;
+    // One effect per file, kept for the life of the program, so that a sound
+    // played again starts at once and overlapping plays do not cut each other.
+    static QHash<QString, QSoundEffect *> effects;
+    const QString resolved = files::resolvePath(path);
+    QSoundEffect *&effect = effects[resolved];
+    if (!effect) {
+        effect = new QSoundEffect(qApp);
+        effect->setSource(QUrl::fromLocalFile(resolved));
+    }
+    effect->play();
+}
+
+void DesktopServices::terminateApplication()
+{
+    terminating() = true;
+    // Queued, so it also works before the message loop has started; exit()
+    // rather than quit(), because quit() would ask every window again.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+}
+
+bool DesktopServices::terminationRequested()
+{
+    return terminating();
+}
+
+void setHourglass(bool on)
+{
+    if (on) {
+        if (!QApplication::overrideCursor())
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        return;
+    }
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+bool hourglassShown()
+{
+    return QApplication::overrideCursor() != nullptr;
+}
+
+QUrl fileUrl(const QString &path)
+{
+    return QUrl::fromLocalFile(QDir::fromNativeSeparators(path));
+}
+
+} // namespace tv

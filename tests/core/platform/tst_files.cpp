@@ -1,0 +1,100 @@
+#include "Scripted.h"
+#include "platform/Files.h"
+#include "platform/LineFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace tv;
+
+class TestFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lookupIgnoresLetterCase()
+    {
+        test::TempDataDir data;
+        data.write(QStringLiteral("Pk.dat"), "1\r\n");
+        QVERIFY(files::dataExists(QStringLiteral("Pk.dat")));
+        QVERIFY(files::dataExists(QStringLiteral("PK.dat")));
+        QVERIFY(files::dataExists(QStringLiteral("pk.DAT")));
+        QVERIFY(!files::dataExists(QStringLiteral("Pk_o.dat")));
+        QVERIFY(!files::dataExists(QString()));
+        // Opening goes to the file that exists, spelled as it is spelled.
+        QCOMPARE(files::dataPath(QStringLiteral("PK.dat")),
+                 QDir::toNativeSeparators(data.path() + QStringLiteral("/Pk.dat")));
+        QFile f(files::dataPath(QStringLiteral("PK.DAT")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("1\r\n"));
+    }
+
+    void newFileKeepsTheAskedSpellingUnlessOneDiffersOnlyInCase()
+    {
+        test::TempDataDir data;
+        QCOMPARE(files::dataPath(QStringLiteral("Wyniki.tvw")),
+                 QDir::toNativeSeparators(data.path() + QStringLiteral("/Wyniki.tvw")));
+        data.write(QStringLiteral("WYNIKI.TVW"), "x");
+        QVERIFY(lines::appendFile(files::dataPath(QStringLiteral("Wyniki.tvw")), {QStringLiteral("y")}));
+        QCOMPARE(data.read(QStringLiteral("WYNIKI.TVW")), QByteArray("xy\r\n"));
+        QVERIFY(!QFile::exists(data.file(QStringLiteral("Wyniki.tvw"))));
+    }
+
+    void exactSpellingWinsOverOtherCases()
+    {
+        test::TempDataDir data;
+        data.write(QStringLiteral("a.dat"), "lower");
+        data.write(QStringLiteral("A.dat"), "upper");
+        QCOMPARE(files::dataPath(QStringLiteral("A.dat")), QDir::toNativeSeparators(data.file(QStringLiteral("A.dat"))));
+        QCOMPARE(files::dataPath(QStringLiteral("a.dat")), QDir::toNativeSeparators(data.file(QStringLiteral("a.dat"))));
+    }
+
+    void fullPathsAreLookedUpToo()
+    {
+        test::TempDataDir data;
+        data.write(QStringLiteral("Ups.wav"), "RIFF");
+        QVERIFY(files::pathExists(data.path() + QStringLiteral("/UPS.WAV")));
+        QVERIFY(!files::pathExists(data.path() + QStringLiteral("/Cel.wav")));
+        QVERIFY(!files::pathExists(QString()));
+        QVERIFY(!files::pathExists(QStringLiteral("C:\\Program Files\\Terravia\\Ups.wav")));
+    }
+
+    void programsAreFoundWithOrWithoutExe_data()
+    {
+        QTest::addColumn<QString>("present");
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("exact") << "Terravia.exe" << "Terravia.exe" << true;
+        QTest::newRow("other case") << "TERRAVIA.EXE" << "Terravia.exe" << true;
+#ifndef Q_OS_WIN
+        QTest::newRow("without exe") << "terravia" << "Terravia.exe" << true;
+        QTest::newRow("Sys_Info") << "sys_info" << "Sys_Info.exe" << true;
+#endif
+        QTest::newRow("missing") << "other" << "Terravia.exe" << false;
+    }
+    void programsAreFoundWithOrWithoutExe()
+    {
+        QFETCH(QString, present);
+        QFETCH(QString, asked);
+        QFETCH(bool, found);
+        test::TempDataDir data;
+        data.write(present, "#!");
+        const QString path = files::findProgram(data.path(), asked);
+        QCOMPARE(!path.isEmpty(), found);
+        if (found)
+            QCOMPARE(QFileInfo(path).fileName(), present);
+    }
+
+    void systemDirectoriesFollowTheOverride()
+    {
+        test::TempDataDir data; // points the system directories at a temporary folder
+        QVERIFY(!files::windowsDir().isEmpty());
+        QCOMPARE(files::windowsDir(), files::winntDir());
+        const QString nested = files::windowsDir() + QStringLiteral("/sub");
+        QVERIFY(files::ensureDir(nested));
+        QVERIFY(QDir(nested).exists());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFiles)
+#include "tst_files.moc"

@@ -1,0 +1,117 @@
+#include "Scripted.h"
+#include "platform/LineFile.h"
+#include "platform/System.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace tv;
+
+class TestSystem : public QObject {
+    Q_OBJECT
+
+private slots:
+    void osKind_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("Win32s") << int(PlatformFamily::Win32s) << 3 << 1 << 0;
+        QTest::newRow("Windows 98") << int(PlatformFamily::Windows9x) << 4 << 10 << 1;
+        QTest::newRow("XP 5.1") << int(PlatformFamily::WindowsNT) << 5 << 1 << 2;
+        QTest::newRow("2000 5.0") << int(PlatformFamily::WindowsNT) << 5 << 0 << 3;
+        QTest::newRow("Server 2003 5.2") << int(PlatformFamily::WindowsNT) << 5 << 2 << 3;
+        QTest::newRow("Vista 6.0") << int(PlatformFamily::WindowsNT) << 6 << 0 << 3;
+        // Compared as text: "5.10" begins with "5.1".
+        QTest::newRow("5.10 as text") << int(PlatformFamily::WindowsNT) << 5 << 10 << 2;
+        QTest::newRow("Windows 10") << int(PlatformFamily::WindowsNT) << 10 << 0 << 3;
+        QTest::newRow("15.1 is not 5.1") << int(PlatformFamily::WindowsNT) << 15 << 1 << 3;
+        QTest::newRow("other platform") << int(PlatformFamily::Other) << 6 << 1 << 2;
+    }
+    void osKind()
+    {
+        QFETCH(int, family);
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(int, kind);
+        QCOMPARE(tv::osKind(PlatformFamily(family), major, minor), kind);
+    }
+
+    void thisMachineIsKindTwoUnlessWindows()
+    {
+#ifndef Q_OS_WIN
+        QCOMPARE(detectOsKind(), 2);
+#else
+        QVERIFY(detectOsKind() == 2 || detectOsKind() == 3);
+#endif
+    }
+
+    void waitsAndSleepsGoThroughTheHook()
+    {
+        test::WaitRecorder rec;
+        waitMs(30);
+        sleepMs(1000);
+        QCOMPARE(rec.waits, QList<int>{30});
+        QCOMPARE(rec.sleeps, QList<int>{1000});
+    }
+
+    void realWaitLetsEventsRun()
+    {
+        bool ran = false;
+        QMetaObject::invokeMethod(this, [&] { ran = true; }, Qt::QueuedConnection);
+        waitMs(5);
+        QVERIFY(ran);
+    }
+
+    void shortDateIsNeverEmpty()
+    {
+        QVERIFY(!shortDate(QDate(2026, 9, 1)).isEmpty());
+        QVERIFY(shortDate(QDate(2026, 9, 1)).contains(QLatin1String("2026"))
+                || shortDate(QDate(2026, 9, 1)).contains(QLatin1String("26")));
+    }
+
+#ifdef Q_OS_UNIX
+    // A disk that fills up half way through: the old file stays whole.
+    void failedRewriteKeepsTheOldFile()
+    {
+        test::TempDataDir data;
+        const QString path = data.file(QStringLiteral("konf.dat"));
+        QVERIFY(lines::writeFile(path, {QStringLiteral("1"), QStringLiteral("0")}));
+        QStringList big;
+        for (int i = 0; i < 2000; ++i)
+            big << QStringLiteral("Uczeń numer %1").arg(i);
+        Status st;
+        {
+            test::FileSizeLimit limit(1000);
+            st = lines::writeFile(path, big);
+        }
+        QVERIFY(!st.ok);
+        QVERIFY(st.message.contains(QLatin1String("konf.dat")));
+        QCOMPARE(data.read(QStringLiteral("konf.dat")), QByteArray("1\r\n0\r\n"));
+        QCOMPARE(QDir(data.path()).entryList(QDir::Files), QStringList{QStringLiteral("konf.dat")});
+    }
+
+    void failedAppendKeepsEarlierRecordsWhole()
+    {
+        test::TempDataDir data;
+        const QString path = data.file(QStringLiteral("Wyniki.tvw"));
+        QVERIFY(lines::appendFile(path, {QStringLiteral("Ala"), QStringLiteral("Test")}));
+        const QByteArray before = data.read(QStringLiteral("Wyniki.tvw"));
+        QStringList record;
+        for (int i = 0; i < 7; ++i)
+            record << QString(300, QLatin1Char('x'));
+        Status st;
+        {
+            test::FileSizeLimit limit(before.size() + 100);
+            st = lines::appendFile(path, record);
+        }
+        QVERIFY(!st.ok);
+        QCOMPARE(data.read(QStringLiteral("Wyniki.tvw")), before);
+    }
+#endif
+};
+
+QTEST_GUILESS_MAIN(TestSystem)
+#include "tst_system.moc"
