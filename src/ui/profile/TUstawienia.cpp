@@ -28,7 +28,7 @@ TUstawienia::TUstawienia(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Ustawienia"));
     setWindowTitle(QStringLiteral("Ustawienia..."));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     auto named = [](QWidget *w, const char *name) {
         w->setObjectName(QString::fromLatin1(name));
@@ -138,7 +138,8 @@ TUstawienia::TUstawienia(QWidget *parent) : QDialog(parent)
     root->addLayout(columns, 1);
     root->addSpacing(6);
     root->addLayout(buttons);
-    resize(720, 460);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+    lista->setMinimumSize(200, 300);
 
     connect(Zastosuj, &QPushButton::clicked, this, &TUstawienia::ZastosujClick);
     connect(Anuluj, &QPushButton::clicked, this, &TUstawienia::AnulujClick);
