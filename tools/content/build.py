@@ -105,7 +105,11 @@ def read_table(path):
     w, h = t.opts["size"].split("x")
     t.width, t.height = int(w), int(h)
     t.chain = int(t.opts.get("chain", "0"))
-    t.R = "-R" + t.opts["window"] + "+uk"
+    win = [float(v) for v in t.opts["window"].split("/")]
+    if len(win) == 3:
+        # the top follows from the picture's aspect, so pixels stay square
+        win.append(win[2] + (win[1] - win[0]) * t.height / t.width)
+    t.R = "-R" + "/".join(f"{v:.6f}".rstrip("0").rstrip(".") for v in win) + "+uk"
     t.J = "-J" + t.opts["projection"] + f"/{t.width}p"
     t.res = t.opts.get("resolution", "f")
     return t
