@@ -1,6 +1,9 @@
 #include "TForm1.h"
 
 #include "Forms.h"
+#include "catalogue/TT_wszystkie_spr.h"
+#include "extras/TLegenda.h"
+#include "profile/TUzytkownicy_programu.h"
 #include "net/TA_KS.h"
 #include "net/TLink_Server.h"
 #include "profile/TUstawienia.h"
@@ -146,7 +149,7 @@ void TForm1::buildToolBar()
                                        QStringLiteral("Filtruj wyniki testów")));
     ToolBar1->addSeparator();
     set(Command::ButtonSprawdzPliki, button(QStringLiteral("Sprawdz_btn"), QStringLiteral("sprawdz_pliki"),
-                                            QStringLiteral("Sprawdź pliki testów")));
+                                            QStringLiteral("Sprawdź pliki testów"), &TForm1::SprawdzPlikiClick));
     set(Command::ButtonArchitektura, button(QStringLiteral("Architektura_btn"), QStringLiteral("siec"),
                                             QStringLiteral("Architektura Klient-Server"),
                                             &TForm1::ArchitekturaClick));
@@ -154,8 +157,8 @@ void TForm1::buildToolBar()
                                           QStringLiteral("Ustawienia programu"), &TForm1::UstawieniaClick));
     ToolBar1->addSeparator();
     set(Command::ButtonUzytkownicy, button(QStringLiteral("Uzytkownicy_btn"), QStringLiteral("uzytkownicy"),
-                                           QStringLiteral("Użytkownicy programu")));
-    button(QStringLiteral("Legenda_btn"), QStringLiteral("legenda"), QStringLiteral("Legenda"));
+                                           QStringLiteral("Użytkownicy programu"), &TForm1::UzytkownicyClick));
+    button(QStringLiteral("Legenda_btn"), QStringLiteral("legenda"), QStringLiteral("Legenda"), &TForm1::LegendaClick);
     ToolBar1->addSeparator();
     jaka_r = button(QStringLiteral("jaka_r"), QStringLiteral("pokaz_wynik"), texts::kShowScoreOff);
     jaka_r->setCheckable(true);
@@ -267,6 +270,7 @@ void TForm1::buildMenus()
     set(Command::ItemKreator, item(testy, QStringLiteral("Kreatortestw1"), QStringLiteral("Kreator testów")));
     item(testy, QStringLiteral("WylosujTest1"), QStringLiteral("Wylosuj Test..."));
     testy->addSeparator();
+    buildTestsMenu(testy);
 
     QMenu *sprawdz = bar->addMenu(QStringLiteral("Sprawdź"));
     sprawdz->setObjectName(QStringLiteral("Sprawd1"));
@@ -301,11 +305,12 @@ void TForm1::buildMenus()
     item(ust, QStringLiteral("ArchitekturaKlientServer1"), QStringLiteral("Architektura Klient-Server  [F8]"),
          &TForm1::ArchitekturaClick);
     ust->addSeparator();
-    item(ust, QStringLiteral("Sprawdplikikonfiguracyjne1"), QStringLiteral("Sprawdź pliki konfiguracyjne tesów"));
+    item(ust, QStringLiteral("Sprawdplikikonfiguracyjne1"), QStringLiteral("Sprawdź pliki konfiguracyjne tesów"),
+         &TForm1::SprawdzPlikiClick);
     ust->addSeparator();
-    item(ust, QStringLiteral("Uytkownicy1"), QStringLiteral("Użytkownicy  [F9]"));
+    item(ust, QStringLiteral("Uytkownicy1"), QStringLiteral("Użytkownicy  [F9]"), &TForm1::UzytkownicyClick);
     ust->addSeparator();
-    item(ust, QStringLiteral("Legenda1"), QStringLiteral("Legenda  [F2]"));
+    item(ust, QStringLiteral("Legenda1"), QStringLiteral("Legenda  [F2]"), &TForm1::LegendaClick);
     item(ust, QStringLiteral("Zmieskr1"), QStringLiteral("Zmień skórę"))->setVisible(false);
 
     QMenu *pomoc = bar->addMenu(QStringLiteral("Pomoc"));
@@ -428,6 +433,13 @@ void TForm1::setUsers(const QStringList &users)
 bool TForm1::backgroundPanelVisible() const
 {
     return tlo->isVisibleTo(mdi->viewport());
+}
+
+void TForm1::setBackgroundPanelVisible(bool visible)
+{
+    tlo->setVisible(visible);
+    if (visible)
+        tlo->lower();
 }
 
 void TForm1::setToolbarTransparent(bool transparent)
@@ -565,6 +577,34 @@ void TForm1::LicencjaClick()
         return;
     }
     Services::get().openWithDesktop(fileUrl(files::dataPath(QStringLiteral("CZYTAJTO.txt"))));
+}
+
+void TForm1::SprawdzPlikiClick()
+{
+    TT_wszystkie_spr check(this);
+    Services::get().execModal(check);
+}
+
+void TForm1::UzytkownicyClick()
+{
+    TUzytkownicy_programu users(this);
+    Services::get().execModal(users);
+}
+
+void TForm1::LegendaClick()
+{
+    TLegenda legend(this);
+    Services::get().execModal(legend);
+}
+
+void TForm1::sendLine(const QString &)
+{
+    // The session connection comes with client-server mode; until then no
+    // line leaves the program.
+}
+
+void TForm1::sendResultReport(const QStringList &)
+{
 }
 
 void TForm1::UstawieniaClick()

@@ -19,6 +19,10 @@ class QToolBar;
 
 namespace tv {
 
+struct CatalogueEntry;
+struct ChainEntry;
+class TTest_kontynety;
+
 // The multiple-document frame of the whole program. Besides its menus, tool
 // bar, title strip and status bar it owns the state that the other windows
 // share: the launch request, the chain counters, the session, the settings.
@@ -55,6 +59,27 @@ public:
     void UstawieniaClick();
     void ArchitekturaClick();
 
+    void SprawdzPlikiClick();
+    void UzytkownicyClick();
+    void LegendaClick();
+
+    // --- the catalogue's launch ---------------------------------------------------
+    void buildTestsMenu(QMenu *testy);
+    // Launches a single test; false when a file is missing (reported).
+    bool launchEntry(const CatalogueEntry &entry);
+    // Launches a "Wszystko o..." chain; false when its files are incomplete.
+    bool launchChain(const ChainEntry &chain);
+    // Launches the entry with this server code (single or chain).
+    bool launchCode(int code);
+    bool Sprawdzenie(int chain) const;
+    TTest_kontynety *openTestWindow();
+    TTest_kontynety *testWindow() const;
+
+    // --- the server connection ------------------------------------------------------
+    bool connectionUp() const { return false; }
+    void sendLine(const QString &line);
+    void sendResultReport(const QStringList &record);
+
     // Decides, before the window is first shown, between the login window
     // (client-server mode configured) and the test creator.
     void FormShow();
@@ -75,6 +100,7 @@ public:
     void setUsers(const QStringList &users);
     QListWidget *usersList() const { return lista; }
     bool backgroundPanelVisible() const;
+    void setBackgroundPanelVisible(bool visible);
     bool startsMaximised() const { return maximised; }
     void setToolbarTransparent(bool transparent);
     bool toolbarTransparent() const { return transparentToolbar; }

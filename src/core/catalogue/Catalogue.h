@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace tv {
+
+// What a test does on a missing file during a client-server session.
+enum class Mark {
+    None,
+    Eight,   // sets the disconnect reason to 8
+    ReportR, // reports any missing file to the server and keeps the lock
+    ReportS, // reports a missing configuration file, with its message
+};
+
+// One map test of the "Testy" menu. Texts are exactly as the program shows,
+// stores and sends them (trailing blanks and odd spellings included).
+struct CatalogueEntry {
+    int code; // server code, 10..58
+    QString menu;
+    QString item;
+    QString title;
+    QString configurationFile;
+    QString descriptionFile;
+    QString pictureFile;
+    QString promptName;
+    Mark mark;
+};
+
+// One "Wszystko o..." entry: it runs a chain of tests.
+struct ChainEntry {
+    int code; // 59..65
+    QString item;
+    int chain; // 1..7
+    int taskTotal;
+    QString title;
+    QString status; // status panel 1 and the main window's caption
+    QString configurationFile;
+    QString descriptionFile;
+    QString pictureFile;
+    QString promptName;
+};
+
+// One test of a chain, in running order.
+struct ChainStep {
+    int chain;
+    int step;
+    QString title;
+    QString status;  // empty for step 1: the chain's start writes it
+    QString caption; // the main window's caption when it differs from status
+    QString configurationFile;
+    QString descriptionFile;
+    QString pictureFile;
+
+    const QString &windowCaption() const { return caption.isEmpty() ? status : caption; }
+};
+
+namespace catalogue {
+
+// The 49 single tests, in menu order.
+const std::vector<CatalogueEntry> &singleTests();
+// The 7 chains, in menu order ("Wszystko o...").
+const std::vector<ChainEntry> &chainEntries();
+// The region sub-menus of "Testy", in order.
+QStringList menuGroups();
+inline const QString kChainMenu = QStringLiteral("Wszystko o...");
+
+const CatalogueEntry *findByCode(int code);
+const CatalogueEntry *findByTitle(const QString &title);
+const ChainEntry *findChain(int chain);
+const ChainEntry *findChainByCode(int code);
+
+// The tests a chain runs, step 1 first.
+std::vector<ChainStep> chainSteps(int chain);
+const ChainStep *chainStep(int chain, int step);
+int chainLength(int chain);
+// The title strip text of a chain's result.
+QString chainEndTitle(int chain);
+
+} // namespace catalogue
+} // namespace tv

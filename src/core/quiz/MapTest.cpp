@@ -1,0 +1,143 @@
+#include "MapTest.h"
+
+namespace tv {
+
+void MapTest::start(int count, const QStringList &description)
+{
+    markerCount = count;
+    lines = description;
+    dropsLeft = count;
+    for (int k = 1; k <= count && k <= kMaxMarkers; ++k)
+        markers[k - 1] = MarkerInfo{};
+    resetUndo();
+}
+
+void MapTest::clearMarkers()
+{
+    markers.fill(MarkerInfo{});
+}
+
+QStringList MapTest::names() const
+{
+    QStringList out;
+    for (int k = 1; k <= markerCount; ++k)
+        out << answerName(lines.value(k - 1));
+    return out;
+}
+
+MapTest::DropResult MapTest::drop(int marker, int field, const QString &text, bool removePlacedNames, bool session,
+                                  bool testFinished)
+{
+    DropResult r;
+    if (testFinished || marker < 1 || marker > kMaxMarkers) {
+        r.refused = true;
+        return r;
+    }
+    MarkerInfo &m = markers[marker - 1];
+    undoPrevious = m.caption;
+    m.caption = text;
+    m.state = MarkerState::Placed;
+    undoTarget = marker;
+    undoSource = field;
+    undoName = text;
+    r.clearField = removePlacedNames || session;
+    // Every drop counts, also one on a marker that had a name already.
+    if (dropsLeft <= 1 && removePlacedNames) {
+        r.runResult = true;
+    } else if (dropsLeft > 1 || !session) {
+        --dropsLeft;
+    } else {
+        r.runResult = true;
+    }
+    return r;
+}
+
+MapTest::UndoResult MapTest::undo()
+{
+    UndoResult r;
+    if (undoSource == 0)
+        return r;
+    r.available = true;
+    if (undoTarget >= 1 && undoTarget <= kMaxMarkers) {
+        MarkerInfo &m = markers[undoTarget - 1];
+        if (!undoPrevious.isEmpty()) {
+            m.caption = undoPrevious;
+            m.state = MarkerState::Placed;
+            undoPrevious.clear();
+        } else {
+            m.caption.clear();
+            m.state = MarkerState::Blank;
+        }
+        r.marker = undoTarget;
+        ++dropsLeft;
+    }
+    r.field = undoSource;
+    r.fieldText = undoName;
+    resetUndo();
+    return r;
+}
+
+void MapTest::resetUndo()
+{
+    undoSource = 0;
+    undoTarget = 0;
+    undoName.clear();
+}
+
+MapTest::Lookup MapTest::Szukaj(const QString &name) const
+{
+    Lookup r;
+    for (int i = 0; i < markerCount && i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        if (answerName(line) != name)
+            continue;
+        const auto n = answerNumber(line);
+        if (!n) {
+            r.ok = false;
+            r.badLine = line;
+            return r;
+        }
+        r.number = *n;
+    }
+    return r;
+}
+
+MapTest::Judgement MapTest::judge()
+{
+    Judgement j;
+    goodAnswers = 0;
+    badAnswers = 0;
+    for (int k = 1; k <= markerCount && k <= kMaxMarkers; ++k) {
+        MarkerInfo &m = markers[k - 1];
+        const Lookup found = Szukaj(m.caption);
+        if (!found.ok) {
+            j.ok = false;
+            j.errorMarker = k;
+            j.badLine = found.badLine;
+            break;
+        }
+        if (found.number == 10 + k) {
+            ++goodAnswers;
+            ++chainGood;
+            m.state = MarkerState::Good;
+        } else {
+            ++badAnswers;
+            ++chainBad;
+            m.state = MarkerState::Bad;
+        }
+    }
+    j.good = goodAnswers;
+    j.bad = badAnswers;
+    return j;
+}
+
+QString upperAsciiOnly(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 32);
+    return out;
+}
+
+} // namespace tv

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "TestFiles.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace tv {
+
+// How a marker looks: blue and blank, white with a name, or judged.
+enum class MarkerState { Blank, Placed, Good, Bad };
+
+struct MarkerInfo {
+    QString caption;
+    MarkerState state = MarkerState::Blank;
+};
+
+// The rules of one map test window: drops, one-level undo, the clocks and
+// the judging. The window only mirrors this state in its widgets.
+class MapTest {
+public:
+    // A freshly loaded test: markers 1..count blank, drops left = count.
+    // Markers above the count keep what they had.
+    void start(int count, const QStringList &description);
+    // Empties and hides every marker (between the tests of a chain).
+    void clearMarkers();
+
+    int count() const { return markerCount; }
+    const QStringList &description() const { return lines; }
+    // The N names in description order (line without its last two characters).
+    QStringList names() const;
+
+    struct DropResult {
+        bool refused = false;    // the result was already shown: nothing placed
+        bool clearField = false; // the name leaves its field
+        bool runResult = false;  // this drop ends the test
+    };
+    // A name from field `field` (1..17) dropped on marker `marker` (1..17).
+    DropResult drop(int marker, int field, const QString &text, bool removePlacedNames, bool session,
+                    bool testFinished);
+
+    struct UndoResult {
+        bool available = false;
+        int marker = 0; // 0 when no marker changes
+        int field = 0;  // the field that gets its name back
+        QString fieldText;
+    };
+    UndoResult undo();
+    bool canUndo() const { return undoSource != 0; }
+    void resetUndo();
+
+    // Answer lookup: the number that the used description lines give for the
+    // name, 100 when none does; a later line overrides an earlier one.
+    struct Lookup {
+        int number = 100;
+        bool ok = true;
+        QString badLine;
+    };
+    Lookup Szukaj(const QString &name) const;
+
+    struct Judgement {
+        int good = 0;
+        int bad = 0;
+        bool ok = true;
+        int errorMarker = 0;
+        QString badLine;
+    };
+    // Judges markers 1..count: green when the name's number is 10 + K, red
+    // otherwise. Adds to the chain sums. Stops at a line without two digits.
+    Judgement judge();
+
+    // One tick of the window's clock.
+    void tick()
+    {
+        ++testClock;
+        ++chainClock;
+    }
+
+    const MarkerInfo &marker(int k) const { return markers.at(k - 1); }
+
+    int dropsLeft = 0;
+    int testClock = 0;
+    int chainClock = 0;
+    int goodAnswers = 0;
+    int badAnswers = 0;
+    int chainGood = 0;
+    int chainBad = 0;
+
+private:
+    int markerCount = 0;
+    QStringList lines;
+    std::array<MarkerInfo, kMaxMarkers> markers{};
+    int undoSource = 0;
+    int undoTarget = 0;
+    QString undoName;
+    QString undoPrevious;
+};
+
+// Upper-cases a..z only: letters with diacritics keep their case.
+QString upperAsciiOnly(const QString &text);
+
+} // namespace tv

@@ -1,0 +1,188 @@
+#include "Markers.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+
+namespace tv {
+
+TMarker::TMarker(int k, QWidget *parent) : QLabel(parent), Tag(10 + k)
+{
+    setObjectName(QStringLiteral("p%1").arg(k));
+    setFixedSize(129, 25);
+    setAlignment(Qt::AlignCenter);
+    setAcceptDrops(true);
+    setAutoFillBackground(true);
+    QFont f = font();
+    f.setBold(true);
+    setFont(f);
+    setLineWidth(1);
+    setState(MarkerState::Blank);
+    hide();
+}
+
+QColor TMarker::colour() const
+{
+    switch (current) {
+    case MarkerState::Blank:
+        return QColor(0, 0, 255);
+    case MarkerState::Placed:
+        return QColor(255, 255, 255);
+    case MarkerState::Good:
+        return QColor(0, 255, 0);
+    case MarkerState::Bad:
+        return QColor(255, 0, 0);
+    }
+    return QColor();
+}
+
+void TMarker::setState(MarkerState state)
+{
+    current = state;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour());
+    pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    setPalette(pal);
+    // A placed name sits in a lowered panel; blank and judged markers are flat.
+    setFrameStyle(state == MarkerState::Placed ? (QFrame::Panel | QFrame::Sunken) : (QFrame::Box | QFrame::Plain));
+}
+
+bool TMarker::accepts(const QMimeData *mime, QObject *source) const
+{
+    return mime && mime->hasFormat(kNameMime) && source != this;
+}
+
+void TMarker::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (accepts(event->mimeData(), event->source()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TMarker::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (accepts(event->mimeData(), event->source()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TMarker::dropEvent(QDropEvent *event)
+{
+    if (!accepts(event->mimeData(), event->source())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit dropped(this, event->mimeData()->data(kNameMime).toInt());
+}
+
+void TMarker::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit doubleClicked(this);
+}
+
+TNameField::TNameField(int k, QWidget *parent) : QLineEdit(parent), Tag(k)
+{
+    setObjectName(QStringLiteral("e%1").arg(k));
+    setFixedSize(136, 21);
+    // Names are dragged, not edited.
+    setReadOnly(true);
+    setDragEnabled(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setCursor(Qt::OpenHandCursor);
+    hide();
+}
+
+void TNameField::mousePressEvent(QMouseEvent *event)
+{
+    emit chosen(this);
+    if (event->button() == Qt::LeftButton) {
+        pressed = true;
+        pressAt = event->position().toPoint();
+    }
+    event->accept();
+}
+
+void TNameField::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!pressed || !(event->buttons() & Qt::LeftButton))
+        return;
+    if ((event->position().toPoint() - pressAt).manhattanLength() < QApplication::startDragDistance())
+        return;
+    pressed = false;
+    auto *mime = new QMimeData;
+    mime->setData(kNameMime, QByteArray::number(Tag));
+    mime->setText(text());
+    auto *drag = new QDrag(this);
+    drag->setMimeData(mime);
+    QPixmap picture(size());
+    render(&picture);
+    drag->setPixmap(picture);
+    drag->setHotSpot(pressAt);
+    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+}
+
+void TNameField::mouseReleaseEvent(QMouseEvent *event)
+{
+    pressed = false;
+    event->accept();
+}
+
+void TNameField::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    emit chosen(this);
+    event->accept();
+}
+
+THintPanel::THintPanel(QWidget *parent) : QLabel(parent)
+{
+    setObjectName(QStringLiteral("podpowiedz"));
+    setText(QStringLiteral("Wybrano:?"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 225));
+    pal.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    setPalette(pal);
+    QFont f = font();
+    f.setBold(true);
+    f.setPixelSize(16);
+    setFont(f);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAlignment(Qt::AlignCenter);
+    setFixedSize(260, 30);
+    setCursor(Qt::SizeAllCursor);
+    setToolTip(QStringLiteral("Przesuń mnie myszką"));
+}
+
+void THintPanel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        moving = true;
+        grab = event->position().toPoint();
+    }
+    event->accept();
+}
+
+void THintPanel::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!moving)
+        return;
+    QPoint to = mapToParent(event->position().toPoint() - grab);
+    const QWidget *p = parentWidget();
+    to.setX(qBound(0, to.x(), qMax(0, p->width() - width())));
+    to.setY(qBound(0, to.y(), qMax(0, p->height() - height())));
+    move(to);
+}
+
+void THintPanel::mouseReleaseEvent(QMouseEvent *event)
+{
+    moving = false;
+    event->accept();
+}
+
+} // namespace tv
