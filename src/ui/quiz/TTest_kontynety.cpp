@@ -236,7 +236,7 @@ void TTest_kontynety::bindKeys()
     // session a key works only while its command's button is usable.
     auto key = [this](Qt::Key k, std::function<void()> run) {
         auto *sc = new QShortcut(QKeySequence(k), this);
-        sc->setContext(Qt::WidgetWithChildrenShortcut);
+        sc->setContext(Qt::WindowShortcut);
         connect(sc, &QShortcut::activated, this, std::move(run));
     };
     auto usable = [this](const char *name) {

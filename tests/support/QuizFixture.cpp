@@ -1,0 +1,60 @@
+#include "QuizFixture.h"
+
+#include "quiz/Markers.h"
+#include "quiz/TTest_kontynety.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QImage>
+#include <QMimeData>
+#include <QPainter>
+
+namespace tv::test {
+
+QByteArray jpeg(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(0xf2, 0xd9, 0xa4));
+    QPainter p(&image);
+    p.setPen(QColor(0x2f, 0x6f, 0xd0));
+    p.drawEllipse(QRect(QPoint(0, 0), size).adjusted(10, 10, -10, -10));
+    p.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 85);
+    return bytes;
+}
+
+void writeMapTest(const TempDataDir &data, const QString &conf, const QString &desc, const QString &picture,
+                  const std::vector<QPoint> &positions, const QStringList &description, QSize pictureSize)
+{
+    QStringList confLines{QString::number(positions.size()), picture};
+    for (const QPoint &p : positions)
+        confLines << QString::number(p.x()) << QString::number(p.y());
+    data.writeLines(conf, confLines);
+    data.writeLines(desc, description);
+    data.write(picture, jpeg(pictureSize));
+}
+
+void dropOnMarker(TTest_kontynety *window, int field, int marker)
+{
+    QMimeData mime;
+    mime.setData(kNameMime, QByteArray::number(field));
+    TMarker *target = window->marker(marker);
+    // As Qt delivers it: the drag enters the marker, then drops on it.
+    QDragEnterEvent enter(QPoint(10, 10), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+}
+
+void writeSettings(const TempDataDir &data, int startCreator, int removePlacedNames, const QStringList &users)
+{
+    QStringList lines{"1", QString::number(startCreator), "", "", QString::number(removePlacedNames)};
+    lines += users;
+    data.writeLines(QStringLiteral("konf.dat"), lines);
+}
+
+} // namespace tv::test

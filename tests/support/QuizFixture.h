@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Scripted.h"
+
+#include <QPoint>
+#include <QSize>
+#include <QStringList>
+
+#include <vector>
+
+class QWidget;
+
+namespace tv {
+class TTest_kontynety;
+}
+
+namespace tv::test {
+
+// Writes a map test into the data directory: the configuration file, the
+// description file and a JPEG picture of the given size.
+void writeMapTest(const TempDataDir &data, const QString &conf, const QString &desc, const QString &picture,
+                  const std::vector<QPoint> &positions, const QStringList &description,
+                  QSize pictureSize = QSize(400, 300));
+
+// A JPEG picture of the given size, as bytes.
+QByteArray jpeg(QSize size);
+
+// Drops the name of field `field` on marker `marker` the way Qt delivers a
+// drop: a QDropEvent sent to the marker.
+void dropOnMarker(TTest_kontynety *window, int field, int marker);
+
+// Writes konf.dat with the given options (no sounds, no users).
+void writeSettings(const TempDataDir &data, int startCreator, int removePlacedNames,
+                   const QStringList &users = {});
+
+} // namespace tv::test
