@@ -397,6 +397,7 @@ void TTest_kontynety::Timer1Timer()
 
 void TTest_kontynety::failLoading(const QString &message, const QString &caption)
 {
+    setUpdatesEnabled(true);
     Timer2->stop();
     setHourglass(false);
     showMessage(this, message, caption, Services::Icon::Information);
@@ -412,6 +413,9 @@ void TTest_kontynety::failLoading(const QString &message, const QString &caption
 bool TTest_kontynety::Ten_test()
 {
     const LaunchRequest &req = mainWindow()->request;
+    // The half-built map is not painted: the window shows again, whole, when
+    // the layout is done. Pending events still run while it loads.
+    setUpdatesEnabled(false);
     box->horizontalScrollBar()->setValue(0);
     box->verticalScrollBar()->setValue(0);
     QCoreApplication::processEvents();
@@ -472,6 +476,7 @@ bool TTest_kontynety::wszystkie_testy(const QString &configurationFile)
     test.testClock = 0;
     setResultEnabled(true);
     setHourglass(true);
+    setUpdatesEnabled(false);
     Tladuj *laduj = forms().laduj;
     laduj->showNow();
     const auto read = lines::readFile(files::dataPath(configurationFile));
@@ -496,6 +501,8 @@ bool TTest_kontynety::wszystkie_testy(const QString &configurationFile)
     setHourglass(false);
     laduj->hide();
     QCoreApplication::processEvents();
+    // The finished map is painted as soon as control returns to the loop.
+    setUpdatesEnabled(true);
     Timer2->start();
     emit loaded(true);
     return true;
