@@ -56,8 +56,6 @@ SYMBOLS = {
     "area": (None, 0),
 }
 
-KINDS_SNAPPED = {"river": "rivers", "mark": "outline"}
-
 
 def die(msg):
     sys.stderr.write("build: " + msg + "\n")
@@ -374,6 +372,10 @@ def build_test(t, data_dir, key_dir, work):
                                     SYMBOLS[kind][1], pref, fixed))
     seed = sum(ord(c) for c in t.file) * 7919
     boxes, leaders = placement.place(items, t.width, t.height, seed)
+    for i, (bx, by) in enumerate(boxes):
+        for j, o in enumerate(items):
+            if o.radius and not (i == j and o.area) and placement.covers(bx, by, o.px, o.py, o.radius):
+                die(f"{t.file}: the box of '{items[i].name}' covers the symbol of '{o.name}'")
 
     symbols = {}
     for it, (x, y) in zip(t.items, pix):
