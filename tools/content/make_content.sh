@@ -54,4 +54,5 @@ if [ $DERIVE = 1 ]; then
     rm -rf "$tmp"
 fi
 
+export PYTHONDONTWRITEBYTECODE=1
 exec python3 "$HERE/build.py" "$@"
