@@ -4,6 +4,8 @@
 #include "catalogue/TT_wszystkie_spr.h"
 #include "extras/TLegenda.h"
 #include "profile/TUzytkownicy_programu.h"
+#include "extras/TO_mnie.h"
+#include "extras/Te_mail.h"
 #include "net/TA_KS.h"
 #include "net/TLink_Server.h"
 #include "profile/TUstawienia.h"
@@ -144,9 +146,9 @@ void TForm1::buildToolBar()
                                         QStringLiteral("Odgadnij. Co to za miejsce?")));
     ToolBar1->addSeparator();
     set(Command::ButtonWyniki, button(QStringLiteral("Wyniki_btn"), QStringLiteral("wyniki"),
-                                      QStringLiteral("Wyniki testów")));
+                                      QStringLiteral("Wyniki testów"), &TForm1::WynikiClick));
     set(Command::ButtonFiltruj, button(QStringLiteral("Filtruj_btn"), QStringLiteral("filtr"),
-                                       QStringLiteral("Filtruj wyniki testów")));
+                                       QStringLiteral("Filtruj wyniki testów"), &TForm1::FiltrujClick));
     ToolBar1->addSeparator();
     set(Command::ButtonSprawdzPliki, button(QStringLiteral("Sprawdz_btn"), QStringLiteral("sprawdz_pliki"),
                                             QStringLiteral("Sprawdź pliki testów"), &TForm1::SprawdzPlikiClick));
@@ -172,11 +174,12 @@ void TForm1::buildToolBar()
                                         QStringLiteral("Zresetuj Terravia"), &TForm1::ZresetujClick));
     ToolBar1->addSeparator();
     set(Command::ButtonNapisz, button(QStringLiteral("Napisz_btn"), QStringLiteral("napisz"),
-                                      QStringLiteral("Napisz do autora")));
-    button(QStringLiteral("Info_btn"), QStringLiteral("info_komputer"),
-           QStringLiteral("Informacje o Twoim komputerze"));
-    button(QStringLiteral("Pomoc_btn"), QStringLiteral("pomoc"), QStringLiteral("Pomoc"));
-    button(QStringLiteral("O_programie_btn"), QStringLiteral("o_programie"), QStringLiteral("O programie"));
+                                      QStringLiteral("Napisz do autora"), &TForm1::NapiszClick));
+    button(QStringLiteral("Info_btn"), QStringLiteral("info_komputer"), QStringLiteral("Informacje o Twoim komputerze"),
+           &TForm1::InfoClick);
+    button(QStringLiteral("Pomoc_btn"), QStringLiteral("pomoc"), QStringLiteral("Pomoc"), &TForm1::PomocClick);
+    button(QStringLiteral("O_programie_btn"), QStringLiteral("o_programie"), QStringLiteral("O programie"),
+           &TForm1::OProgramieClick);
     ToolBar1->addSeparator();
     set(Command::ButtonZamknijOkno, button(QStringLiteral("Zamknij_okno_btn"), QStringLiteral("zamknij_okno"),
                                            QStringLiteral("Zamknij aktywne, podrzędne okno"),
@@ -249,12 +252,14 @@ void TForm1::buildMenus()
     QMenu *plik = bar->addMenu(QStringLiteral("Plik"));
     plik->setObjectName(QStringLiteral("Plik1"));
     set(Command::MenuPlik, plik->menuAction());
-    set(Command::ItemWyniki, item(plik, QStringLiteral("Wynikitestw1"), QStringLiteral("Wyniki testów")));
-    set(Command::ItemFiltruj,
-        item(plik, QStringLiteral("Filtrujwynikitestw1"), QStringLiteral("Filtruj wyniki testów  [F6]")));
-    item(plik, QStringLiteral("Drukujwynikitestw1"), QStringLiteral("Drukuj wyniki testów  [Ctrl + P]"))
+    set(Command::ItemWyniki,
+        item(plik, QStringLiteral("Wynikitestw1"), QStringLiteral("Wyniki testów"), &TForm1::WynikiClick));
+    set(Command::ItemFiltruj, item(plik, QStringLiteral("Filtrujwynikitestw1"),
+                                   QStringLiteral("Filtruj wyniki testów  [F6]"), &TForm1::FiltrujClick));
+    item(plik, QStringLiteral("Drukujwynikitestw1"), QStringLiteral("Drukuj wyniki testów  [Ctrl + P]"),
+         &TForm1::DrukujClick)
         ->setEnabled(false);
-    item(plik, QStringLiteral("Usuwyniki1"), QStringLiteral("Usuń wyniki testów  [Ctrl + U]"));
+    item(plik, QStringLiteral("Usuwyniki1"), QStringLiteral("Usuń wyniki testów  [Ctrl + U]"), &TForm1::UsunWynikiClick);
     plik->addSeparator();
     set(Command::ItemZamknijOkno, item(plik, QStringLiteral("Zamknijaktywneokno1"),
                                        QStringLiteral("Zamknij aktywne okno  [Esc]"), &TForm1::Zamknij_MDIClick));
@@ -290,7 +295,7 @@ void TForm1::buildMenus()
         connect(a, &QAction::triggered, this, &TForm1::setShowScore);
     }
     opcje->addSeparator();
-    item(opcje, QStringLiteral("InfooTwoimkomputerze1"), QStringLiteral("Info o Twoim komputerze"));
+    item(opcje, QStringLiteral("InfooTwoimkomputerze1"), QStringLiteral("Info o Twoim komputerze"), &TForm1::InfoClick);
     opcje->addSeparator();
     item(opcje, QStringLiteral("Zmierozdzielczoekranu1"), QStringLiteral("Zmień rozdzielczość ekranu"));
     opcje->addSeparator();
@@ -316,13 +321,13 @@ void TForm1::buildMenus()
     QMenu *pomoc = bar->addMenu(QStringLiteral("Pomoc"));
     pomoc->setObjectName(QStringLiteral("Pomoc1"));
     set(Command::MenuPomoc, pomoc->menuAction());
-    item(pomoc, QStringLiteral("PomocF11"), QStringLiteral("Pomoc  [F1]"));
+    item(pomoc, QStringLiteral("PomocF11"), QStringLiteral("Pomoc  [F1]"), &TForm1::PomocClick);
     item(pomoc, QStringLiteral("OdwiedstronWWW1"), QStringLiteral("Odwiedź stronę WWW"));
-    item(pomoc, QStringLiteral("Napiszdoautora1"), QStringLiteral("Napisz do autora"));
+    item(pomoc, QStringLiteral("Napiszdoautora1"), QStringLiteral("Napisz do autora"), &TForm1::NapiszClick);
     pomoc->addSeparator();
     item(pomoc, QStringLiteral("Licencja1"), QStringLiteral("Licencja"), &TForm1::LicencjaClick);
     pomoc->addSeparator();
-    item(pomoc, QStringLiteral("Oprogramie1"), QStringLiteral("O programie"));
+    item(pomoc, QStringLiteral("Oprogramie1"), QStringLiteral("O programie"), &TForm1::OProgramieClick);
 }
 
 void TForm1::buildStatusBar()
@@ -605,6 +610,37 @@ void TForm1::sendLine(const QString &)
 
 void TForm1::sendResultReport(const QStringList &)
 {
+}
+
+void TForm1::PomocClick()
+{
+    if (!files::dataExists(QStringLiteral("Pocz.chm"))) {
+        showMessage(this, QStringLiteral("BŁĄD: Nie mogę odszukać programu Pomocy na Twoim dysku"),
+                    QStringLiteral("Terravia"), Services::Icon::None);
+        return;
+    }
+    Services::get().openWithDesktop(fileUrl(files::dataPath(QStringLiteral("Pocz.chm"))));
+}
+
+void TForm1::InfoClick()
+{
+    const QString program = files::findProgram(files::dataDir(), QStringLiteral("Sys_Info.exe"));
+    if (program.isEmpty()) {
+        showMessage(this, QStringLiteral("BŁĄD: Nie mogę odszukać programu Sys_Info.exe na Twoin dysku"),
+                    QStringLiteral("Terravia"), Services::Icon::None);
+        return;
+    }
+    Services::get().startProgram(program);
+}
+
+void TForm1::NapiszClick()
+{
+    Services::get().execModal(*forms().e_mail);
+}
+
+void TForm1::OProgramieClick()
+{
+    Services::get().execModal(*forms().O_mnie);
 }
 
 void TForm1::UstawieniaClick()

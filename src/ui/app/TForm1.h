@@ -60,6 +60,16 @@ public:
     void ArchitekturaClick();
 
     void SprawdzPlikiClick();
+    // Results (the browser, the filter, printing, deleting).
+    void WynikiClick();
+    void FiltrujClick();
+    void DrukujClick();
+    void UsunWynikiClick();
+    // Help and the small windows around the quiz.
+    void PomocClick();
+    void InfoClick();
+    void NapiszClick();
+    void OProgramieClick();
     void UzytkownicyClick();
     void LegendaClick();
 
