@@ -10,6 +10,7 @@
 #include "net/TLink_Server.h"
 #include "profile/TUstawienia.h"
 #include "wizards/TKreator.h"
+#include "wizards/TLosuj.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
 #include "platform/System.h"
@@ -137,10 +138,10 @@ void TForm1::buildToolBar()
     addToolBar(Qt::TopToolBarArea, ToolBar1);
 
     auto set = [this](Command c, QAction *a) { commands[static_cast<int>(c)] = a; };
-    set(Command::ButtonKreator, button(QStringLiteral("Kreator_btn"), QStringLiteral("kreator"),
-                                       QStringLiteral("Kreator testów")));
-    set(Command::ButtonWylosuj, button(QStringLiteral("Wylosuj_btn"), QStringLiteral("losuj"),
-                                       QStringLiteral("Wylosuj test...")));
+    set(Command::ButtonKreator, button(QStringLiteral("n_test"), QStringLiteral("kreator"),
+                                       QStringLiteral("Kreator testów"), &TForm1::KreatorClick));
+    set(Command::ButtonWylosuj, button(QStringLiteral("Wylosuj_test"), QStringLiteral("losuj"),
+                                       QStringLiteral("Wylosuj test..."), &TForm1::WylosujClick));
     ToolBar1->addSeparator();
     set(Command::ButtonOdgadnij, button(QStringLiteral("Odgadnij_btn"), QStringLiteral("miejsce"),
                                         QStringLiteral("Odgadnij. Co to za miejsce?")));
@@ -272,8 +273,9 @@ void TForm1::buildMenus()
     QMenu *testy = bar->addMenu(QStringLiteral("Testy"));
     testy->setObjectName(QStringLiteral("Testy1"));
     set(Command::MenuTesty, testy->menuAction());
-    set(Command::ItemKreator, item(testy, QStringLiteral("Kreatortestw1"), QStringLiteral("Kreator testów")));
-    item(testy, QStringLiteral("WylosujTest1"), QStringLiteral("Wylosuj Test..."));
+    set(Command::ItemKreator,
+        item(testy, QStringLiteral("Nowytest1"), QStringLiteral("Kreator testów"), &TForm1::KreatorClick));
+    item(testy, QStringLiteral("Wylosuj"), QStringLiteral("Wylosuj Test..."), &TForm1::WylosujClick);
     testy->addSeparator();
     buildTestsMenu(testy);
 
@@ -422,7 +424,10 @@ bool TForm1::hasChildWindow() const
 
 QMdiSubWindow *TForm1::addChildWindow(QWidget *child)
 {
-    QMdiSubWindow *sub = mdi->addSubWindow(child);
+    // Child windows fill the client area without a frame of their own: the
+    // main window's caption stays what the program sets, and the pupil sees
+    // one title bar, not two.
+    QMdiSubWindow *sub = mdi->addSubWindow(child, Qt::FramelessWindowHint);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     connect(sub, &QObject::destroyed, this, &TForm1::childWindowClosed);
     return sub;
@@ -584,6 +589,17 @@ void TForm1::LicencjaClick()
     Services::get().openWithDesktop(fileUrl(files::dataPath(QStringLiteral("CZYTAJTO.txt"))));
 }
 
+void TForm1::KreatorClick()
+{
+    forms().Kreator->openAnimated();
+}
+
+void TForm1::WylosujClick()
+{
+    TLosuj random(this);
+    Services::get().execModal(random);
+}
+
 void TForm1::SprawdzPlikiClick()
 {
     TT_wszystkie_spr check(this);
@@ -668,7 +684,7 @@ void TForm1::FormShow()
     if (Settings::on(settings.startCreator)) {
         creator->setWindowFlag(Qt::WindowStaysOnTopHint, true);
         QCoreApplication::processEvents();
-        creator->show();
+        f.Kreator->showPlain();
     } else {
         creator->setWindowFlag(Qt::WindowStaysOnTopHint, false);
         creator->close();

@@ -59,6 +59,8 @@ public:
     void UstawieniaClick();
     void ArchitekturaClick();
 
+    void KreatorClick();
+    void WylosujClick();
     void SprawdzPlikiClick();
     // Results (the browser, the filter, printing, deleting).
     void WynikiClick();

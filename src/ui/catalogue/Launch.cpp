@@ -1,6 +1,7 @@
 // The one launch routine of the catalogue: menu items, the creator, the
 // random draw and the teacher's assignments all start tests through here.
 
+#include "Launch.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "catalogue/Catalogue.h"
@@ -18,11 +19,7 @@
 
 namespace tv {
 
-namespace {
-
-const QString kMissingCaption = QStringLiteral("Terravia: Brak pliku");
-
-QString missingMessage(int which)
+QString missingFileMessage(int which)
 {
     switch (which) {
     case 0:
@@ -33,8 +30,6 @@ QString missingMessage(int which)
         return QStringLiteral("Nie można załadować tego testu ponieważ, na Twoim dysku brak pliku zdjęcia tego testu");
     }
 }
-
-} // namespace
 
 void TForm1::buildTestsMenu(QMenu *testy)
 {
@@ -122,7 +117,7 @@ bool TForm1::launchEntry(const CatalogueEntry &entry)
     }
     if (entry.mark == Mark::ReportS && inSession && missing == 0) {
         setHourglass(false);
-        showMessage(this, missingMessage(missing), kMissingCaption, Services::Icon::Information);
+        showMessage(this, missingFileMessage(missing), kMissingFileCaption, Services::Icon::Information);
         if (connectionUp())
             sendLine(protocol::missingFileReport(session.userName, titleStrip()));
         forms().laduj->hide();
@@ -132,7 +127,7 @@ bool TForm1::launchEntry(const CatalogueEntry &entry)
     if (entry.mark == Mark::Eight)
         session.disconnectReason = 8;
     setHourglass(false);
-    showMessage(this, missingMessage(missing), kMissingCaption, Services::Icon::Information);
+    showMessage(this, missingFileMessage(missing), kMissingFileCaption, Services::Icon::Information);
     forms().laduj->hide();
     Menu_test_koniec();
     return false;
@@ -146,10 +141,7 @@ bool TForm1::Sprawdzenie(int chain) const
 bool TForm1::launchChain(const ChainEntry &chain)
 {
     if (!Sprawdzenie(chain.chain)) {
-        showMessage(this,
-                    QStringLiteral("Nie możesz rozwiązać tego tesu ponieważ brakuje plków konfiguracyjnych tego tesu "
-                                   "na Twoim dysku"),
-                    QStringLiteral("Terravia-Brak plików..."), Services::Icon::Warning);
+        showMessage(this, kChainMissingText, kChainMissingCaption, Services::Icon::Warning);
         return false;
     }
     composite = {1, chain.chain, 1, chain.taskTotal};

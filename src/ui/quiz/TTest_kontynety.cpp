@@ -378,7 +378,7 @@ void TTest_kontynety::closeEvent(QCloseEvent *event)
     Timer1->stop();
     Timer2->stop();
     if (Settings::on(main->settings.startCreator))
-        forms().Kreator->show();
+        main->KreatorClick();
     QCoreApplication::processEvents();
     action(QStringLiteral("Zaladujtensamtest1"))->setEnabled(true);
     action(QStringLiteral("nowy"))->setEnabled(true);
@@ -756,7 +756,7 @@ void TTest_kontynety::inny_testClick()
     QPointer<TTest_kontynety> self(this);
     if (!frame->close())
         return;
-    forms().Kreator->show();
+    forms().Kreator->showPlain();
 }
 
 void TTest_kontynety::ten_sam_testClick()

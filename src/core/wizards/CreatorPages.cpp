@@ -1,0 +1,118 @@
+#include "CreatorPages.h"
+
+using namespace Qt::StringLiterals;
+
+namespace tv::creator {
+
+const std::vector<StartItem> &startItems()
+{
+    static const std::vector<StartItem> items = {
+        {u"POLSKA"_s, Target::TopicPage, u"Polska"_s, u"Karta: POLSKA"_s,
+         {{u"NAJWIĘKSZE MIASTA"_s, u"Test: Polska - Największe miasta"_s},
+          {u"GÓRY I SZCZYTY"_s, u"Test: Polska - Góry i Szczyty"_s},
+          {u"RZEKI I JEZIORA"_s, u"Test: Polska - Rzeki i Jeziora"_s},
+          {u"WOJEWÓDZTWA"_s, u"Test: Polska - Województwa"_s},
+          {u"PAŃSTWA SĄSIADUJACE"_s, u"Test: Polska - Państwa sąsiadujące"_s},
+          {u"DŁUGOŚCI GRANIC SĄSIADÓW"_s, u"Test: Polska - Granice sąsiadów"_s},
+          {u"PARKI NARODOWE"_s, u"Test: Polska - Parki narodowe"_s},
+          {u"KRAINY GEOGRAFICZNE"_s, u"Test: Polska - Krainy geograficzne"_s}}},
+        {u"EUROPA"_s, Target::TopicPage, u"Europa"_s, u"Karta: EUROPA"_s,
+         {{u"GÓRY"_s, u"Test: Europa - Góry"_s},
+          {u"WYSPY"_s, u"Test: Europa - Wyspy"_s},
+          {u"PÓŁWYSPY"_s, u"Test: Europa - Półwyspy"_s},
+          {u"STOLICE"_s, u"Test: Europa - Stolice"_s},
+          {u"PAŃSTWA"_s, u"Test: Europa - Państwa"_s},
+          {u"MORZA I ZATOKI"_s, u"Test: Europa - Morza i Zatoki"_s},
+          {u"RZEKI I JEZIORA"_s, u"Test: Europa - Rzeki i Jeziora"_s}}},
+        {u"AZJA"_s, Target::TopicPage, u"Azja"_s, u"Karta: AZJA"_s,
+         {{u"GÓRY I SZCZYTY"_s, u"Test: Azja - Góry i Szczyty"_s},
+          {u"PAŃSTWA"_s, u"Test: Azja - Państwa"_s},
+          {u"RZEKI I JEZIORA"_s, u"Test: Azja - Rzeki i Jeziora"_s}}},
+        {u"AMERYKA PÓŁNOCNA"_s, Target::TopicPage, u"Ameryki"_s, u"Karta: AMERYKA PÓŁNOCNA "_s,
+         {{u"GÓRY I SZCZYTY"_s, u"Test: Ameryka PN - Góry i Szczyty"_s},
+          {u"RZEKI I JEZIORA"_s, u"Test: Ameryka PN - Rzeki i Jeziora"_s},
+          {u"WYSPY I PÓŁWYSPY"_s, u"Test: Ameryka PN - Wyspy i Półwyspy"_s},
+          {u"PAŃSTWA"_s, u"Test: Ameryka PN - Państwa"_s}}},
+        {u"AMERYKA POŁUDNIOWA"_s, Target::TopicPage, u"Ameryka_pd"_s, u"Karta: AMERYKA POŁUDNIOWA"_s,
+         {{u"PAŃSTWA"_s, u"Test: Ameryka PD - Państwa"_s},
+          {u"RZEKI I JEZIORA"_s, u"Test: Ameryka PD - Rzeki i Jeziora"_s},
+          {u"STOLICE"_s, u"Test: Ameryka PD - Stolice"_s}}},
+        {u"AFRYKA"_s, Target::TopicPage, u"Afryka"_s, u"Karta: AFRYKA"_s,
+         {{u"GÓRY I SCZYTY"_s, u"Test: Afryka - Góry i Szczyty"_s},
+          {u"RZEKI I JEZIORA"_s, u"Test: Afryka - Rzeki i Jeziora"_s},
+          {u"PAŃSTWA"_s, u"Test: Afryka - Państwa"_s}}},
+        {u"AUSTRALIA"_s, Target::TopicPage, u"Australia"_s, u"Karta: AUSTRALIA"_s,
+         {{u"GÓRY I SCZYTY"_s, u"Test: Australia - Góry i Szczyty"_s},
+          {u"PUSTYNIE"_s, u"Test: Australia - Pustynie"_s},
+          {u"NAJWIĘKSZE MIASTA"_s, u"Test: Australia - Największe miasta"_s},
+          {u"RZEKI I JEZIORA"_s, u"Test: Australia - Rzeki i Jeziora"_s}}},
+        {u"ANTARKTYDA"_s, Target::TopicPage, u"Antarktyda"_s, u"Karta: ANTARKTYDA"_s,
+         {{u"LODOWCE I SZCZYTY"_s, u"Test: Antarktyda - Lodowce i Szczyty"_s},
+          {u"STACJE BADAWCZE"_s, u"Test: Antarktyda - Stacje badawcze"_s}}},
+        {u"ŚWIAT"_s, Target::TopicPage, u"Swiat"_s, u"Karta: ŚWIAT"_s,
+         {{u"ROZPOZNAJ KONTYNENTY"_s, u"Test: Świat - Kontynenty"_s},
+          {u"ROZPOZNAJ OCEANY"_s, u"Test: Świat - Oceany"_s},
+          {u"WYSPY"_s, u"Test: Świat - Wyspy"_s},
+          {u"PÓŁWYSPY"_s, u"Test: Świat - Półwyspy"_s},
+          {u"GÓRY"_s, u"Test: Świat - Góry"_s},
+          {u"NAJWYŻSZE SZCZYTY"_s, u"Test: Świat - Najwyższe szczyty"_s},
+          {u"PRĄDY MORSKIE"_s, u"Test: Świat - Prądy morskie"_s}}},
+        {u"RÓŻNE PYTANIA GEGRAFICZNE"_s, Target::TopicPage, u"Rozne"_s, u"Karta: RÓŻNE TESTY"_s,
+         {{u"DOPASUJ WYSOKOŚCI DO SZCZYTU"_s, u"Test: Różne - Wysokości gór"_s},
+          {u"FLAGI PAŃSTW CZ. 1"_s, u"Test: Różne - Flagi państw"_s},
+          {u"FLAGI PAŃSTW CZ. 2"_s, u"Test: Różne - Flagi państw Cz. 2"_s},
+          {u"FLAGI PAŃSTW CZ. 3"_s, u"Test: Różne - Flagi państw Cz. 3"_s},
+          {u"FLAGI PAŃSTW CZ. 4"_s, u"Test: Różne - Flagi państw Cz. 4"_s},
+          {u"PAŃSTWA I STOLICE"_s, u"Test: Różne - Państwa i Stolice"_s},
+          {u"POJĘCIA GEOGRAFICZNE CZĘŚĆ 1"_s, u"Test: Różne - Pojęcia geograficzne Cz.1"_s},
+          {u"POJĘCIA GEOGRAFICZNE CZĘŚĆ 2"_s, u"Test: Różne - Pojęcia geograficzne Cz.2"_s}}},
+        {u"WSZYSTKO O..."_s, Target::ChainPage, u"Wszystkie_testy"_s, u"Karta: WSZYSTKO O..."_s, {}},
+        {u"WYLOSUJ TEST..."_s, Target::RandomPage, u"Random_laduj"_s, QString(), {}},
+        {u"SPRAWDŹ CO TO ZA MIEJSCE NA ZIEMI"_s, Target::Game, QString(), QString(), {}},
+    };
+    return items;
+}
+
+const std::vector<QString> &pageOrder()
+{
+    static const std::vector<QString> order = {
+        u"Poczatek"_s, u"Polska"_s, u"Europa"_s, u"Ameryki"_s, u"Azja"_s, u"Australia"_s, u"Afryka"_s,
+        u"Antarktyda"_s, u"Swiat"_s, u"Rozne"_s, u"Ameryka_pd"_s, u"Wszystkie_testy"_s, u"Random_laduj"_s,
+    };
+    return order;
+}
+
+const std::vector<ChainOption> &chainOptions()
+{
+    static const std::vector<ChainOption> options = {
+        {u"POLSCE"_s, 1, 97, u"Test: Wszystko o Polsce [Obecny test (1) z (8): Polska - Największe miasta]"_s,
+         u"Obecny test (1) z (8): Polska - Największe miasta"_s, u"PM.dat"_s, u"PM_o.dat"_s, u"Polska_miasta.jpg"_s},
+        {u"EUROPIE"_s, 2, 92, u"Test: Wszystko o Europie [Obecny test (1) z (7): Europa - Góry]"_s,
+         u"Obecny test (1) z (7): Europa - Góry"_s, u"EG.dat"_s, u"EG_o.dat"_s, u"Europa_gory.jpg"_s},
+        {u"AMERYCE PÓŁNOCNEJ I POŁUDNIOWEJ"_s, 3, 73,
+         u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (1) z (7): Ameryka Pn - Góry i Szczyty]"_s,
+         u"Obecny test (1) z (7): Ameryka Pn - Góry i Szczyty"_s, u"APNG.dat"_s, u"APNG_o.dat"_s,
+         u"Ameryka_pn_gory.jpg"_s},
+        {u"AZJI I AFRYCE"_s, 4, 77, u"Test: Wszystko o Azji i Afryce [Obecny test (1) z (6): Azja - Góry i Szczyty]"_s,
+         u"Obecny test (1) z (6): Azja - Góry i Szczyty"_s, u"AZG.dat"_s, u"AZG_o.dat"_s, u"Azja_gory.jpg"_s},
+        {u"AUSTRALII I ANTARKTYDZIE"_s, 5, 40,
+         u"Test: Wszystko o Australii i Antarktydzie [Obecny test (1) z (6): Australia - Największe miasta]"_s,
+         u"Obecny test (1) z (6): Australia - Największe miasta"_s, u"AUM.dat"_s, u"AUM_o.dat"_s,
+         u"Australia_miasta.jpg"_s},
+        {u"ŚWIECIE"_s, 6, 64, u"Test: Wszystko o Świecie [Obecny test (1) z (7): Świat - Kontynenty]"_s,
+         u"Obecny test (1) z (7): Świat - Kontynenty"_s, u"SK.dat"_s, u"SK_o.dat"_s, u"Swiat_kontynenty.jpg"_s},
+        {u"RÓŻNYCH POJĘCIACH GEOGRAFICZNYCH"_s, 7, 120,
+         u"Test: Wszystko o Różnych pojęciach [Obecny test (1) z (8): Różne - Wysokości gór]"_s,
+         u"Obecny test (1) z (8): Różne - Wysokości gór"_s, u"RG.dat"_s, u"RG_o.dat"_s, u"Rozne_gory.jpg"_s},
+    };
+    return options;
+}
+
+QString statusTextFor(const QString &page, const QString &option, const QString &title)
+{
+    if (page == QLatin1String("Polska") && option == QStringLiteral("NAJWIĘKSZE MIASTA"))
+        return QStringLiteral("Test: Polska - Najwieksze miasta");
+    return title;
+}
+
+} // namespace tv::creator

@@ -1,0 +1,200 @@
+#include "QuizFixture.h"
+#include "Scripted.h"
+#include "app/Forms.h"
+#include "app/TForm1.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/Tladuj.h"
+#include "quiz/Markers.h"
+#include "quiz/TTest_kontynety.h"
+#include "results/Twynik_test.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+using namespace tv;
+
+// The "Wszystko o..." chains: test after test in one window, graded on the
+// chain's total.
+class TestChains : public QObject {
+    Q_OBJECT
+
+    test::TempDataDir *data = nullptr;
+    test::ScriptedServices *services = nullptr;
+    test::WaitRecorder *waits = nullptr;
+
+    TForm1 *main() { return forms().Form1; }
+    Twynik_test *result() { return forms().wynik_test; }
+
+    // Every test of the chain gets `markers` markers named A, B, C...
+    void writeChain(int chain, int markers)
+    {
+        for (const ChainStep &s : catalogue::chainSteps(chain)) {
+            std::vector<QPoint> pos;
+            QStringList desc;
+            for (int k = 1; k <= markers; ++k) {
+                pos.push_back(QPoint(10 * k, 10 * k));
+                desc << QStringLiteral("%1%2").arg(QChar('A' + k - 1)).arg(10 + k);
+            }
+            test::writeMapTest(*data, s.configurationFile, s.descriptionFile, s.pictureFile, pos, desc, QSize(120, 90));
+        }
+    }
+    // Places the right name on the first `right` markers.
+    void answer(TTest_kontynety *w, int right)
+    {
+        for (int k = 1; k <= right; ++k) {
+            const QString name = QString(QChar('A' + k - 1));
+            for (int f = 1; f <= 17; ++f)
+                if (w->nameField(f)->text() == name) {
+                    test::dropOnMarker(w, f, k);
+                    break;
+                }
+        }
+    }
+
+private slots:
+    void init()
+    {
+        data = new test::TempDataDir;
+        services = new test::ScriptedServices;
+        waits = new test::WaitRecorder;
+        test::writeSettings(*data, 0, 0); // names stay, no automatic end
+        createForms();
+        main()->show();
+    }
+    void cleanup()
+    {
+        destroyForms();
+        setHourglass(false);
+        delete waits;
+        delete services;
+        delete data;
+    }
+
+    void chainTwoRunsItsSevenTestsInOrder()
+    {
+        writeChain(2, 3);
+        QVERIFY(main()->launchChain(*catalogue::findChain(2)));
+        QCOMPARE(main()->composite.flag, 1);
+        QCOMPARE(main()->composite.chain, 2);
+        QCOMPARE(main()->composite.step, 1);
+        QCOMPARE(main()->composite.taskTotal, 92);
+        QCOMPARE(main()->titleStrip(), QStringLiteral("Test: Wszystko o Europie [Obecny test (1) z (7): Europa - Góry]"));
+        QCOMPARE(main()->statusText(1), QStringLiteral("Obecny test (1) z (7): Europa - Góry"));
+        QCOMPARE(main()->windowTitle(), QStringLiteral("Obecny test (1) z (7): Europa - Góry"));
+        TTest_kontynety *w = main()->testWindow();
+        w->Timer1Timer();
+        int expectedGood = 0;
+        for (int step = 1; step <= 7; ++step) {
+            QCOMPARE(main()->request.configurationFile, QStringLiteral("EG.dat")); // the request stays the first test
+            const int right = step % 4;
+            answer(w, right);
+            expectedGood += right;
+            for (int t = 0; t < 10; ++t)
+                w->Timer2Timer();
+            w->SpeedButton1Click();
+            if (step < 7) {
+                const ChainStep *next = catalogue::chainStep(2, step + 1);
+                QCOMPARE(main()->composite.step, step + 1);
+                QCOMPARE(main()->titleStrip(), next->title);
+                QCOMPARE(main()->statusText(1), next->status);
+                QCOMPARE(main()->windowTitle(), next->windowCaption());
+                QVERIFY(!forms().laduj->isVisible());
+                QVERIFY(w->clockTimer()->isActive());
+                for (int k = 1; k <= 3; ++k)
+                    QCOMPARE(w->marker(k)->state(), MarkerState::Blank);
+                QVERIFY(!w->action("Zaladujtensamtest1")->isEnabled());
+                QVERIFY(!w->action("nowy")->isEnabled());
+                QCOMPARE(waits->waits.size(), step); // the pause between tests
+                QCOMPARE(waits->waits.last(), 1500);
+                QVERIFY(services->modals.isEmpty());
+            }
+        }
+        QCOMPARE(main()->windowTitle(), QStringLiteral("Obecny test (7) z (7): Europa - Rzeki i Jeziora"));
+        QCOMPARE(main()->titleStrip(), QStringLiteral("Test: Wszystko o Europie"));
+        QCOMPARE(services->modals, QStringList{"wynik_test"});
+        QCOMPARE(result()->zadan->text(), QStringLiteral("92"));
+        QCOMPARE(result()->lbl_dobre->text(), QString::number(expectedGood));
+        QCOMPARE(result()->lbl_zle->text(), QString::number(21 - expectedGood));
+        QCOMPARE(result()->ocena->text(), QStringLiteral("Niedostateczny (1)"));
+        QCOMPARE(result()->lbl_czas->text(), QStringLiteral("1 min 10 sek")); // the chain clock
+        QVERIFY(!result()->hasGradeIcon());
+        QCOMPARE(main()->composite.flag, 1); // cleared by the next single launch
+    }
+
+    void showScoreMessages()
+    {
+        writeChain(5, 2);
+        main()->Pokaz_wynikClick();
+        QVERIFY(main()->showScoreOn());
+        QVERIFY(main()->launchChain(*catalogue::findChain(5)));
+        TTest_kontynety *w = main()->testWindow();
+        w->Timer1Timer();
+        answer(w, 1);
+        for (int t = 0; t < 65; ++t)
+            w->Timer2Timer();
+        w->SpeedButton1Click();
+        QCOMPARE(services->messages.size(), 1);
+        QCOMPARE(services->lastText(),
+                 QStringLiteral("Test: Wszystko o Australii i Antarktydzie [Obecny test (1) z (6): Australia - "
+                                "Największe miasta]\r\nDobrych odpowiedzi: 1\r\nBłędnych odpowiedzi: 1\r\n"
+                                "Czas testu: 1 min 5 sek"));
+        QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia"));
+        QCOMPARE(services->messages.last().icon, Services::Icon::Information);
+        QVERIFY(waits->waits.isEmpty()); // no pause when the score is shown
+        answer(w, 2);
+        w->SpeedButton1Click();
+        QVERIFY(services->lastText().contains(QStringLiteral("Dobrych odpowiedzi: 2\r\nBłędnych odpowiedzi: 0")));
+        QVERIFY(services->lastText().startsWith(
+            QStringLiteral("Test: Wszystko o Australii - i Antarktydzie [Obecny test (2) z (6)")));
+    }
+
+    void chainGradeOfAFullScore()
+    {
+        writeChain(5, 2); // 6 tests of 2 markers: 12 good answers
+        QVERIFY(main()->launchChain(*catalogue::findChain(5)));
+        TTest_kontynety *w = main()->testWindow();
+        w->Timer1Timer();
+        for (int step = 1; step <= 6; ++step) {
+            answer(w, 2);
+            w->SpeedButton1Click();
+        }
+        QCOMPARE(result()->lbl_dobre->text(), QStringLiteral("12"));
+        QCOMPARE(result()->zadan->text(), QStringLiteral("40"));
+        QCOMPARE(result()->ocena->text(), QStringLiteral("Mierny minus (2-)"));
+    }
+
+    void missingFileDuringAChainEndsItWithoutAResult()
+    {
+        writeChain(2, 2);
+        QVERIFY(main()->launchChain(*catalogue::findChain(2)));
+        TTest_kontynety *w = main()->testWindow();
+        w->Timer1Timer();
+        QFile::remove(data->file("EW_o.dat"));
+        w->SpeedButton1Click();
+        QCOMPARE(services->lastText(), QStringLiteral("Nie można załadować tego testu ponieważ, na Twoim dysku brak "
+                                                      "pliku konfiguracyjnego: ED_o.dat"));
+        QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia: Brak pliku"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!main()->testWindow());
+        QVERIFY(!forms().laduj->isVisible());
+        QVERIFY(!hourglassShown());
+        QVERIFY(services->modals.isEmpty());
+    }
+
+    void singleLaunchAfterAChainIsSingle()
+    {
+        writeChain(2, 2);
+        main()->launchChain(*catalogue::findChain(2));
+        main()->mdiArea()->closeAllSubWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        main()->launchEntry(*catalogue::findByCode(49)); // Państwa i Stolice
+        QCOMPARE(main()->composite.flag, 0);
+    }
+};
+
+QTEST_MAIN(TestChains)
+#include "tst_chains.moc"
