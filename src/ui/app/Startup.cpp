@@ -3,12 +3,14 @@
 #include "Forms.h"
 #include "TForm1.h"
 #include "TLogo.h"
+#include "wizards/TKreator.h"
 #include "platform/Services.h"
 #include "platform/System.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 namespace tv {
@@ -46,6 +48,9 @@ int runProgram(QApplication &app)
     int code = 0;
     if (!DesktopServices::terminationRequested()) {
         main->showAsConfigured();
+        // The creator, when it opened, is where the pupil starts.
+        if (forms().Kreator->isVisible())
+            QTimer::singleShot(0, forms().Kreator, [] { forms().Kreator->activateWindow(); });
         code = QApplication::exec();
     }
     destroyForms();

@@ -298,6 +298,7 @@ void TKreator::showPlain()
     centre();
     show();
     raise();
+    activateWindow();
 }
 
 void TKreator::openAnimated()
@@ -349,6 +350,7 @@ void TKreator::Timer1Timer()
     Timer1->stop();
     QPainterPath path;
     path.addRoundedRect(QRectF(4, 4, width() - 8, height() - 8), 12.5, 12.5);
+    clearMask();
     setMask(QRegion(path.toFillPolygon().toPolygon()));
 }
 
@@ -375,6 +377,15 @@ void TKreator::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+bool TKreator::event(QEvent *event)
+{
+    // The shape follows every activation: a window that the window system
+    // maps again loses it.
+    if (event->type() == QEvent::WindowActivate)
+        Timer1->start();
+    return QDialog::event(event);
 }
 
 bool TKreator::eventFilter(QObject *watched, QEvent *event)
