@@ -15,8 +15,11 @@ TMarker::TMarker(int k, QWidget *parent) : QLabel(parent), Tag(10 + k)
     setAlignment(Qt::AlignCenter);
     setAcceptDrops(true);
     setAutoFillBackground(true);
+    // The content pack keeps every name within a bold 8-point line of the
+    // marker's width.
     QFont f = font();
     f.setBold(true);
+    f.setPointSize(8);
     setFont(f);
     setLineWidth(1);
     setState(MarkerState::Blank);
