@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QDialog>
+#include "app/ShellWindow.h"
 
 namespace tv {
 
 // The skins dialog.
-class TSkory : public QDialog {
+class TSkory : public ShellWindow {
     Q_OBJECT
 
 public:
-    explicit TSkory(QWidget *parent = nullptr);
+    explicit TSkory(QWidget *parent = nullptr) : ShellWindow(QStringLiteral("Skory"), QStringLiteral("Skóry"), parent) {}
 };
 
 } // namespace tv

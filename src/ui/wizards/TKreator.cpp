@@ -180,59 +180,50 @@ QWidget *TKreator::buildStartPage()
     return page;
 }
 
-QWidget *TKreator::buildTopicPage(int startIndex)
+QWidget *TKreator::optionPage(const QString &name, const QString &title, const QStringList &captions,
+                              void (TKreator::*load)())
 {
-    const auto &item = creator::startItems()[startIndex];
-    QWidget *page = pageFrame(item.page, item.heading);
+    QWidget *page = pageFrame(name, title);
     auto *layout = static_cast<QVBoxLayout *>(page->layout());
     auto *group = new QGroupBox(page);
     group->setObjectName(QStringLiteral("opcje"));
     auto *gl = new QVBoxLayout(group);
     QList<QRadioButton *> radios;
-    for (const auto &o : item.options) {
-        auto *r = new QRadioButton(o.caption, group);
+    for (const QString &caption : captions) {
+        auto *r = new QRadioButton(caption, group);
         gl->addWidget(r);
         radios << r;
     }
     radios.first()->setChecked(true);
-    options.insert(item.page, radios);
+    options.insert(name, radios);
     layout->addWidget(group);
     layout->addStretch(1);
     auto *row = new QHBoxLayout;
     row->addWidget(backButton(page));
     row->addStretch(1);
-    QPushButton *load = loadButton(page);
-    connect(load, &QPushButton::clicked, this, &TKreator::loadTopic);
-    row->addWidget(load);
+    QPushButton *button = loadButton(page);
+    connect(button, &QPushButton::clicked, this, load);
+    row->addWidget(button);
     layout->addLayout(row);
     return page;
 }
 
+QWidget *TKreator::buildTopicPage(int startIndex)
+{
+    const auto &item = creator::startItems()[startIndex];
+    QStringList captions;
+    for (const auto &o : item.options)
+        captions << o.caption;
+    return optionPage(item.page, item.heading, captions, &TKreator::loadTopic);
+}
+
 QWidget *TKreator::buildChainPage()
 {
-    QWidget *page = pageFrame(QStringLiteral("Wszystkie_testy"), QStringLiteral("Karta: WSZYSTKO O..."));
-    auto *layout = static_cast<QVBoxLayout *>(page->layout());
-    auto *group = new QGroupBox(page);
-    group->setObjectName(QStringLiteral("opcje"));
-    auto *gl = new QVBoxLayout(group);
-    QList<QRadioButton *> radios;
-    for (const auto &o : creator::chainOptions()) {
-        auto *r = new QRadioButton(o.caption, group);
-        gl->addWidget(r);
-        radios << r;
-    }
-    radios.first()->setChecked(true);
-    options.insert(QStringLiteral("Wszystkie_testy"), radios);
-    layout->addWidget(group);
-    layout->addStretch(1);
-    auto *row = new QHBoxLayout;
-    row->addWidget(backButton(page));
-    row->addStretch(1);
-    QPushButton *load = loadButton(page);
-    connect(load, &QPushButton::clicked, this, &TKreator::loadChain);
-    row->addWidget(load);
-    layout->addLayout(row);
-    return page;
+    QStringList captions;
+    for (const auto &o : creator::chainOptions())
+        captions << o.caption;
+    return optionPage(QStringLiteral("Wszystkie_testy"), QStringLiteral("Karta: WSZYSTKO O..."), captions,
+                      &TKreator::loadChain);
 }
 
 QWidget *TKreator::buildRandomPage()

@@ -69,6 +69,8 @@ protected:
 
 private:
     QWidget *buildStartPage();
+    QWidget *optionPage(const QString &name, const QString &title, const QStringList &captions,
+                        void (TKreator::*load)());
     QWidget *buildTopicPage(int startIndex);
     QWidget *buildChainPage();
     QWidget *buildRandomPage();

@@ -1,4 +1,4 @@
-#include "Te_mail.h"
+#include "ShellWindow.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -6,10 +6,10 @@
 
 namespace tv {
 
-Te_mail::Te_mail(QWidget *parent) : QDialog(parent)
+ShellWindow::ShellWindow(const QString &objectName, const QString &caption, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("e_mail"));
-    setWindowTitle(QStringLiteral("Napisz do autora"));
+    setObjectName(objectName);
+    setWindowTitle(caption);
     auto *box = new QDialogButtonBox(this);
     auto *close = box->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("Anuluj"));
