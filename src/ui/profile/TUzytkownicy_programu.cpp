@@ -19,7 +19,8 @@ TUzytkownicy_programu::TUzytkownicy_programu(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Uzytkownicy_programu"));
     setWindowTitle(QStringLiteral("Zarejestrowani użytkownicy"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A fixed dialog: a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     auto *label = new QLabel(QStringLiteral("Lista zarejestrowanych użytkowników Terravia"), this);
     ListBox1 = new QListWidget(this);

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -25,7 +26,8 @@ TFiltr_wyniki::TFiltr_wyniki(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Filtr_wyniki"));
     setWindowTitle(QStringLiteral("Filtruj wyniki... "));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A fixed dialog: a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     GroupBox1 = new QGroupBox(QStringLiteral(" Opcje filtracji "), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -58,6 +60,7 @@ TFiltr_wyniki::TFiltr_wyniki(QWidget *parent) : QDialog(parent)
     menu_test->setObjectName(QStringLiteral("menu_test"));
     menu_test->setEnabled(false);
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+    ListBox1->viewport()->installEventFilter(this);
     connect(ListBox1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { PopupMenu1->popup(ListBox1->viewport()->mapToGlobal(pos)); });
 
@@ -108,6 +111,18 @@ void TFiltr_wyniki::showEvent(QShowEvent *event)
     if (!event->spontaneous())
         FormActivate();
     QDialog::showEvent(event);
+}
+
+bool TFiltr_wyniki::eventFilter(QObject *watched, QEvent *event)
+{
+    // The right button opens the context menu and nothing else: choosing an
+    // entry with it would change the chosen value behind the pupil's back.
+    if (watched == ListBox1->viewport()
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease
+            || event->type() == QEvent::MouseButtonDblClick)
+        && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
+        return true;
+    return QDialog::eventFilter(watched, event);
 }
 
 void TFiltr_wyniki::FormActivate()
@@ -202,7 +217,7 @@ void TFiltr_wyniki::menu_testClick()
     selectingByCode = true;
     ListBox1->setCurrentRow(found);
     selectingByCode = false;
-    ListBox1->scrollToItem(ListBox1->item(found));
+    ListBox1->scrollToItem(ListBox1->item(found), QAbstractItemView::PositionAtCenter);
 }
 
 void TFiltr_wyniki::OKClick()

@@ -52,6 +52,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void reject() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fill(const QStringList &items);

@@ -19,6 +19,8 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -61,6 +63,20 @@ QIcon gradeIcon(const QString &file, const QColor &colour)
     p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
     return QIcon(pm);
 }
+
+// Whole rows are selected, so a focus frame round one cell would only
+// mislead: the row's highlight marks the current record.
+class RowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
+    }
+};
 
 } // namespace
 
@@ -203,6 +219,12 @@ TWyniki::TWyniki(QWidget *parent) : QWidget(parent)
     header->setSortIndicatorShown(false);
     for (int c = 0; c < results::ColumnCount; ++c)
         header->resizeSection(c, kColumns[c].width);
+    // The designed widths, widened where this system's font needs more room
+    // for the longest grade of the scale beside its picture.
+    const int gradeWidth = ListView1->fontMetrics().horizontalAdvance(QStringLiteral("Bardzo dobry minus (5-)"))
+        + ListView1->iconSize().width() + 20; // the picture and the cell's margins
+    header->resizeSection(results::ColumnGrade, qMax(kColumns[results::ColumnGrade].width, gradeWidth));
+    ListView1->setItemDelegate(new RowDelegate(ListView1));
     connect(header, &QHeaderView::sectionClicked, this, &TWyniki::ListView1ColumnClick);
 
     auto *layout = new QVBoxLayout(this);

