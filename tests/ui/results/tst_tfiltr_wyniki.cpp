@@ -140,6 +140,15 @@ private slots:
         QFile::remove(data->file("Wyniki.tvw"));
         open();
         QVERIFY(dlg()->lineStore().empty());
+        // Without results every filter leaves an empty set to browse.
+        dlg()->f_ocea->click();
+        clickEntry("Dobry");
+        dlg()->OK->click();
+        QVERIFY(data->has("tmp.tvw"));
+        QCOMPARE(data->read("tmp.tvw"), QByteArray());
+        QVERIFY(TWyniki::find());
+        QVERIFY(TWyniki::find()->rows().empty());
+        QVERIFY(!data->has("Wyniki.tvw"));
     }
 
     void userFilterWithoutRegisteredUsers()
