@@ -178,8 +178,9 @@ int main(int argc, char **argv)
     std::printf("  open + first paint           : %8.2f ms  x%6.1f\n", median(openPainted), median(openPainted) / f);
     const char *headings[] = {"Użytkownik", "Test", "Czas", "W sumie zadań", "Dobrych", "Złych", "Ocena"};
     for (int c = 0; c < results::ColumnCount; ++c)
-        std::printf("  sort by %-20s : %8.2f ms  x%6.1f   (target < 300 ms)\n", headings[c], median(sort[c]),
-                    median(sort[c]) / f);
+        std::printf("  sort by %s : %8.2f ms  x%6.1f   (target < 300 ms)\n",
+                    QStringLiteral("%1").arg(QString::fromUtf8(headings[c]), -20).toUtf8().constData(),
+                    median(sort[c]), median(sort[c]) / f);
     std::printf("  filter: read at showing      : %8.2f ms  x%6.1f\n", median(activate), median(activate) / f);
     for (int i = 0; i < 3; ++i)
         std::printf("  filter %s (%6zu kept) : %8.2f ms  x%6.1f   (target < 500 ms)\n", cases[i].name, kept[i],
