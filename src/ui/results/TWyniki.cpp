@@ -36,11 +36,11 @@ namespace {
 const QString kCaption = QStringLiteral("Terravia");
 const QString kNoResults = QStringLiteral("Nie znaleziono żadnych wyników testów na Twoim dysku");
 
-struct ColumnSpec {
+struct ColumnDesign {
     const char *heading;
     int width;
 };
-constexpr ColumnSpec kColumns[results::ColumnCount] = {
+constexpr ColumnDesign kColumns[results::ColumnCount] = {
     {"Użytkownik", 180}, {"Test", 250}, {"Czas", 90}, {"W sumie zadań", 105},
     {"Dobrych", 65},     {"Złych", 50}, {"Ocena", 160},
 };
