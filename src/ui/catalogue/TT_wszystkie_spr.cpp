@@ -29,23 +29,25 @@ TT_wszystkie_spr::TT_wszystkie_spr(QWidget *parent) : QDialog(parent)
 
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setGeometry(8, 8, 252, kUpperHeight - 16);
+    ListBox1->setGeometry(8, 8, 270, kUpperHeight - 16);
+    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListBox1->setTextElideMode(Qt::ElideRight);
     for (const auto &t : filecheck::checkedTests())
         ListBox1->addItem(t.title);
 
     Sprawdz2 = new QPushButton(QStringLiteral("Sprawdź..."), this);
     Sprawdz2->setObjectName(QStringLiteral("Sprawdz2"));
     Sprawdz2->setToolTip(QStringLiteral("Sprawdź wszystkie testy"));
-    Sprawdz2->setGeometry(270, 8, 162, 30);
+    Sprawdz2->setGeometry(286, 8, 146, 30);
     Napisz = new QPushButton(QStringLiteral("Napisz o problemie\ndo autora"), this);
     Napisz->setObjectName(QStringLiteral("Napisz"));
     Napisz->setToolTip(QStringLiteral("Napisz do autora o brakujących testach"));
-    Napisz->setGeometry(270, 46, 162, 44);
+    Napisz->setGeometry(286, 46, 146, 44);
     Napisz->setEnabled(false);
     Zamknij = new QPushButton(QStringLiteral("Zamknij"), this);
     Zamknij->setObjectName(QStringLiteral("Zamknij"));
     Zamknij->setToolTip(QStringLiteral("Zamknij okno"));
-    Zamknij->setGeometry(270, kUpperHeight - 38, 162, 30);
+    Zamknij->setGeometry(286, kUpperHeight - 38, 146, 30);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
