@@ -22,7 +22,7 @@ const QStringList &testTitles();
 // the result dialog stores ("Długości granic sąsiadów" runs as "Granice
 // sąsiadów", and so on). For those the title the records carry, and whether
 // it must be the whole of line 2: "Flagi państw Cz. 1" runs under the bare
-// "Flagi państw", which begins the titles of parts 2 to 4 as well.
+// "Flagi państw", which also begins the titles of "Cz. 2" to "Cz. 4".
 struct WrittenTitle {
     QString title;
     bool whole = false;
