@@ -310,7 +310,10 @@ def to_jpeg(png, jpg):
 
 
 def answer_key(t, png, boxes, out):
-    args = [CONVERT, png, "-font", "DejaVu-Sans-Bold", "-density", "96", "-pointsize", "8"]
+    x0, y0, x1, y1 = verify.hint_panel(t.width)
+    args = [CONVERT, png, "-fill", "none", "-stroke", "#a00000", "-strokewidth", "1",
+            "-draw", f"stroke-dasharray 4 3 rectangle {x0},{y0} {x1 - 1},{y1 - 1}",
+            "-font", "DejaVu-Sans-Bold", "-density", "96", "-pointsize", "8"]
     for it, (x, y) in zip(t.items, boxes):
         args += ["-fill", "#fff6b0", "-stroke", "#000080", "-strokewidth", "1",
                  "-draw", f"rectangle {x},{y} {x + placement.BOX_W - 1},{y + placement.BOX_H - 1}",
@@ -370,8 +373,10 @@ def build_test(t, data_dir, key_dir, work):
         kind = it["kind"]
         items.append(placement.Item(it["name"], x, y, kind == "area",
                                     SYMBOLS[kind][1], pref, fixed))
+    clear = clear_cost(g, t)
     seed = sum(ord(c) for c in t.file) * 7919
-    boxes, leaders = placement.place(items, t.width, t.height, seed)
+    boxes, leaders = placement.place(items, t.width, t.height, seed,
+                                     clear=clear, blocked=[verify.hint_panel(t.width)])
     for i, (bx, by) in enumerate(boxes):
         for j, o in enumerate(items):
             if o.radius and not (i == j and o.area) and placement.covers(bx, by, o.px, o.py, o.radius):
@@ -396,6 +401,40 @@ def build_test(t, data_dir, key_dir, work):
     write_manifest(t, pix, boxes)
     if key_dir:
         answer_key(t, png, boxes, os.path.join(key_dir, t.file + "_klucz.png"))
+
+
+def clear_cost(g, t):
+    """The lines the boxes of this test should leave visible, with their
+    weights: 'keep_clear = rivers:0.5,coast:0.3', where
+      rivers   the rivers drawn on the map (riverN: those of level N only),
+      coast    sea and lake shores (at the map's smallest area),
+      outline  the border of the region the test is about,
+      borders  national borders."""
+    spec = t.opts.get("keep_clear", "")
+    if not spec:
+        return None
+    cost = placement.ClearCost(t.width, t.height)
+    D = "-D" + t.res
+    for part in spec.split(","):
+        what, weight = part.split(":")
+        what, weight = what.strip(), float(weight)
+        if what.startswith("river"):
+            lv = river_levels(t) if what == "rivers" else [what[5:]]
+            if not lv or not set(lv) <= set(river_levels(t)):
+                die(f"{t.file}: keep_clear names '{what}', but those rivers are not drawn")
+            txt = g.run("pscoast", t.R, t.J, D, "-M", *["-I" + v for v in lv])
+        elif what == "coast":
+            txt = g.run("pscoast", t.R, t.J, D, "-A" + t.opts.get("min_area", "0"), "-M", "-W")
+        elif what == "outline":
+            txt = g.run("pscoast", t.R, t.J, D, "-M", "-E" + t.opts["focus"].split("+")[0])
+        elif what == "borders":
+            txt = g.run("pscoast", t.R, t.J, D, "-M", "-N1")
+        else:
+            die(f"{t.file}: unknown keep_clear '{what}'")
+        for line in lines_in_pixels(g, t, txt):
+            cost.add_polyline(line, weight)
+    cost.finish()
+    return cost
 
 
 def dos_lines(lines):

@@ -7,6 +7,12 @@ Within those rules each box should sit as close to its item as it can: next
 to a point symbol, centred on an area's interior point.  Leaders that pass
 under another box, or cross each other, are discouraged but allowed.
 
+Two more things shape the layout.  A test may name lines the boxes should
+leave visible (rivers, coasts, a border): every pixel of such a line under a
+box costs as much as moving the box that many pixels (times the line's
+weight).  And a few places of the picture are out of bounds altogether: the
+program floats its "Wybrano:" panel over the top right corner of the map.
+
 The search is a seeded greedy construction over several item orders,
 each refined by re-placing one item at a time; the cheapest layout wins.
 """
@@ -70,6 +76,57 @@ def segs_cross(a, b, c, d):
 DIRS = {"E": 0, "NE": 45, "N": 90, "NW": 135, "W": 180, "SW": 225, "S": 270, "SE": 315}
 
 
+class ClearCost:
+    """What covering the picture's lines costs, as a summed-area table."""
+
+    def __init__(self, width, height):
+        self.w, self.h = width, height
+        self.cells = [0.0] * (width * height)
+        self.sat = None
+
+    def add_polyline(self, pts, weight, step=0.5):
+        w, h, cells = self.w, self.h, self.cells
+        for a, b in zip(pts, pts[1:]):
+            dx, dy = b[0] - a[0], b[1] - a[1]
+            length = math.hypot(dx, dy)
+            if length == 0:
+                continue
+            n = max(1, int(length / step))
+            part = weight * length / n
+            for k in range(n):
+                f = (k + 0.5) / n
+                xi, yi = int(a[0] + f * dx), int(a[1] + f * dy)
+                if 0 <= xi < w and 0 <= yi < h:
+                    cells[yi * w + xi] += part
+
+    def finish(self):
+        w, h, cells = self.w, self.h, self.cells
+        W = w + 1
+        sat = [0.0] * (W * (h + 1))
+        for y in range(h):
+            run = 0.0
+            base, prev = (y + 1) * W, y * W
+            row = y * w
+            for x in range(w):
+                run += cells[row + x]
+                sat[base + x + 1] = sat[prev + x + 1] + run
+        self.sat = sat
+
+    def box(self, x, y):
+        """Cost of the lines under the box at (x, y)."""
+        W, s = self.w + 1, self.sat
+        x1, y1 = min(x + BOX_W, self.w), min(y + BOX_H, self.h)
+        x0, y0 = max(x, 0), max(y, 0)
+        return s[y1 * W + x1] - s[y0 * W + x1] - s[y1 * W + x0] + s[y0 * W + x0]
+
+
+def in_blocked(x, y, blocked):
+    for bx0, by0, bx1, by1 in blocked:
+        if x < bx1 and bx0 < x + BOX_W and y < by1 and by0 < y + BOX_H:
+            return True
+    return False
+
+
 class Item:
     """What the placer needs of an item: where it is and how it is drawn."""
 
@@ -113,7 +170,7 @@ def leader_of(it, x, y):
     return (p, q)
 
 
-def candidates(items, i, width, height, keep=400, reach=260, step=2):
+def candidates(items, i, width, height, keep=400, reach=260, step=2, clear=None, blocked=()):
     it = items[i]
     if it.fixed:
         return [(0.0, it.fixed[0], it.fixed[1])]
@@ -128,7 +185,12 @@ def candidates(items, i, width, height, keep=400, reach=260, step=2):
             x = cx0 + dx
             if x < 0 or x + BOX_W > width:
                 continue
-            raw.append((_cost(it, x, y), x, y))
+            if blocked and in_blocked(x, y, blocked):
+                continue
+            c = _cost(it, x, y)
+            if clear is not None:
+                c += clear.box(x, y)
+            raw.append((c, x, y))
     raw.sort()
     out = []
     # the ambiguity term only ever adds, so look a little past `keep`
@@ -165,9 +227,14 @@ def _ambiguity(items, i, x, y):
     return pen
 
 
-def place(items, width, height, seed, restarts=60):
+def place(items, width, height, seed, restarts=60, clear=None, blocked=()):
+    """Boxes for the items.  clear: a finished ClearCost or None; blocked:
+    rectangles (x0, y0, x1, y1) no box may touch."""
     n = len(items)
-    cands = [candidates(items, i, width, height) for i in range(n)]
+    cands = [candidates(items, i, width, height, clear=clear, blocked=blocked) for i in range(n)]
+    for i, it in enumerate(items):
+        if it.fixed and in_blocked(it.fixed[0], it.fixed[1], blocked):
+            raise RuntimeError(f"the fixed box of '{it.name}' lies in a blocked place")
     for i, c in enumerate(cands):
         if not c:
             raise RuntimeError(f"no room for a box of '{items[i].name}'")
@@ -204,6 +271,8 @@ def place(items, width, height, seed, restarts=60):
         s = 0.0
         for i, (x, y) in placed.items():
             c = _cost(items[i], x, y) if not items[i].fixed else 0.0
+            if clear is not None and not items[i].fixed:
+                c += clear.box(x, y)
             s += c + soft(i, x, y, placed) / 2
         return s
 

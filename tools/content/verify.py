@@ -14,6 +14,18 @@ BOX_W, BOX_H = 129, 25
 MAX_NAME_PX = 127          # bold 8 pt label inside a 129-pixel marker
 CONVERT = "/usr/bin/convert"
 
+# The program floats its "Wybrano:" panel over the map, its right edge 10
+# pixels in from the picture's right edge and its top 4 pixels down; it is
+# 30 pixels high and grows to about 300 pixels wide with the longest names.
+# No box may start hidden under it.
+HINT_PANEL_W, HINT_PANEL_H, HINT_PANEL_RIGHT, HINT_PANEL_TOP = 302, 30, 10, 4
+
+
+def hint_panel(width):
+    """The place (x0, y0, x1, y1) of a picture the panel may cover, with a margin."""
+    x1 = width - HINT_PANEL_RIGHT
+    return (x1 - HINT_PANEL_W - 4, 0, width, HINT_PANEL_TOP + HINT_PANEL_H + 4)
+
 # (configuration, description, picture) of every map test, by chain; chain 0
 # holds the tests that belong to no chain.
 CATALOGUE = {
@@ -180,6 +192,10 @@ def check_test(data, conf, desc, pic, errs):
     for k, (x, y) in enumerate(boxes, 1):
         if x < 0 or y < 0 or x + BOX_W > w or y + BOX_H > h:
             errs.append(f"{conf}: marker {k} at {x},{y} leaves the {w}x{h} picture")
+    hx0, hy0, hx1, hy1 = hint_panel(w)
+    for k, (x, y) in enumerate(boxes, 1):
+        if x < hx1 and hx0 < x + BOX_W and y < hy1 and hy0 < y + BOX_H:
+            errs.append(f"{conf}: marker {k} at {x},{y} lies under the program's hint panel")
     for a in range(n):
         for b in range(a + 1, n):
             (xa, ya), (xb, yb) = boxes[a], boxes[b]
