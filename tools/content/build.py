@@ -44,7 +44,7 @@ THEME = {
     "coast": "#6f9cc0",
 }
 
-# Symbols by item kind: GMT symbol spec and the keep-out radius in pixels.
+# Symbols by item kind: GMT symbol options and the keep-out radius in pixels.
 SYMBOLS = {
     "city": ("-Sc8p -G#d62728 -W0.9p,#3a0a0a", 6),
     "capital": ("-Ss9p -G#d62728 -W0.9p,#3a0a0a", 7),
@@ -220,8 +220,8 @@ def draw_map(g, t, ps, symbols, leaders, bars):
     add("pscoast", R, J, D, A, "-S" + THEME["sea"], "-G" + land)
     if focus:
         add("pscoast", R, J, D, "-E" + focus + "+g" + o.get("focus_fill", THEME["focus"]))
-    for spec in filter(None, o.get("fills", "").split(";")):
-        codes, colour = spec.split(":")
+    for style in filter(None, o.get("fills", "").split(";")):
+        codes, colour = style.split(":")
         add("pscoast", R, J, D, "-E" + codes.strip() + "+g" + colour.strip())
     if o.get("woj") == "fill":
         add_stdin(g, ps, ["psxy", R, J, "-K", "-O"], woj_fill_text())
@@ -259,9 +259,9 @@ def draw_map(g, t, ps, symbols, leaders, bars):
         txt = "".join(f">\n{a[0]:.2f} {H - a[1]:.2f}\n{b[0]:.2f} {H - b[1]:.2f}\n" for a, b in bars)
         add_stdin(g, ps, ["psxy", Rp, Jp, "-W4p,#3a0a0a", "-K", "-O"], txt)
         add_stdin(g, ps, ["psxy", Rp, Jp, "-W2.4p,#ff3b30", "-K", "-O"], txt)
-    for spec, pts in symbols.items():
+    for style, pts in symbols.items():
         txt = "".join(f"{x:.2f} {H - y:.2f}\n" for x, y in pts)
-        add_stdin(g, ps, ["psxy", Rp, Jp, *spec.split(), "-K", "-O"], txt)
+        add_stdin(g, ps, ["psxy", Rp, Jp, *style.split(), "-K", "-O"], txt)
     add_stdin(g, ps, ["psxy", Rp, Jp, "-T", "-O"], "")
 
 
@@ -384,9 +384,9 @@ def build_test(t, data_dir, key_dir, work):
 
     symbols = {}
     for it, (x, y) in zip(t.items, pix):
-        spec = SYMBOLS[it["kind"]][0]
-        if spec:
-            symbols.setdefault(spec, []).append((x, y))
+        style = SYMBOLS[it["kind"]][0]
+        if style:
+            symbols.setdefault(style, []).append((x, y))
     area_dots = [l[0] for it, l in zip(t.items, leaders) if l and it["kind"] == "area"]
     if area_dots:
         symbols["-Sc5p -G#333333"] = area_dots
@@ -410,12 +410,12 @@ def clear_cost(g, t):
       coast    sea and lake shores (at the map's smallest area),
       outline  the border of the region the test is about,
       borders  national borders."""
-    spec = t.opts.get("keep_clear", "")
-    if not spec:
+    style = t.opts.get("keep_clear", "")
+    if not style:
         return None
     cost = placement.ClearCost(t.width, t.height)
     D = "-D" + t.res
-    for part in spec.split(","):
+    for part in style.split(","):
         what, weight = part.split(":")
         what, weight = what.strip(), float(weight)
         if what.startswith("river"):
