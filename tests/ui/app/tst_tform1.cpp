@@ -1,4 +1,5 @@
 #include "Scripted.h"
+#include "UiTest.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "net/TLink_Server.h"
@@ -62,12 +63,9 @@ QAction *buttonByHint(TForm1 *w, const QString &hint)
 
 } // namespace
 
-class TestTForm1 : public QObject {
+class TestTForm1 : public test::UiTest {
     Q_OBJECT
 
-    test::TempDataDir *data = nullptr;
-    test::ScriptedServices *services = nullptr;
-    test::WaitRecorder *waits = nullptr;
 
     TForm1 *form() { return forms().Form1; }
     QWidget *background() { return form()->findChild<QWidget *>(QStringLiteral("tlo")); }
@@ -75,18 +73,13 @@ class TestTForm1 : public QObject {
 private slots:
     void init()
     {
-        data = new test::TempDataDir;
-        services = new test::ScriptedServices;
-        waits = new test::WaitRecorder;
+        begin();
         createForms();
         form()->show();
     }
     void cleanup()
     {
-        destroyForms();
-        delete waits;
-        delete services;
-        delete data;
+        end();
     }
 
     void initialState()

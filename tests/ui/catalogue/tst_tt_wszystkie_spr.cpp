@@ -1,4 +1,5 @@
 #include "Scripted.h"
+#include "UiTest.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "catalogue/Catalogue.h"
@@ -11,17 +12,14 @@
 
 using namespace tv;
 
-class TestCheckWindow : public QObject {
+class TestCheckWindow : public test::UiTest {
     Q_OBJECT
 
-    test::TempDataDir *data = nullptr;
-    test::ScriptedServices *services = nullptr;
 
 private slots:
     void init()
     {
-        data = new test::TempDataDir;
-        services = new test::ScriptedServices;
+        begin();
         for (const auto &e : catalogue::singleTests())
             for (const QString &f : {e.configurationFile, e.descriptionFile, e.pictureFile})
                 data->write(f, "x");
@@ -29,9 +27,7 @@ private slots:
     }
     void cleanup()
     {
-        destroyForms();
-        delete services;
-        delete data;
+        end();
     }
 
     void openingState()

@@ -1,4 +1,5 @@
 #include "Scripted.h"
+#include "UiTest.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "profile/TUstawienia.h"
@@ -13,11 +14,9 @@
 
 using namespace tv;
 
-class TestTUstawienia : public QObject {
+class TestTUstawienia : public test::UiTest {
     Q_OBJECT
 
-    test::TempDataDir *data = nullptr;
-    test::ScriptedServices *services = nullptr;
 
     TUstawienia *dlg() { return forms().Ustawienia; }
     TForm1 *main() { return forms().Form1; }
@@ -38,14 +37,11 @@ class TestTUstawienia : public QObject {
 private slots:
     void init()
     {
-        data = new test::TempDataDir;
-        services = new test::ScriptedServices;
+        begin();
     }
     void cleanup()
     {
-        destroyForms();
-        delete services;
-        delete data;
+        end();
     }
 
     void controlsAndCaptions()

@@ -1,5 +1,6 @@
 #include "QuizFixture.h"
 #include "Scripted.h"
+#include "UiTest.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "profile/TUzytkownicy_programu.h"
@@ -14,11 +15,9 @@
 
 using namespace tv;
 
-class TestTUzytkownicyProgramu : public QObject {
+class TestTUzytkownicyProgramu : public test::UiTest {
     Q_OBJECT
 
-    test::TempDataDir *data = nullptr;
-    test::ScriptedServices *services = nullptr;
 
     TForm1 *main() { return forms().Form1; }
     QStringList listed(const TUzytkownicy_programu &w)
@@ -45,15 +44,11 @@ class TestTUzytkownicyProgramu : public QObject {
 private slots:
     void init()
     {
-        data = new test::TempDataDir;
-        services = new test::ScriptedServices;
+        begin();
     }
     void cleanup()
     {
-        destroyForms();
-        setHourglass(false);
-        delete services;
-        delete data;
+        end();
     }
 
     void controls()

@@ -1,5 +1,6 @@
 #include "QuizFixture.h"
 #include "Scripted.h"
+#include "UiTest.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "catalogue/Catalogue.h"
@@ -19,12 +20,9 @@ using namespace tv;
 
 // The "Wszystko o..." chains: test after test in one window, graded on the
 // chain's total.
-class TestChains : public QObject {
+class TestChains : public test::UiTest {
     Q_OBJECT
 
-    test::TempDataDir *data = nullptr;
-    test::ScriptedServices *services = nullptr;
-    test::WaitRecorder *waits = nullptr;
 
     TForm1 *main() { return forms().Form1; }
     Twynik_test *result() { return forms().wynik_test; }
@@ -58,20 +56,14 @@ class TestChains : public QObject {
 private slots:
     void init()
     {
-        data = new test::TempDataDir;
-        services = new test::ScriptedServices;
-        waits = new test::WaitRecorder;
+        begin();
         test::writeSettings(*data, 0, 0); // names stay, no automatic end
         createForms();
         main()->show();
     }
     void cleanup()
     {
-        destroyForms();
-        setHourglass(false);
-        delete waits;
-        delete services;
-        delete data;
+        end();
     }
 
     void chainTwoRunsItsSevenTestsInOrder()

@@ -1,5 +1,6 @@
 #include "QuizFixture.h"
 #include "Scripted.h"
+#include "UiTest.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "catalogue/Catalogue.h"
@@ -35,12 +36,9 @@ void flushDeletes()
 
 } // namespace
 
-class TestTestWindow : public QObject {
+class TestTestWindow : public test::UiTest {
     Q_OBJECT
 
-    test::TempDataDir *data = nullptr;
-    test::ScriptedServices *services = nullptr;
-    test::WaitRecorder *waits = nullptr;
 
     TForm1 *main() { return forms().Form1; }
     Twynik_test *result() { return forms().wynik_test; }
@@ -84,9 +82,7 @@ class TestTestWindow : public QObject {
 private slots:
     void init()
     {
-        data = new test::TempDataDir;
-        services = new test::ScriptedServices;
-        waits = new test::WaitRecorder;
+        begin();
         test::writeSettings(*data, 0, 1);
         test::writeMapTest(*data, "ES.dat", "ES_o.dat", "Europa_stolice.jpg", kPositions, kDescription);
         createForms();
@@ -94,12 +90,8 @@ private slots:
     }
     void cleanup()
     {
-        destroyForms();
-        setHourglass(false);
         TTest_kontynety::setShuffleSeed(0);
-        delete waits;
-        delete services;
-        delete data;
+        end();
     }
 
     void launchAndLoad()

@@ -1,5 +1,6 @@
 #include "QuizFixture.h"
 #include "Scripted.h"
+#include "UiTest.h"
 #include "app/Forms.h"
 #include "app/Locking.h"
 #include "app/TForm1.h"
@@ -51,11 +52,9 @@ QStringList entries(const QListWidget *list)
 
 } // namespace
 
-class TestTFiltrWyniki : public QObject {
+class TestTFiltrWyniki : public test::UiTest {
     Q_OBJECT
 
-    test::TempDataDir *data = nullptr;
-    test::ScriptedServices *services = nullptr;
 
     TForm1 *main() { return forms().Form1; }
     TFiltr_wyniki *dlg() { return forms().Filtr_wyniki; }
@@ -93,15 +92,11 @@ class TestTFiltrWyniki : public QObject {
 private slots:
     void init()
     {
-        data = new test::TempDataDir;
-        services = new test::ScriptedServices;
+        begin();
     }
     void cleanup()
     {
-        destroyForms();
-        setHourglass(false);
-        delete services;
-        delete data;
+        end();
     }
 
     void controls()

@@ -1,5 +1,6 @@
 #include "QuizFixture.h"
 #include "Scripted.h"
+#include "UiTest.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "catalogue/Catalogue.h"
@@ -19,11 +20,9 @@
 
 using namespace tv;
 
-class TestResultDialog : public QObject {
+class TestResultDialog : public test::UiTest {
     Q_OBJECT
 
-    test::TempDataDir *data = nullptr;
-    test::ScriptedServices *services = nullptr;
 
     TForm1 *main() { return forms().Form1; }
     Twynik_test *dlg() { return forms().wynik_test; }
@@ -53,15 +52,11 @@ class TestResultDialog : public QObject {
 private slots:
     void init()
     {
-        data = new test::TempDataDir;
-        services = new test::ScriptedServices;
+        begin();
     }
     void cleanup()
     {
-        destroyForms();
-        setHourglass(false);
-        delete services;
-        delete data;
+        end();
     }
 
     void controls()

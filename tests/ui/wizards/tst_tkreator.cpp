@@ -1,5 +1,6 @@
 #include "QuizFixture.h"
 #include "Scripted.h"
+#include "UiTest.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "catalogue/Catalogue.h"
@@ -20,12 +21,9 @@
 
 using namespace tv;
 
-class TestCreator : public QObject {
+class TestCreator : public test::UiTest {
     Q_OBJECT
 
-    test::TempDataDir *data = nullptr;
-    test::ScriptedServices *services = nullptr;
-    test::WaitRecorder *waits = nullptr;
 
     TForm1 *main() { return forms().Form1; }
     TKreator *k() { return forms().Kreator; }
@@ -49,9 +47,7 @@ class TestCreator : public QObject {
 private slots:
     void init()
     {
-        data = new test::TempDataDir;
-        services = new test::ScriptedServices;
-        waits = new test::WaitRecorder;
+        begin();
         test::writeSettings(*data, 0, 1);
         createForms();
         main()->show();
@@ -60,11 +56,7 @@ private slots:
     }
     void cleanup()
     {
-        destroyForms();
-        setHourglass(false);
-        delete waits;
-        delete services;
-        delete data;
+        end();
     }
 
     void startPage()

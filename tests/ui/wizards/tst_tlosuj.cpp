@@ -1,4 +1,5 @@
 #include "Scripted.h"
+#include "UiTest.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "wizards/TLosuj.h"
@@ -12,11 +13,9 @@
 
 using namespace tv;
 
-class TestRandomWindow : public QObject {
+class TestRandomWindow : public test::UiTest {
     Q_OBJECT
 
-    test::TempDataDir *data = nullptr;
-    test::ScriptedServices *services = nullptr;
     TLosuj *w = nullptr;
 
     QRadioButton *radio(const char *name) { return w->findChild<QRadioButton *>(QString::fromLatin1(name)); }
@@ -24,8 +23,7 @@ class TestRandomWindow : public QObject {
 private slots:
     void init()
     {
-        data = new test::TempDataDir;
-        services = new test::ScriptedServices;
+        begin();
         createForms();
         w = new TLosuj(forms().Form1);
         w->show();
@@ -33,10 +31,7 @@ private slots:
     void cleanup()
     {
         delete w;
-        destroyForms();
-        setHourglass(false);
-        delete services;
-        delete data;
+        end();
     }
 
     void freshWindow()

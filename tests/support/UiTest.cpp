@@ -1,0 +1,27 @@
+#include "UiTest.h"
+
+#include "app/Forms.h"
+#include "platform/Services.h"
+
+namespace tv::test {
+
+void UiTest::begin()
+{
+    data = new TempDataDir;
+    services = new ScriptedServices;
+    waits = new WaitRecorder;
+}
+
+void UiTest::end()
+{
+    destroyForms();
+    setHourglass(false);
+    delete waits;
+    delete services;
+    delete data;
+    waits = nullptr;
+    services = nullptr;
+    data = nullptr;
+}
+
+} // namespace tv::test

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Scripted.h"
+
+#include <QObject>
+
+namespace tv::test {
+
+// The surroundings of a window test: a fresh data directory, the scripted
+// desktop and recorded waits, set up by init() and taken down by cleanup().
+class UiTest : public QObject {
+protected:
+    TempDataDir *data = nullptr;
+    ScriptedServices *services = nullptr;
+    WaitRecorder *waits = nullptr;
+
+    void begin();
+    // The windows go first, then what they used.
+    void end();
+};
+
+} // namespace tv::test
