@@ -4,10 +4,11 @@
 
 #include "QuizFixture.h"
 #include "Scripted.h"
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
 #include "catalogue/Catalogue.h"
-#include "quiz/TTest_kontynety.h"
+#include "catalogue/TestLauncher.h"
+#include "quiz/TestWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -62,8 +63,8 @@ int main(int argc, char **argv)
 
     const int rounds = qEnvironmentVariableIntValue("ROUNDS") ? qEnvironmentVariableIntValue("ROUNDS") : 30;
     std::vector<double> decode, load, painted;
-    createForms();
-    forms().Form1->show();
+    auto *program = new Application;
+    program->mainWindow().show();
     for (int i = 0; i < rounds; ++i) {
         QElapsedTimer t;
         t.start();
@@ -73,21 +74,21 @@ int main(int argc, char **argv)
         if (image.isNull())
             return 1;
 
-        forms().Form1->launchEntry(*catalogue::findByCode(18));
-        TTest_kontynety *w = forms().Form1->testWindow();
+        program->launcher().launchEntry(*catalogue::findByCode(18));
+        TestWindow *w = program->launcher().testWindow();
         // The window has been on screen for a second when its start timer
         // fires: everything it had to do before is done.
         for (int settle = 0; settle < 5; ++settle)
             QCoreApplication::processEvents();
         t.restart();
-        w->Timer1Timer();
+        w->onStartDelay();
         load.push_back(t.nsecsElapsed() / 1e6);
         QCoreApplication::processEvents(); // the first paint of the loaded map
         painted.push_back(t.nsecsElapsed() / 1e6);
-        forms().Form1->mdiArea()->closeAllSubWindows();
+        program->mainWindow().childArea()->closeAllSubWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    destroyForms();
+    delete program;
 
     const double d = median(decode), l = median(load), p = median(painted);
     std::printf("load_test: 1200x900 JPEG, 17 markers, %d rounds (medians)\n", rounds);

@@ -5,13 +5,14 @@
 // delete one record < 1 s.
 
 #include "Scripted.h"
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
 #include "quiz/Grades.h"
 #include "results/ResultsFile.h"
 #include "results/ResultsFilter.h"
-#include "results/TFiltr_wyniki.h"
-#include "results/TWyniki.h"
+#include "results/ResultsFilterDialog.h"
+#include "results/ResultsBrowser.h"
+#include "results/ResultsCommands.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -80,8 +81,8 @@ int main(int argc, char **argv)
     data.write("Wyniki.tvw", file);
     data.writeLines("konf.dat", {"1", "0", "", "", "1", "Ala Nowak", "Ola Mazur"});
 
-    createForms();
-    TForm1 *main = forms().Form1;
+    auto *program = new Application;
+    MainWindow *main = &program->mainWindow();
     main->resize(1280, 800);
     main->show();
     QCoreApplication::processEvents();
@@ -100,18 +101,18 @@ int main(int argc, char **argv)
         floor.push_back(ms(t));
 
         t.restart();
-        main->WynikiClick();
+        program->results().openResults();
         open.push_back(ms(t));
         QCoreApplication::processEvents(); // the first paint of the table
         openPainted.push_back(ms(t));
-        TWyniki *w = TWyniki::find();
+        ResultsBrowser *w = program->results().findBrowser();
         if (!w || w->rows().size() != static_cast<size_t>(records))
             return 2;
 
         // Each column after another, so that every sort has work to do.
         for (int c : {6, 4, 0, 2, 1, 5, 3}) {
             t.restart();
-            w->ListView1ColumnClick(c);
+            w->sortByColumn(c);
             QCoreApplication::processEvents();
             sort[c].push_back(ms(t));
         }
@@ -119,27 +120,27 @@ int main(int argc, char **argv)
         w->selectRow(records / 2);
         services.answers << QMessageBox::Yes;
         t.restart();
-        w->UsunZaznaczonyClick();
+        w->deleteSelected();
         del.push_back(ms(t));
         if (w->rows().size() != static_cast<size_t>(records - 1) || !services.lastText().startsWith("Czy"))
             return 3;
-        main->Zamknij_MDIClick();
+        main->closeActiveChild();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         data.write("Wyniki.tvw", file); // back to the whole file for the next round
     }
 
     // The filter: reading the line store when it is shown, then OK (choose
     // the records, write tmp.tvw, open the browser on them).
-    TFiltr_wyniki *filter = forms().Filtr_wyniki;
+    ResultsFilterDialog *filter = &program->filterDialog();
     struct Case {
         const char *name;
         QRadioButton *radio;
         QString entry;
     };
     const Case cases[] = {
-        {"by user ", filter->f_nazwisko, QStringLiteral("Ala Nowak")},
-        {"by grade", filter->f_ocea, QStringLiteral("Dobry")},
-        {"by test ", filter->F_test, QStringLiteral("Test: Różne - Flagi państw Cz. 1")},
+        {"by user ", filter->byUserRadio, QStringLiteral("Ala Nowak")},
+        {"by grade", filter->byGradeRadio, QStringLiteral("Dobry")},
+        {"by test ", filter->byTestRadio, QStringLiteral("Test: Różne - Flagi państw Cz. 1")},
     };
     std::vector<double> activate;
     std::vector<std::vector<double>> ok(3);
@@ -151,23 +152,23 @@ int main(int argc, char **argv)
             filter->show();
             activate.push_back(ms(t));
             cases[i].radio->click();
-            const auto items = filter->ListBox1->findItems(cases[i].entry, Qt::MatchExactly);
+            const auto items = filter->choiceList->findItems(cases[i].entry, Qt::MatchExactly);
             if (items.isEmpty())
                 return 4;
-            filter->ListBox1->setCurrentItem(items.first());
-            filter->ListBox1Click();
+            filter->choiceList->setCurrentItem(items.first());
+            filter->takeChoice();
             t.restart();
-            filter->OKClick();
+            filter->applyFilter();
             ok[i].push_back(ms(t));
-            TWyniki *w = TWyniki::find();
+            ResultsBrowser *w = program->results().findBrowser();
             if (!w || !w->filterMode())
                 return 5;
             kept[i] = w->rows().size();
-            main->Zamknij_MDIClick();
+            main->closeActiveChild();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
-    destroyForms();
+    delete program;
 
     const double f = median(floor);
     std::printf("results_browser: Wyniki.tvw of %d records, %.1f MB, %d rounds (medians)\n", records,

@@ -1,7 +1,7 @@
 #include "QuizFixture.h"
 
 #include "quiz/Markers.h"
-#include "quiz/TTest_kontynety.h"
+#include "quiz/TestWindow.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -38,11 +38,11 @@ void writeMapTest(const TempDataDir &data, const QString &conf, const QString &d
     data.write(picture, jpeg(pictureSize));
 }
 
-void dropOnMarker(TTest_kontynety *window, int field, int marker)
+void dropOnMarker(TestWindow *window, int field, int marker)
 {
     QMimeData mime;
     mime.setData(kNameMime, QByteArray::number(field));
-    TMarker *target = window->marker(marker);
+    MarkerBox *target = window->marker(marker);
     // As Qt delivers it: the drag enters the marker, then drops on it.
     QDragEnterEvent enter(QPoint(10, 10), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &enter);

@@ -11,7 +11,7 @@
 class QWidget;
 
 namespace tv {
-class TTest_kontynety;
+class TestWindow;
 }
 
 namespace tv::test {
@@ -27,7 +27,7 @@ QByteArray jpeg(QSize size);
 
 // Drops the name of field `field` on marker `marker` the way Qt delivers a
 // drop: a QDropEvent sent to the marker.
-void dropOnMarker(TTest_kontynety *window, int field, int marker);
+void dropOnMarker(TestWindow *window, int field, int marker);
 
 // Writes konf.dat with the given options (no sounds, no users).
 void writeSettings(const TempDataDir &data, int startCreator, int removePlacedNames,

@@ -1,6 +1,5 @@
 #include "UiTest.h"
 
-#include "app/Forms.h"
 #include "platform/Services.h"
 
 namespace tv::test {
@@ -12,9 +11,15 @@ void UiTest::begin()
     waits = new WaitRecorder;
 }
 
+void UiTest::createApp()
+{
+    app = new Application;
+}
+
 void UiTest::end()
 {
-    destroyForms();
+    delete app;
+    app = nullptr;
     setHourglass(false);
     delete waits;
     delete services;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Scripted.h"
+#include "app/Application.h"
 
 #include <QObject>
 
@@ -13,8 +14,12 @@ protected:
     TempDataDir *data = nullptr;
     ScriptedServices *services = nullptr;
     WaitRecorder *waits = nullptr;
+    Application *app = nullptr;
 
     void begin();
+    // The program's windows, created as at start-up (after the files the
+    // test needs are in place).
+    void createApp();
     // The windows go first, then what they used.
     void end();
 };

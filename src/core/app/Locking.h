@@ -4,42 +4,46 @@
 
 namespace tv {
 
-// The commands of the main window that the three locking operations touch.
+// The commands of the main window that other windows enable and disable:
+// those the three locking operations touch, and the two results commands
+// that the results browser switches while it is open.
 enum class Command {
-    MenuPlik,
-    MenuTesty,
-    MenuSprawdz,
-    MenuOpcje,
-    MenuUstawienia,
-    MenuPomoc,
-    ItemZamknijProgram,
-    ItemKreator,
-    ItemWyniki,
-    ItemFiltruj,
-    ItemZamknijOkno,
-    ItemZresetuj,
-    ItemCoToZaMiejsce,
-    ButtonKreator,
-    ButtonWylosuj,
-    ButtonOdgadnij,
-    ButtonWyniki,
-    ButtonFiltruj,
-    ButtonSprawdzPliki,
-    ButtonArchitektura,
-    ButtonUstawienia,
-    ButtonUzytkownicy,
-    ButtonPokazWynik,
-    ButtonZresetuj,
-    ButtonNapisz,
-    ButtonZamknijOkno,
-    ButtonZakoncz,
+    MenuFile,
+    MenuTests,
+    MenuCheck,
+    MenuOptions,
+    MenuSettings,
+    MenuHelp,
+    ItemExit,
+    ItemCreator,
+    ItemResults,
+    ItemFilter,
+    ItemCloseChild,
+    ItemRestart,
+    ItemPlaceGame,
+    ButtonCreator,
+    ButtonRandomTest,
+    ButtonPlaceGame,
+    ButtonResults,
+    ButtonFilter,
+    ButtonFileCheck,
+    ButtonNetwork,
+    ButtonSettings,
+    ButtonUsers,
+    ButtonShowScore,
+    ButtonRestart,
+    ButtonMail,
+    ButtonCloseChild,
+    ButtonExit,
+    ItemPrintResults,
+    ItemDeleteResults,
     Count
 };
 
 enum class LockOperation {
-    TestStart,  // Menu_test_start: a test window is about to open
-    TestEnd,    // Menu_test_koniec: back to the idle local state
-    ClientLock, // Menu_KS: the client-server session lock
+    TestStart,  // a test window is about to open
+    TestEnd,    // back to the idle local state
+    ClientLock, // the client-server session lock
 };
 
 enum class Effect { Untouched, Enable, Disable };

@@ -1,5 +1,7 @@
 #include "Catalogue.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace tv::catalogue {
@@ -130,6 +132,16 @@ const QString kEndTitles[7] = {
     u"Test: Wszystko o Różnych pytaniach"_s,
 };
 
+const QString kChainListTitles[7] = {
+    u"Test: Wszystko o Polsce"_s,
+    u"Test: Wszystko o Europie"_s,
+    u"Test: Wszystko o Ameryce Pn i Pd"_s,
+    u"Test: Wszystko o Azji i Afryce"_s,
+    u"Test: Wszystko o Australii i Antarktydzie"_s,
+    u"Test: Wszystko o Świecie"_s,
+    u"Test: Wszystko o Różnych pytaniach"_s,
+};
+
 } // namespace
 
 const std::vector<CatalogueEntry> &singleTests()
@@ -211,6 +223,54 @@ int chainLength(int chain)
 QString chainEndTitle(int chain)
 {
     return chain >= 1 && chain <= 7 ? kEndTitles[chain - 1] : QString();
+}
+
+QString listedTitle(const CatalogueEntry &entry, TitleList list)
+{
+    switch (entry.code) {
+    case 14:
+        return u"Test: Polska - Długości granic sąsiadów"_s;
+    case 44:
+        return u"Test: Różne - Flagi państw Cz. 1"_s;
+    case 50:
+    case 51:
+        if (list == TitleList::Filter)
+            return QString(entry.title).replace(u"Cz."_s, u"Cz. "_s);
+        break;
+    default:
+        break;
+    }
+    return entry.title;
+}
+
+QString listedTitle(const ChainEntry &chain)
+{
+    return chain.chain >= 1 && chain.chain <= 7 ? kChainListTitles[chain.chain - 1] : QString();
+}
+
+const CatalogueEntry *findByListedTitle(const QString &title, TitleList list)
+{
+    for (const auto &e : kSingles)
+        if (listedTitle(e, list) == title)
+            return &e;
+    return nullptr;
+}
+
+const ChainEntry *findChainByListedTitle(const QString &title)
+{
+    for (const auto &c : kChains)
+        if (listedTitle(c) == title)
+            return &c;
+    return nullptr;
+}
+
+std::vector<const CatalogueEntry *> inCodeOrder()
+{
+    std::vector<const CatalogueEntry *> out;
+    for (const auto &e : kSingles)
+        out.push_back(&e);
+    std::sort(out.begin(), out.end(), [](auto *a, auto *b) { return a->code < b->code; });
+    return out;
 }
 
 } // namespace tv::catalogue

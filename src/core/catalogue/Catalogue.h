@@ -79,5 +79,22 @@ int chainLength(int chain);
 // The title strip text of a chain's result.
 QString chainEndTitle(int chain);
 
+// The title stored with a result of the place game.
+inline const QString kPlaceGameTitle = QStringLiteral("Test: Odgadnij miejsce na ziemi");
+
+// The lists of tests (the file check, the random draw, the results filter)
+// name the single tests in server-code order, and spell a few of them as
+// the menu does rather than as the title strip does ("Długości granic
+// sąsiadów" for "Granice sąsiadów", "Flagi państw Cz. 1" for "Flagi
+// państw"); the filter also writes "Cz. 1" where the others write "Cz.1".
+enum class TitleList { FileCheck, Draw, Filter };
+QString listedTitle(const CatalogueEntry &entry, TitleList list);
+// A chain as the draw and the filter list it ("Test: Wszystko o Polsce").
+QString listedTitle(const ChainEntry &chain);
+const CatalogueEntry *findByListedTitle(const QString &title, TitleList list);
+const ChainEntry *findChainByListedTitle(const QString &title);
+// The single tests in server-code order, as every list shows them.
+std::vector<const CatalogueEntry *> inCodeOrder();
+
 } // namespace catalogue
 } // namespace tv

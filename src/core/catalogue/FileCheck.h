@@ -26,6 +26,6 @@ inline const QString kAllPresent = QStringLiteral("Masz wszystkie pliki konfigur
 std::vector<int> chainEntries(int chain);
 
 // The chain check: true when every file of every test of the chain exists.
-bool Sprawdzenie(int chain, const QString &dataDir);
+bool chainFilesPresent(int chain, const QString &dataDir);
 
 } // namespace tv::filecheck

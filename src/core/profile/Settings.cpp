@@ -55,7 +55,7 @@ SettingsLoad parseSettings(const QStringList &lines, const QString &fileName)
         const auto v = parseDecimal(text);
         if (!v) {
             r.errorLine = lineNo;
-            r.error = Status::failure(
+            r.status = Status::failure(
                 QStringLiteral("Błąd w pliku %1, wiersz %2: \"%3\" nie jest poprawną liczbą całkowitą.\r\n"
                                "Pozostałe wiersze pliku nie zostały odczytane.")
                     .arg(fileName)
@@ -108,7 +108,7 @@ SettingsLoad loadSettings(const QString &dataDir)
     const auto read = lines::readFile(files::resolve(dataDir, kSettingsFile));
     if (!read.status) {
         SettingsLoad r;
-        r.error = read.status;
+        r.status = read.status;
         return r;
     }
     return parseSettings(read.lines);

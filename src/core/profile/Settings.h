@@ -38,7 +38,7 @@ struct SettingsLoad {
     std::optional<bool> maximise;
     // A line 1, 2 or 5 that is not a decimal integer stops the reading there;
     // what came before stays in force.
-    Status error;
+    Status status;
     int errorLine = 0;
 };
 

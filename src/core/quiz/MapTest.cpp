@@ -84,7 +84,7 @@ void MapTest::resetUndo()
     undoName.clear();
 }
 
-MapTest::Lookup MapTest::Szukaj(const QString &name) const
+MapTest::Lookup MapTest::lookUp(const QString &name) const
 {
     Lookup r;
     for (int i = 0; i < markerCount && i < lines.size(); ++i) {
@@ -109,7 +109,7 @@ MapTest::Judgement MapTest::judge()
     badAnswers = 0;
     for (int k = 1; k <= markerCount && k <= kMaxMarkers; ++k) {
         MarkerInfo &m = markers[k - 1];
-        const Lookup found = Szukaj(m.caption);
+        const Lookup found = lookUp(m.caption);
         if (!found.ok) {
             j.ok = false;
             j.errorMarker = k;
@@ -129,15 +129,6 @@ MapTest::Judgement MapTest::judge()
     j.good = goodAnswers;
     j.bad = badAnswers;
     return j;
-}
-
-QString upperAsciiOnly(const QString &text)
-{
-    QString out = text;
-    for (QChar &c : out)
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - 32);
-    return out;
 }
 
 } // namespace tv

@@ -58,7 +58,7 @@ public:
         bool ok = true;
         QString badLine;
     };
-    Lookup Szukaj(const QString &name) const;
+    Lookup lookUp(const QString &name) const;
 
     struct Judgement {
         int good = 0;
@@ -97,8 +97,5 @@ private:
     QString undoName;
     QString undoPrevious;
 };
-
-// Upper-cases a..z only: letters with diacritics keep their case.
-QString upperAsciiOnly(const QString &text);
 
 } // namespace tv

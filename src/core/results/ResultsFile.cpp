@@ -2,6 +2,7 @@
 
 #include "platform/Cp1250.h"
 #include "platform/LineFile.h"
+#include "platform/Text.h"
 
 #include <QFile>
 
@@ -143,7 +144,7 @@ std::string sortKey(const QString &text)
         const char16_t u = c.unicode();
         int b;
         if (u < 0x80)
-            b = (u >= 'a' && u <= 'z') ? u - ('a' - 'A') : u;
+            b = text::upperAZ(u);
         else
             b = cp1250::byteFor(u);
         // Surrogate halves and other characters outside the code page can

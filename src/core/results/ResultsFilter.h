@@ -41,13 +41,11 @@ Records filterRecords(const Records &store, FilterBy by, const QString &chosen);
 
 // --- "Szukaj testu..." ---------------------------------------------------------
 
-// Upper case for a..z only; every other character stays as it is.
-QString upperAZ(const QString &text);
 // The answer of the prompt with "Test: " in front unless it already begins
 // so (in any case of a..z).
 QString searchAnswer(const QString &typed);
 // The first entry whose beginning, as long as the answer, equals the answer
-// when both are upper-cased by upperAZ; -1 when none does.
+// ignoring the case of a..z; -1 when none does.
 int findEntry(const QStringList &entries, const QString &answer);
 
 } // namespace tv::results

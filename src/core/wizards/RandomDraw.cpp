@@ -1,8 +1,8 @@
 #include "RandomDraw.h"
 
 #include "catalogue/Catalogue.h"
+#include "platform/Text.h"
 
-#include <QHash>
 
 #include <algorithm>
 
@@ -14,46 +14,29 @@ namespace {
 
 struct Group {
     Category category;
-    QStringList titles;
+    int firstCode;
+    int lastCode;
 };
 
-const std::vector<Group> &groups()
+// Each region's tests have consecutive server codes.
+constexpr Group kGroups[] = {
+    {Category::Poland, 10, 17},    {Category::Europe, 18, 24},     {Category::Asia, 25, 27},
+    {Category::NorthAmerica, 28, 31}, {Category::SouthAmerica, 32, 34},  {Category::Africa, 35, 37},
+    {Category::Antarctica, 38, 39}, {Category::Australia, 40, 43}, {Category::Miscellaneous, 44, 51},
+    {Category::World, 52, 58},
+};
+
+QStringList titlesOf(const Group &g)
 {
-    static const std::vector<Group> g = {
-        {Category::Polska,
-         {"Test: Polska - Największe miasta", "Test: Polska - Rzeki i Jeziora", "Test: Polska - Góry i Szczyty",
-          "Test: Polska - Państwa sąsiadujące", "Test: Polska - Długości granic sąsiadów",
-          "Test: Polska - Województwa", "Test: Polska - Parki narodowe", "Test: Polska - Krainy geograficzne"}},
-        {Category::Europa,
-         {"Test: Europa - Stolice", "Test: Europa - Państwa", "Test: Europa - Góry", "Test: Europa - Wyspy",
-          "Test: Europa - Półwyspy", "Test: Europa - Morza i Zatoki", "Test: Europa - Rzeki i Jeziora"}},
-        {Category::Azja, {"Test: Azja - Państwa", "Test: Azja - Góry i Szczyty", "Test: Azja - Rzeki i Jeziora"}},
-        {Category::AmerykaPn,
-         {"Test: Ameryka PN - Góry i Szczyty", "Test: Ameryka PN - Wyspy i Półwyspy", "Test: Ameryka PN - Państwa",
-          "Test: Ameryka PN - Rzeki i Jeziora"}},
-        {Category::AmerykaPd,
-         {"Test: Ameryka PD - Stolice", "Test: Ameryka PD - Państwa", "Test: Ameryka PD - Rzeki i Jeziora"}},
-        {Category::Afryka,
-         {"Test: Afryka - Góry i Szczyty", "Test: Afryka - Rzeki i Jeziora", "Test: Afryka - Państwa"}},
-        {Category::Antarktyda, {"Test: Antarktyda - Lodowce i Szczyty", "Test: Antarktyda - Stacje badawcze"}},
-        {Category::Australia,
-         {"Test: Australia - Największe miasta", "Test: Australia - Góry i Szczyty", "Test: Australia - Pustynie",
-          "Test: Australia - Rzeki i Jeziora"}},
-        {Category::Rozne,
-         {"Test: Różne - Flagi państw Cz. 1", "Test: Różne - Flagi państw Cz. 2", "Test: Różne - Flagi państw Cz. 3",
-          "Test: Różne - Flagi państw Cz. 4", "Test: Różne - Wysokości gór", "Test: Różne - Państwa i Stolice",
-          "Test: Różne - Pojęcia geograficzne Cz.1", "Test: Różne - Pojęcia geograficzne Cz.2"}},
-        {Category::Swiat,
-         {"Test: Świat - Kontynenty", "Test: Świat - Oceany", "Test: Świat - Wyspy", "Test: Świat - Półwyspy",
-          "Test: Świat - Góry", "Test: Świat - Najwyższe szczyty", "Test: Świat - Prądy morskie"}},
-        // The composites belong to no category of their own.
-        {Category::All,
-         {"Test: Wszystko o Polsce", "Test: Wszystko o Europie", "Test: Wszystko o Ameryce Pn i Pd",
-          "Test: Wszystko o Azji i Afryce", "Test: Wszystko o Australii i Antarktydzie", "Test: Wszystko o Świecie",
-          "Test: Wszystko o Różnych pytaniach"}},
-    };
-    return g;
+    QStringList titles;
+    for (int code = g.firstCode; code <= g.lastCode; ++code)
+        if (const CatalogueEntry *e = catalogue::findByCode(code))
+            titles << catalogue::listedTitle(*e, catalogue::TitleList::Draw);
+    return titles;
 }
+
+// The default list ends with the last composite spelled without its "ż".
+const QString kDefaultLastTitle = QStringLiteral("Test: Wszystko o Róznych pytaniach");
 
 SeedSource &seedSource()
 {
@@ -72,8 +55,11 @@ const QStringList &masterList()
 {
     static const QStringList all = [] {
         QStringList l;
-        for (const Group &g : groups())
-            l += g.titles;
+        for (const Group &g : kGroups)
+            l += titlesOf(g);
+        // The composites belong to no category of their own.
+        for (const ChainEntry &c : catalogue::chainEntries())
+            l << catalogue::listedTitle(c);
         return l;
     }();
     return all;
@@ -83,7 +69,7 @@ QStringList defaultList()
 {
     QStringList l = masterList();
     l.removeAll(QStringLiteral("Test: Polska - Krainy geograficzne"));
-    l.last() = QStringLiteral("Test: Wszystko o Róznych pytaniach");
+    l.last() = kDefaultLastTitle;
     return l;
 }
 
@@ -91,32 +77,22 @@ QStringList categoryList(Category category)
 {
     if (category == Category::All || category == Category::Custom)
         return masterList();
-    for (const Group &g : groups())
+    for (const Group &g : kGroups)
         if (g.category == category)
-            return g.titles;
+            return titlesOf(g);
     return {};
 }
 
 std::optional<int> codeForTitle(const QString &title)
 {
-    static const QHash<QString, int> exceptions = {
-        {QStringLiteral("Test: Polska - Długości granic sąsiadów"), 14},
-        {QStringLiteral("Test: Różne - Flagi państw Cz. 1"), 44},
-        {QStringLiteral("Test: Wszystko o Polsce"), 59},
-        {QStringLiteral("Test: Wszystko o Europie"), 60},
-        {QStringLiteral("Test: Wszystko o Ameryce Pn i Pd"), 61},
-        {QStringLiteral("Test: Wszystko o Azji i Afryce"), 62},
-        {QStringLiteral("Test: Wszystko o Australii i Antarktydzie"), 63},
-        {QStringLiteral("Test: Wszystko o Świecie"), 64},
-        {QStringLiteral("Test: Wszystko o Różnych pytaniach"), 65},
-        {QStringLiteral("Test: Wszystko o Róznych pytaniach"), 65},
-    };
-    if (const auto it = exceptions.constFind(title); it != exceptions.constEnd())
-        return *it;
-    if (!masterList().contains(title))
+    if (!masterList().contains(title) && title != kDefaultLastTitle)
         return std::nullopt;
-    if (const CatalogueEntry *e = catalogue::findByTitle(title))
+    if (const CatalogueEntry *e = catalogue::findByListedTitle(title, catalogue::TitleList::Draw))
         return e->code;
+    if (const ChainEntry *c = catalogue::findChainByListedTitle(title))
+        return c->code;
+    if (title == kDefaultLastTitle)
+        return catalogue::findChain(7)->code;
     return std::nullopt;
 }
 
@@ -132,18 +108,7 @@ void setSeedSource(SeedSource source)
 
 bool sameTitle(const QString &a, const QString &b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        QChar x = a.at(i), y = b.at(i);
-        if (x >= QLatin1Char('a') && x <= QLatin1Char('z'))
-            x = QChar(x.unicode() - 32);
-        if (y >= QLatin1Char('a') && y <= QLatin1Char('z'))
-            y = QChar(y.unicode() - 32);
-        if (x != y)
-            return false;
-    }
-    return true;
+    return text::sameIgnoringAZCase(a, b);
 }
 
 DrawResult drawTitle(const QStringList &candidates, const QString &shown)

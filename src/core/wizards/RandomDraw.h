@@ -13,16 +13,16 @@ namespace tv::draw {
 // pupil marks in the full list.
 enum class Category {
     All,
-    Polska,
-    Europa,
-    AmerykaPn,
-    AmerykaPd,
-    Azja,
-    Afryka,
+    Poland,
+    Europe,
+    NorthAmerica,
+    SouthAmerica,
+    Asia,
+    Africa,
     Australia,
-    Antarktyda,
-    Swiat,
-    Rozne,
+    Antarctica,
+    World,
+    Miscellaneous,
     Custom,
 };
 

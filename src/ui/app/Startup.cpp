@@ -1,9 +1,9 @@
 #include "Startup.h"
 
-#include "Forms.h"
-#include "TForm1.h"
-#include "TLogo.h"
-#include "wizards/TKreator.h"
+#include "Application.h"
+#include "MainWindow.h"
+#include "SplashScreen.h"
+#include "wizards/CreatorWizard.h"
 #include "platform/Services.h"
 #include "platform/System.h"
 
@@ -27,7 +27,7 @@ int runProgram(QApplication &app)
 {
     installPolishTranslation(app);
 
-    auto *splash = new TLogo;
+    auto *splash = new SplashScreen;
     splash->show();
     splash->repaint();
     QCoreApplication::processEvents();
@@ -40,20 +40,19 @@ int runProgram(QApplication &app)
     // program; only the main window's rules do.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    createForms();
+    Application program;
     delete splash;
 
-    TForm1 *main = forms().Form1;
-    main->FormShow();
+    program.showStartWindows();
     int code = 0;
     if (!DesktopServices::terminationRequested()) {
-        main->showAsConfigured();
+        program.mainWindow().showAsConfigured();
         // The creator, when it opened, is where the pupil starts.
-        if (forms().Kreator->isVisible())
-            QTimer::singleShot(0, forms().Kreator, [] { forms().Kreator->activateWindow(); });
+        CreatorWizard *creator = &program.creator();
+        if (creator->isVisible())
+            QTimer::singleShot(0, creator, [creator] { creator->activateWindow(); });
         code = QApplication::exec();
     }
-    destroyForms();
     return code;
 }
 

@@ -8,9 +8,9 @@
 
 namespace tv {
 
-TMarker::TMarker(int k, QWidget *parent) : QLabel(parent), Tag(10 + k)
+MarkerBox::MarkerBox(int k, QWidget *parent) : QLabel(parent), tag(10 + k)
 {
-    setObjectName(QStringLiteral("p%1").arg(k));
+    setObjectName(QStringLiteral("marker%1").arg(k));
     setFixedSize(129, 25);
     setAlignment(Qt::AlignCenter);
     setAcceptDrops(true);
@@ -26,7 +26,7 @@ TMarker::TMarker(int k, QWidget *parent) : QLabel(parent), Tag(10 + k)
     hide();
 }
 
-QColor TMarker::colour() const
+QColor MarkerBox::colour() const
 {
     switch (current) {
     case MarkerState::Blank:
@@ -41,7 +41,7 @@ QColor TMarker::colour() const
     return QColor();
 }
 
-void TMarker::setState(MarkerState state)
+void MarkerBox::setState(MarkerState state)
 {
     current = state;
     QPalette pal = palette();
@@ -52,12 +52,12 @@ void TMarker::setState(MarkerState state)
     setFrameStyle(state == MarkerState::Placed ? (QFrame::Panel | QFrame::Sunken) : (QFrame::Box | QFrame::Plain));
 }
 
-bool TMarker::accepts(const QMimeData *mime, QObject *source) const
+bool MarkerBox::accepts(const QMimeData *mime, QObject *source) const
 {
     return mime && mime->hasFormat(kNameMime) && source != this;
 }
 
-void TMarker::dragEnterEvent(QDragEnterEvent *event)
+void MarkerBox::dragEnterEvent(QDragEnterEvent *event)
 {
     if (accepts(event->mimeData(), event->source()))
         event->acceptProposedAction();
@@ -65,7 +65,7 @@ void TMarker::dragEnterEvent(QDragEnterEvent *event)
         event->ignore();
 }
 
-void TMarker::dragMoveEvent(QDragMoveEvent *event)
+void MarkerBox::dragMoveEvent(QDragMoveEvent *event)
 {
     if (accepts(event->mimeData(), event->source()))
         event->acceptProposedAction();
@@ -73,7 +73,7 @@ void TMarker::dragMoveEvent(QDragMoveEvent *event)
         event->ignore();
 }
 
-void TMarker::dropEvent(QDropEvent *event)
+void MarkerBox::dropEvent(QDropEvent *event)
 {
     if (!accepts(event->mimeData(), event->source())) {
         event->ignore();
@@ -83,15 +83,15 @@ void TMarker::dropEvent(QDropEvent *event)
     emit dropped(this, event->mimeData()->data(kNameMime).toInt());
 }
 
-void TMarker::mouseDoubleClickEvent(QMouseEvent *event)
+void MarkerBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
     event->accept();
     emit doubleClicked(this);
 }
 
-TNameField::TNameField(int k, QWidget *parent) : QLineEdit(parent), Tag(k)
+NameField::NameField(int k, QWidget *parent) : QLineEdit(parent), tag(k)
 {
-    setObjectName(QStringLiteral("e%1").arg(k));
+    setObjectName(QStringLiteral("nameField%1").arg(k));
     setFixedSize(136, 21);
     // Names are dragged, not edited.
     setReadOnly(true);
@@ -101,7 +101,7 @@ TNameField::TNameField(int k, QWidget *parent) : QLineEdit(parent), Tag(k)
     hide();
 }
 
-void TNameField::mousePressEvent(QMouseEvent *event)
+void NameField::mousePressEvent(QMouseEvent *event)
 {
     emit chosen(this);
     if (event->button() == Qt::LeftButton) {
@@ -111,7 +111,7 @@ void TNameField::mousePressEvent(QMouseEvent *event)
     event->accept();
 }
 
-void TNameField::mouseMoveEvent(QMouseEvent *event)
+void NameField::mouseMoveEvent(QMouseEvent *event)
 {
     if (!pressed || !(event->buttons() & Qt::LeftButton))
         return;
@@ -119,7 +119,7 @@ void TNameField::mouseMoveEvent(QMouseEvent *event)
         return;
     pressed = false;
     auto *mime = new QMimeData;
-    mime->setData(kNameMime, QByteArray::number(Tag));
+    mime->setData(kNameMime, QByteArray::number(tag));
     mime->setText(text());
     auto *drag = new QDrag(this);
     drag->setMimeData(mime);
@@ -130,21 +130,21 @@ void TNameField::mouseMoveEvent(QMouseEvent *event)
     drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
 }
 
-void TNameField::mouseReleaseEvent(QMouseEvent *event)
+void NameField::mouseReleaseEvent(QMouseEvent *event)
 {
     pressed = false;
     event->accept();
 }
 
-void TNameField::mouseDoubleClickEvent(QMouseEvent *event)
+void NameField::mouseDoubleClickEvent(QMouseEvent *event)
 {
     emit chosen(this);
     event->accept();
 }
 
-THintPanel::THintPanel(QWidget *parent) : QLabel(parent)
+HintPanel::HintPanel(QWidget *parent) : QLabel(parent)
 {
-    setObjectName(QStringLiteral("podpowiedz"));
+    setObjectName(QStringLiteral("hintPanel"));
     setText(QStringLiteral("Wybrano:?"));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -162,7 +162,7 @@ THintPanel::THintPanel(QWidget *parent) : QLabel(parent)
     setToolTip(QStringLiteral("Przesuń mnie myszką"));
 }
 
-void THintPanel::mousePressEvent(QMouseEvent *event)
+void HintPanel::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
         moving = true;
@@ -171,7 +171,7 @@ void THintPanel::mousePressEvent(QMouseEvent *event)
     event->accept();
 }
 
-void THintPanel::mouseMoveEvent(QMouseEvent *event)
+void HintPanel::mouseMoveEvent(QMouseEvent *event)
 {
     if (!moving)
         return;
@@ -182,7 +182,7 @@ void THintPanel::mouseMoveEvent(QMouseEvent *event)
     move(to);
 }
 
-void THintPanel::mouseReleaseEvent(QMouseEvent *event)
+void HintPanel::mouseReleaseEvent(QMouseEvent *event)
 {
     moving = false;
     event->accept();

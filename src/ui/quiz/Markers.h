@@ -8,24 +8,24 @@
 
 namespace tv {
 
-// The drag payload: the Tag of the name field the name comes from.
+// The drag payload: the tag of the name field the name comes from.
 inline const QString kNameMime = QStringLiteral("application/x-terravia-name");
 
-// A marker on the map (p1..p17): a 129 x 25 panel that takes a dropped name.
-class TMarker : public QLabel {
+// A marker on the map: a 129 x 25 panel that takes a dropped name.
+class MarkerBox : public QLabel {
     Q_OBJECT
 
 public:
-    TMarker(int k, QWidget *parent);
-    int Tag = 0; // 10 + K
+    MarkerBox(int k, QWidget *parent);
+    int tag = 0; // 10 + K, what the answer numbers of the description are compared with
     void setState(MarkerState state);
     MarkerState state() const { return current; }
     QColor colour() const;
     bool lowered() const { return current == MarkerState::Placed; }
 
 signals:
-    void dropped(TMarker *marker, int sourceTag);
-    void doubleClicked(TMarker *marker);
+    void dropped(MarkerBox *marker, int sourceTag);
+    void doubleClicked(MarkerBox *marker);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -38,16 +38,16 @@ private:
     MarkerState current = MarkerState::Blank;
 };
 
-// A name field (e1..e17): shows one name; dragging it carries the name.
-class TNameField : public QLineEdit {
+// A name field: shows one name; dragging it carries the name.
+class NameField : public QLineEdit {
     Q_OBJECT
 
 public:
-    TNameField(int k, QWidget *parent);
-    int Tag = 0; // K
+    NameField(int k, QWidget *parent);
+    int tag = 0; // K, the field's number
 
 signals:
-    void chosen(TNameField *field);
+    void chosen(NameField *field);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -62,11 +62,11 @@ private:
 
 // The floating hint panel over the map: shows the chosen name; the pupil can
 // move it out of the way with the mouse.
-class THintPanel : public QLabel {
+class HintPanel : public QLabel {
     Q_OBJECT
 
 public:
-    explicit THintPanel(QWidget *parent);
+    explicit HintPanel(QWidget *parent);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -9,18 +9,18 @@ namespace tv {
 const QList<CategoryButton> &categoryButtons()
 {
     static const QList<CategoryButton> b = {
-        {"r_wsz", "WSZYSTKIE TESTY", draw::Category::All},
-        {"r_pol", "POLSKA", draw::Category::Polska},
-        {"r_eu", "EUROPA", draw::Category::Europa},
-        {"r_am_pn", "AMERYKA PÓŁNOCNA", draw::Category::AmerykaPn},
-        {"r_am_pd", "AMERYKA POŁUDNIOWA", draw::Category::AmerykaPd},
-        {"R_az", "AZJA", draw::Category::Azja},
-        {"r_af", "AFRYKA", draw::Category::Afryka},
-        {"r_au", "AUSTRALIA", draw::Category::Australia},
-        {"R_an", "ANTARKTYDA", draw::Category::Antarktyda},
-        {"R_sw", "ŚWIAT", draw::Category::Swiat},
-        {"r_roz", "RÓŻNE PYTANIA GEOGRAFICZNE", draw::Category::Rozne},
-        {"r_zakres", "Sam określę z jakich testów losować", draw::Category::Custom},
+        {"allRadio", "WSZYSTKIE TESTY", draw::Category::All},
+        {"polandRadio", "POLSKA", draw::Category::Poland},
+        {"europeRadio", "EUROPA", draw::Category::Europe},
+        {"northAmericaRadio", "AMERYKA PÓŁNOCNA", draw::Category::NorthAmerica},
+        {"southAmericaRadio", "AMERYKA POŁUDNIOWA", draw::Category::SouthAmerica},
+        {"asiaRadio", "AZJA", draw::Category::Asia},
+        {"africaRadio", "AFRYKA", draw::Category::Africa},
+        {"australiaRadio", "AUSTRALIA", draw::Category::Australia},
+        {"antarcticaRadio", "ANTARKTYDA", draw::Category::Antarctica},
+        {"worldRadio", "ŚWIAT", draw::Category::World},
+        {"miscellaneousRadio", "RÓŻNE PYTANIA GEOGRAFICZNE", draw::Category::Miscellaneous},
+        {"customRadio", "Sam określę z jakich testów losować", draw::Category::Custom},
     };
     return b;
 }

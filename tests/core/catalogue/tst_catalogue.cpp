@@ -254,9 +254,9 @@ private slots:
     {
         QVERIFY(filecheck::report(data->path()).isEmpty());
         for (int chain = 1; chain <= 7; ++chain)
-            QVERIFY(filecheck::Sprawdzenie(chain, data->path()));
-        QVERIFY(!filecheck::Sprawdzenie(0, data->path()));
-        QVERIFY(!filecheck::Sprawdzenie(8, data->path()));
+            QVERIFY(filecheck::chainFilesPresent(chain, data->path()));
+        QVERIFY(!filecheck::chainFilesPresent(0, data->path()));
+        QVERIFY(!filecheck::chainFilesPresent(8, data->path()));
     }
 
     void threeMissingInOrder()
@@ -268,8 +268,8 @@ private slots:
                  (QStringList{"Test: Różne - Państwa i Stolice: BRAK PLIKU K1",
                               "Test: Różne - Państwa i Stolice: BRAK PLIKU K2",
                               "Test: Różne - Państwa i Stolice: BRAK PLIKU Z1"}));
-        QVERIFY(!filecheck::Sprawdzenie(7, data->path()));
-        QVERIFY(filecheck::Sprawdzenie(6, data->path()));
+        QVERIFY(!filecheck::chainFilesPresent(7, data->path()));
+        QVERIFY(filecheck::chainFilesPresent(6, data->path()));
     }
 
     void edgeCases_data()
@@ -296,14 +296,14 @@ private slots:
         QVERIFY(QFile::remove(data->file(removed)));
         QCOMPARE(filecheck::report(data->path()), QStringList{line});
         for (int chain = 1; chain <= 7; ++chain)
-            QCOMPARE(filecheck::Sprawdzenie(chain, data->path()), chain != failingChain);
+            QCOMPARE(filecheck::chainFilesPresent(chain, data->path()), chain != failingChain);
     }
 
     void namesInAnyCaseCount()
     {
         QVERIFY(QFile::rename(data->file("Pk.dat"), data->file("PK.DAT")));
         QVERIFY(filecheck::report(data->path()).isEmpty());
-        QVERIFY(filecheck::Sprawdzenie(1, data->path()));
+        QVERIFY(filecheck::chainFilesPresent(1, data->path()));
     }
 };
 

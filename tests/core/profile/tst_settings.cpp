@@ -15,7 +15,7 @@ private slots:
         test::TempDataDir data;
         const SettingsLoad load = loadSettings(data.path());
         QVERIFY(load.fileMissing);
-        QVERIFY(load.error.ok);
+        QVERIFY(load.status.ok);
         QCOMPARE(load.settings.startMaximised, 1);
         QCOMPARE(load.settings.startCreator, 1);
         QCOMPARE(load.settings.removePlacedNames, 1);
@@ -94,10 +94,10 @@ private slots:
         QCOMPARE(r.settings.users, users);
         QCOMPARE(r.maximise.has_value() ? int(*r.maximise) : -1, maximise);
         QCOMPARE(r.errorLine, errorLine);
-        QCOMPARE(r.error.ok, errorLine == 0);
+        QCOMPARE(r.status.ok, errorLine == 0);
         if (errorLine) {
-            QVERIFY(r.error.message.contains(QLatin1String("konf.dat")));
-            QVERIFY(r.error.message.contains(QStringLiteral("wiersz %1").arg(errorLine)));
+            QVERIFY(r.status.message.contains(QLatin1String("konf.dat")));
+            QVERIFY(r.status.message.contains(QStringLiteral("wiersz %1").arg(errorLine)));
         }
     }
 

@@ -1,3 +1,4 @@
+#include "platform/Text.h"
 #include "quiz/MapTest.h"
 #include "quiz/Shuffle.h"
 #include "quiz/TestFiles.h"
@@ -225,10 +226,10 @@ private slots:
     {
         MapTest t;
         t.start(3, {"Odra12", "Odra13", "Wisła11", "Bug14"});
-        QCOMPARE(t.Szukaj("Odra").number, 13); // a later line overrides
-        QCOMPARE(t.Szukaj("odra").number, 100); // case-sensitive
-        QCOMPARE(t.Szukaj("Bug").number, 100);  // beyond the used lines
-        QCOMPARE(t.Szukaj("").number, 100);
+        QCOMPARE(t.lookUp("Odra").number, 13); // a later line overrides
+        QCOMPARE(t.lookUp("odra").number, 100); // case-sensitive
+        QCOMPARE(t.lookUp("Bug").number, 100);  // beyond the used lines
+        QCOMPARE(t.lookUp("").number, 100);
     }
 
     void lineWithoutDigitsStopsTheJudging()
@@ -245,7 +246,7 @@ private slots:
 
     void upperCaseOnlyAsciiLetters()
     {
-        QCOMPARE(upperAsciiOnly(QStringLiteral("łódź i gdańsk")), QStringLiteral("łóDź I GDAńSK"));
+        QCOMPARE(text::upperAZ(QStringLiteral("łódź i gdańsk")), QStringLiteral("łóDź I GDAńSK"));
     }
 };
 

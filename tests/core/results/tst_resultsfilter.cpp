@@ -1,4 +1,5 @@
 #include "catalogue/Catalogue.h"
+#include "platform/Text.h"
 #include "results/ResultsFilter.h"
 
 #include <QSet>
@@ -216,7 +217,7 @@ private slots:
 
     void upperCaseOfAToZOnly()
     {
-        QCOMPARE(upperAZ(QStringLiteral("ala ma kota ąęłżź 123 ß")), QStringLiteral("ALA MA KOTA ąęłżź 123 ß"));
+        QCOMPARE(text::upperAZ(QStringLiteral("ala ma kota ąęłżź 123 ß")), QStringLiteral("ALA MA KOTA ąęłżź 123 ß"));
         QCOMPARE(findEntry({}, QStringLiteral("Test: ")), -1);
     }
 };

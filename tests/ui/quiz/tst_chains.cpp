@@ -1,13 +1,14 @@
 #include "QuizFixture.h"
 #include "Scripted.h"
 #include "UiTest.h"
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/Application.h"
+#include "catalogue/TestLauncher.h"
+#include "app/MainWindow.h"
 #include "catalogue/Catalogue.h"
-#include "catalogue/Tladuj.h"
+#include "catalogue/LoadingWindow.h"
 #include "quiz/Markers.h"
-#include "quiz/TTest_kontynety.h"
-#include "results/Twynik_test.h"
+#include "quiz/TestWindow.h"
+#include "results/ResultDialog.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -24,8 +25,8 @@ class TestChains : public test::UiTest {
     Q_OBJECT
 
 
-    TForm1 *main() { return forms().Form1; }
-    Twynik_test *result() { return forms().wynik_test; }
+    MainWindow *main() { return &app->mainWindow(); }
+    ResultDialog *result() { return &app->resultDialog(); }
 
     // Every test of the chain gets `markers` markers named A, B, C...
     void writeChain(int chain, int markers)
@@ -41,7 +42,7 @@ class TestChains : public test::UiTest {
         }
     }
     // Places the right name on the first `right` markers.
-    void answer(TTest_kontynety *w, int right)
+    void answer(TestWindow *w, int right)
     {
         for (int k = 1; k <= right; ++k) {
             const QString name = QString(QChar('A' + k - 1));
@@ -58,7 +59,7 @@ private slots:
     {
         begin();
         test::writeSettings(*data, 0, 0); // names stay, no automatic end
-        createForms();
+        createApp();
         main()->show();
     }
     void cleanup()
@@ -69,66 +70,66 @@ private slots:
     void chainTwoRunsItsSevenTestsInOrder()
     {
         writeChain(2, 3);
-        QVERIFY(main()->launchChain(*catalogue::findChain(2)));
-        QCOMPARE(main()->composite.flag, 1);
-        QCOMPARE(main()->composite.chain, 2);
-        QCOMPARE(main()->composite.step, 1);
-        QCOMPARE(main()->composite.taskTotal, 92);
-        QCOMPARE(main()->titleStrip(), QStringLiteral("Test: Wszystko o Europie [Obecny test (1) z (7): Europa - Góry]"));
+        QVERIFY(app->launcher().launchChain(*catalogue::findChain(2)));
+        QCOMPARE(app->state().chain.active, 1);
+        QCOMPARE(app->state().chain.chain, 2);
+        QCOMPARE(app->state().chain.step, 1);
+        QCOMPARE(app->state().chain.taskTotal, 92);
+        QCOMPARE(main()->title(), QStringLiteral("Test: Wszystko o Europie [Obecny test (1) z (7): Europa - Góry]"));
         QCOMPARE(main()->statusText(1), QStringLiteral("Obecny test (1) z (7): Europa - Góry"));
         QCOMPARE(main()->windowTitle(), QStringLiteral("Obecny test (1) z (7): Europa - Góry"));
-        TTest_kontynety *w = main()->testWindow();
-        w->Timer1Timer();
+        TestWindow *w = app->launcher().testWindow();
+        w->onStartDelay();
         int expectedGood = 0;
         for (int step = 1; step <= 7; ++step) {
-            QCOMPARE(main()->request.configurationFile, QStringLiteral("EG.dat")); // the request stays the first test
+            QCOMPARE(app->state().request.configurationFile, QStringLiteral("EG.dat")); // the request stays the first test
             const int right = step % 4;
             answer(w, right);
             expectedGood += right;
             for (int t = 0; t < 10; ++t)
-                w->Timer2Timer();
-            w->SpeedButton1Click();
+                w->tick();
+            w->showResult();
             if (step < 7) {
                 const ChainStep *next = catalogue::chainStep(2, step + 1);
-                QCOMPARE(main()->composite.step, step + 1);
-                QCOMPARE(main()->titleStrip(), next->title);
+                QCOMPARE(app->state().chain.step, step + 1);
+                QCOMPARE(main()->title(), next->title);
                 QCOMPARE(main()->statusText(1), next->status);
                 QCOMPARE(main()->windowTitle(), next->windowCaption());
-                QVERIFY(!forms().laduj->isVisible());
+                QVERIFY(!app->loadingWindow().isVisible());
                 QVERIFY(w->clockTimer()->isActive());
                 for (int k = 1; k <= 3; ++k)
                     QCOMPARE(w->marker(k)->state(), MarkerState::Blank);
-                QVERIFY(!w->action("Zaladujtensamtest1")->isEnabled());
-                QVERIFY(!w->action("nowy")->isEnabled());
+                QVERIFY(!w->action("sameTestMenuItem")->isEnabled());
+                QVERIFY(!w->action("reloadItem")->isEnabled());
                 QCOMPARE(waits->waits.size(), step); // the pause between tests
                 QCOMPARE(waits->waits.last(), 1500);
                 QVERIFY(services->modals.isEmpty());
             }
         }
         QCOMPARE(main()->windowTitle(), QStringLiteral("Obecny test (7) z (7): Europa - Rzeki i Jeziora"));
-        QCOMPARE(main()->titleStrip(), QStringLiteral("Test: Wszystko o Europie"));
-        QCOMPARE(services->modals, QStringList{"wynik_test"});
-        QCOMPARE(result()->zadan->text(), QStringLiteral("92"));
-        QCOMPARE(result()->lbl_dobre->text(), QString::number(expectedGood));
-        QCOMPARE(result()->lbl_zle->text(), QString::number(21 - expectedGood));
-        QCOMPARE(result()->ocena->text(), QStringLiteral("Niedostateczny (1)"));
-        QCOMPARE(result()->lbl_czas->text(), QStringLiteral("1 min 10 sek")); // the chain clock
+        QCOMPARE(main()->title(), QStringLiteral("Test: Wszystko o Europie"));
+        QCOMPARE(services->modals, QStringList{"resultDialog"});
+        QCOMPARE(result()->tasksLabel->text(), QStringLiteral("92"));
+        QCOMPARE(result()->goodLabel->text(), QString::number(expectedGood));
+        QCOMPARE(result()->badLabel->text(), QString::number(21 - expectedGood));
+        QCOMPARE(result()->gradeLabel->text(), QStringLiteral("Niedostateczny (1)"));
+        QCOMPARE(result()->timeLabel->text(), QStringLiteral("1 min 10 sek")); // the chain clock
         QVERIFY(!result()->hasGradeIcon());
-        QCOMPARE(main()->composite.flag, 1); // cleared by the next single launch
+        QCOMPARE(app->state().chain.active, 1); // cleared by the next single launch
     }
 
     void showScoreMessages()
     {
         writeChain(5, 2);
-        main()->Pokaz_wynikClick();
+        main()->setShowScore(true);
         QVERIFY(main()->showScoreOn());
-        QVERIFY(main()->launchChain(*catalogue::findChain(5)));
-        TTest_kontynety *w = main()->testWindow();
-        w->Timer1Timer();
+        QVERIFY(app->launcher().launchChain(*catalogue::findChain(5)));
+        TestWindow *w = app->launcher().testWindow();
+        w->onStartDelay();
         answer(w, 1);
         for (int t = 0; t < 65; ++t)
-            w->Timer2Timer();
-        w->SpeedButton1Click();
+            w->tick();
+        w->showResult();
         QCOMPARE(services->messages.size(), 1);
         QCOMPARE(services->lastText(),
                  QStringLiteral("Test: Wszystko o Australii i Antarktydzie [Obecny test (1) z (6): Australia - "
@@ -138,7 +139,7 @@ private slots:
         QCOMPARE(services->messages.last().icon, Services::Icon::Information);
         QVERIFY(waits->waits.isEmpty()); // no pause when the score is shown
         answer(w, 2);
-        w->SpeedButton1Click();
+        w->showResult();
         QVERIFY(services->lastText().contains(QStringLiteral("Dobrych odpowiedzi: 2\r\nBłędnych odpowiedzi: 0")));
         QVERIFY(services->lastText().startsWith(
             QStringLiteral("Test: Wszystko o Australii - i Antarktydzie [Obecny test (2) z (6)")));
@@ -147,32 +148,32 @@ private slots:
     void chainGradeOfAFullScore()
     {
         writeChain(5, 2); // 6 tests of 2 markers: 12 good answers
-        QVERIFY(main()->launchChain(*catalogue::findChain(5)));
-        TTest_kontynety *w = main()->testWindow();
-        w->Timer1Timer();
+        QVERIFY(app->launcher().launchChain(*catalogue::findChain(5)));
+        TestWindow *w = app->launcher().testWindow();
+        w->onStartDelay();
         for (int step = 1; step <= 6; ++step) {
             answer(w, 2);
-            w->SpeedButton1Click();
+            w->showResult();
         }
-        QCOMPARE(result()->lbl_dobre->text(), QStringLiteral("12"));
-        QCOMPARE(result()->zadan->text(), QStringLiteral("40"));
-        QCOMPARE(result()->ocena->text(), QStringLiteral("Mierny minus (2-)"));
+        QCOMPARE(result()->goodLabel->text(), QStringLiteral("12"));
+        QCOMPARE(result()->tasksLabel->text(), QStringLiteral("40"));
+        QCOMPARE(result()->gradeLabel->text(), QStringLiteral("Mierny minus (2-)"));
     }
 
     void missingFileDuringAChainEndsItWithoutAResult()
     {
         writeChain(2, 2);
-        QVERIFY(main()->launchChain(*catalogue::findChain(2)));
-        TTest_kontynety *w = main()->testWindow();
-        w->Timer1Timer();
+        QVERIFY(app->launcher().launchChain(*catalogue::findChain(2)));
+        TestWindow *w = app->launcher().testWindow();
+        w->onStartDelay();
         QFile::remove(data->file("EW_o.dat"));
-        w->SpeedButton1Click();
+        w->showResult();
         QCOMPARE(services->lastText(), QStringLiteral("Nie można załadować tego testu ponieważ, na Twoim dysku brak "
                                                       "pliku konfiguracyjnego: ED_o.dat"));
         QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia: Brak pliku"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!main()->testWindow());
-        QVERIFY(!forms().laduj->isVisible());
+        QVERIFY(!app->launcher().testWindow());
+        QVERIFY(!app->loadingWindow().isVisible());
         QVERIFY(!hourglassShown());
         QVERIFY(services->modals.isEmpty());
     }
@@ -180,11 +181,11 @@ private slots:
     void singleLaunchAfterAChainIsSingle()
     {
         writeChain(2, 2);
-        main()->launchChain(*catalogue::findChain(2));
-        main()->mdiArea()->closeAllSubWindows();
+        app->launcher().launchChain(*catalogue::findChain(2));
+        main()->childArea()->closeAllSubWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        main()->launchEntry(*catalogue::findByCode(49)); // Państwa i Stolice
-        QCOMPARE(main()->composite.flag, 0);
+        app->launcher().launchEntry(*catalogue::findByCode(49)); // Państwa i Stolice
+        QCOMPARE(app->state().chain.active, 0);
     }
 };
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace tv {
+
+// The test the next test window opens: bare file names, joined to the data
+// directory when used. Every launch fills it; the test window reads it. The
+// title is the text of the main window's title strip.
+struct LaunchRequest {
+    QString configurationFile;
+    QString descriptionFile;
+    QString pictureFile;
+};
+
+} // namespace tv

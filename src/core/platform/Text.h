@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// Letter case as the program compares names: only the letters a..z fold;
+// Polish letters with diacritics keep their case, as they always have in the
+// program's comparisons, searches and sort order.
+namespace tv::text {
+
+constexpr char16_t upperAZ(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') ? char16_t(c - (u'a' - u'A')) : c;
+}
+
+QString upperAZ(const QString &text);
+
+// Equal when both are upper-cased by upperAZ.
+bool sameIgnoringAZCase(const QString &a, const QString &b);
+
+// The first `length` characters of `text` equal `prefix` ignoring a..z case.
+bool startsWithIgnoringAZCase(const QString &text, const QString &prefix);
+
+} // namespace tv::text

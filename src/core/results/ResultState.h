@@ -1,0 +1,21 @@
+#pragma once
+
+namespace tv {
+
+// What the result dialog and the test window share about the result of the
+// test on screen.
+struct ResultState {
+    // Whether the test window may close.
+    enum class Closing {
+        Allowed, // local mode: the ordinary rules
+        Now,     // the result was sent (or the teacher ended the test): close at once
+        Pending, // a result is waiting in the dialog: the window stays
+    };
+
+    int countdown = 30; // seconds before a session's result is sent by itself
+    Closing closing = Closing::Allowed;
+    // Set while the result is shown: the window takes no more drops.
+    bool testFinished = false;
+};
+
+} // namespace tv

@@ -1,0 +1,655 @@
+#include "MainWindow.h"
+
+#include "catalogue/Catalogue.h"
+#include "net/Session.h"
+#include "platform/Files.h"
+#include "platform/Services.h"
+#include "platform/System.h"
+#include "profile/ProgramSettings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tv {
+
+MainWindow::MainWindow(ProgramSettings &settings, const Session &session, QWidget *parent)
+    : QMainWindow(parent), session(session), startMaximised(settings.startMaximised())
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(texts::kCaption);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/terravia.svg")));
+    setContextMenuPolicy(Qt::PreventContextMenu); // no "hide the tool bar" menu
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+
+    buildToolBar();
+    buildTitleStrip();
+    buildBackground();
+    buildMenus();
+    buildStatusBar();
+    bindKeys();
+
+    // Skins: the presence of Skins.dat draws the tool bar transparent.
+    if (files::dataExists(QStringLiteral("Skins.dat"))) {
+        skins = QDir(files::dataDir()).entryList({QStringLiteral("*.skn")}, QDir::Files, QDir::Name);
+        QCoreApplication::processEvents();
+        setToolbarTransparent(true);
+    } else {
+        setToolbarTransparent(false);
+    }
+
+    // The hidden list of registered users follows the settings in force.
+    auto showUsers = [this](const QStringList &names) {
+        users->clear();
+        users->addItems(names);
+    };
+    showUsers(settings.users());
+    connect(&settings, &ProgramSettings::usersChanged, this, showUsers);
+
+    // Centred on the screen in normal size; maximised as the settings say.
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize size(qMin(1100, area.width() - 40), qMin(760, area.height() - 40));
+        setGeometry(QRect(area.center() - QPoint(size.width() / 2, size.height() / 2), size));
+    }
+}
+
+MainWindow::~MainWindow()
+{
+    closeChildrenForShutdown();
+}
+
+// ---------------------------------------------------------------------------
+// Building the window
+
+QAction *MainWindow::item(QMenu *menu, const QString &name, const QString &caption, Slot slot)
+{
+    auto *a = new QAction(caption, this);
+    a->setObjectName(name);
+    // Captions are shown as written: no "&" mnemonics in them.
+    a->setIconVisibleInMenu(false);
+    menu->addAction(a);
+    if (slot)
+        connect(a, &QAction::triggered, this, slot);
+    return a;
+}
+
+QAction *MainWindow::button(const QString &name, const QString &icon, const QString &hint, Slot slot)
+{
+    auto *a = new QAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)), hint, this);
+    a->setObjectName(name);
+    a->setToolTip(hint);
+    toolBar->addAction(a);
+    if (QWidget *w = toolBar->widgetForAction(a))
+        w->setObjectName(name + QStringLiteral("Widget"));
+    if (slot)
+        connect(a, &QAction::triggered, this, slot);
+    return a;
+}
+
+void MainWindow::buildToolBar()
+{
+    toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setIconSize(QSize(22, 22));
+    toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    addToolBar(Qt::TopToolBarArea, toolBar);
+
+    auto set = [this](Command c, QAction *a) { commands[static_cast<int>(c)] = a; };
+    set(Command::ButtonCreator, button(QStringLiteral("creatorButton"), QStringLiteral("kreator"),
+                                       QStringLiteral("Kreator testów"), &MainWindow::creatorRequested));
+    set(Command::ButtonRandomTest, button(QStringLiteral("randomTestButton"), QStringLiteral("losuj"),
+                                          QStringLiteral("Wylosuj test..."), &MainWindow::randomTestRequested));
+    toolBar->addSeparator();
+    set(Command::ButtonPlaceGame, button(QStringLiteral("placeGameButton"), QStringLiteral("miejsce"),
+                                         QStringLiteral("Odgadnij. Co to za miejsce?"),
+                                         &MainWindow::placeGameRequested));
+    toolBar->addSeparator();
+    set(Command::ButtonResults, button(QStringLiteral("resultsButton"), QStringLiteral("wyniki"),
+                                       QStringLiteral("Wyniki testów"), &MainWindow::resultsRequested));
+    set(Command::ButtonFilter, button(QStringLiteral("filterButton"), QStringLiteral("filtr"),
+                                      QStringLiteral("Filtruj wyniki testów"), &MainWindow::filterRequested));
+    toolBar->addSeparator();
+    set(Command::ButtonFileCheck, button(QStringLiteral("fileCheckButton"), QStringLiteral("sprawdz_pliki"),
+                                         QStringLiteral("Sprawdź pliki testów"), &MainWindow::fileCheckRequested));
+    set(Command::ButtonNetwork, button(QStringLiteral("networkButton"), QStringLiteral("siec"),
+                                       QStringLiteral("Architektura Klient-Server"),
+                                       &MainWindow::networkSettingsRequested));
+    set(Command::ButtonSettings, button(QStringLiteral("settingsButton"), QStringLiteral("ustawienia"),
+                                        QStringLiteral("Ustawienia programu"), &MainWindow::settingsRequested));
+    toolBar->addSeparator();
+    set(Command::ButtonUsers, button(QStringLiteral("usersButton"), QStringLiteral("uzytkownicy"),
+                                     QStringLiteral("Użytkownicy programu"), &MainWindow::usersRequested));
+    button(QStringLiteral("legendButton"), QStringLiteral("legenda"), QStringLiteral("Legenda"),
+           &MainWindow::legendRequested);
+    toolBar->addSeparator();
+    showScoreButton = button(QStringLiteral("showScoreButton"), QStringLiteral("pokaz_wynik"), texts::kShowScoreOff,
+                             nullptr);
+    showScoreButton->setCheckable(true);
+    QIcon toggle;
+    toggle.addFile(QStringLiteral(":/icons/pokaz_wynik_wyl.svg"), QSize(), QIcon::Normal, QIcon::Off);
+    toggle.addFile(QStringLiteral(":/icons/pokaz_wynik.svg"), QSize(), QIcon::Normal, QIcon::On);
+    showScoreButton->setIcon(toggle);
+    set(Command::ButtonShowScore, showScoreButton);
+    toolBar->addSeparator();
+    set(Command::ButtonRestart, button(QStringLiteral("restartButton"), QStringLiteral("reset"),
+                                       QStringLiteral("Zresetuj Terravia"), &MainWindow::askRestart));
+    toolBar->addSeparator();
+    set(Command::ButtonMail, button(QStringLiteral("mailButton"), QStringLiteral("napisz"),
+                                    QStringLiteral("Napisz do autora"), &MainWindow::mailRequested));
+    button(QStringLiteral("computerInfoButton"), QStringLiteral("info_komputer"),
+           QStringLiteral("Informacje o Twoim komputerze"), &MainWindow::openComputerInfo);
+    button(QStringLiteral("helpButton"), QStringLiteral("pomoc"), QStringLiteral("Pomoc"), &MainWindow::openHelp);
+    button(QStringLiteral("aboutButton"), QStringLiteral("o_programie"), QStringLiteral("O programie"),
+           &MainWindow::aboutRequested);
+    toolBar->addSeparator();
+    set(Command::ButtonCloseChild, button(QStringLiteral("closeChildButton"), QStringLiteral("zamknij_okno"),
+                                          QStringLiteral("Zamknij aktywne, podrzędne okno"),
+                                          &MainWindow::closeActiveChild));
+    commandAction(Command::ButtonCloseChild)->setEnabled(false);
+    toolBar->addSeparator();
+    set(Command::ButtonExit, button(QStringLiteral("exitButton"), QStringLiteral("zakoncz"),
+                                    QStringLiteral("Zakończ program Terravia"), &MainWindow::exitProgram));
+}
+
+void MainWindow::buildTitleStrip()
+{
+    addToolBarBreak(Qt::TopToolBarArea);
+    titleStrip = new QToolBar(this);
+    titleStrip->setObjectName(QStringLiteral("titleStrip"));
+    titleStrip->setMovable(false);
+    titleStrip->setFloatable(false);
+    titleStrip->setFixedHeight(20);
+    titleStrip->setContentsMargins(0, 0, 0, 0);
+    titleStrip->layout()->setContentsMargins(0, 0, 0, 0);
+    titleLabel = new QLabel(titleStrip);
+    titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    titleLabel->setAlignment(Qt::AlignCenter);
+    titleLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    QFont f = titleLabel->font();
+    f.setBold(true);
+    f.setPixelSize(13);
+    titleLabel->setFont(f);
+    QPalette pal = titleLabel->palette();
+    pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    titleLabel->setPalette(pal);
+    titleStrip->addWidget(titleLabel);
+    addToolBar(Qt::TopToolBarArea, titleStrip);
+}
+
+void MainWindow::buildBackground()
+{
+    mdi = new QMdiArea(this);
+    mdi->setObjectName(QStringLiteral("childArea"));
+    mdi->setBackground(QColor(128, 128, 128));
+    mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi);
+
+    // The grey background panel with its stretched picture lies under the
+    // child windows; it hides while a test runs.
+    background = new QWidget(mdi->viewport());
+    background->setObjectName(QStringLiteral("backgroundPanel"));
+    background->setAutoFillBackground(true);
+    QPalette pal = background->palette();
+    pal.setColor(QPalette::Window, QColor(192, 192, 192));
+    background->setPalette(pal);
+    backgroundPicture = new QLabel(background);
+    backgroundPicture->setObjectName(QStringLiteral("backgroundPicture"));
+    backgroundPicture->setScaledContents(true);
+    backgroundPicture->setPixmap(QPixmap(QStringLiteral(":/pictures/tlo.png")));
+    users = new QListWidget(background);
+    users->setObjectName(QStringLiteral("usersList"));
+    users->hide();
+    background->lower();
+    mdi->viewport()->installEventFilter(this);
+}
+
+void MainWindow::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    auto set = [this](Command c, QAction *a) { commands[static_cast<int>(c)] = a; };
+
+    QMenu *file = bar->addMenu(QStringLiteral("Plik"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    set(Command::MenuFile, file->menuAction());
+    set(Command::ItemResults, item(file, QStringLiteral("resultsItem"), QStringLiteral("Wyniki testów"),
+                                   &MainWindow::resultsRequested));
+    set(Command::ItemFilter, item(file, QStringLiteral("filterItem"), QStringLiteral("Filtruj wyniki testów  [F6]"),
+                                  &MainWindow::filterRequested));
+    set(Command::ItemPrintResults, item(file, QStringLiteral("printItem"),
+                                        QStringLiteral("Drukuj wyniki testów  [Ctrl + P]"),
+                                        &MainWindow::printRequested));
+    commandAction(Command::ItemPrintResults)->setEnabled(false);
+    set(Command::ItemDeleteResults, item(file, QStringLiteral("deleteResultsItem"),
+                                         QStringLiteral("Usuń wyniki testów  [Ctrl + U]"),
+                                         &MainWindow::deleteResultsRequested));
+    file->addSeparator();
+    set(Command::ItemCloseChild, item(file, QStringLiteral("closeChildItem"),
+                                      QStringLiteral("Zamknij aktywne okno  [Esc]"), &MainWindow::closeActiveChild));
+    commandAction(Command::ItemCloseChild)->setEnabled(false);
+    file->addSeparator();
+    set(Command::ItemExit, item(file, QStringLiteral("exitItem"), QStringLiteral("Zamknij program Terravia  [Alt + F4]"),
+                                &MainWindow::exitProgram));
+
+    QMenu *tests = bar->addMenu(QStringLiteral("Testy"));
+    tests->setObjectName(QStringLiteral("testsMenu"));
+    set(Command::MenuTests, tests->menuAction());
+    set(Command::ItemCreator, item(tests, QStringLiteral("creatorItem"), QStringLiteral("Kreator testów"),
+                                   &MainWindow::creatorRequested));
+    item(tests, QStringLiteral("randomTestItem"), QStringLiteral("Wylosuj Test..."), &MainWindow::randomTestRequested);
+    tests->addSeparator();
+    buildTestsMenu(tests);
+
+    QMenu *check = bar->addMenu(QStringLiteral("Sprawdź"));
+    check->setObjectName(QStringLiteral("checkMenu"));
+    set(Command::MenuCheck, check->menuAction());
+    set(Command::ItemPlaceGame, item(check, QStringLiteral("placeGameItem"), QStringLiteral("Co to za miejsce na ziemi"),
+                                     &MainWindow::placeGameRequested));
+
+    QMenu *options = bar->addMenu(QStringLiteral("Opcje"));
+    options->setObjectName(QStringLiteral("optionsMenu"));
+    set(Command::MenuOptions, options->menuAction());
+    showScoreItem = item(options, QStringLiteral("showScoreItem"), texts::kShowScoreOff, nullptr);
+    showScoreItem->setCheckable(true);
+    // A checkable action has already flipped its mark when it reports the
+    // click; both controls then follow that new state.
+    for (QAction *a : {showScoreItem, showScoreButton})
+        connect(a, &QAction::triggered, this, &MainWindow::setShowScore);
+    options->addSeparator();
+    item(options, QStringLiteral("computerInfoItem"), QStringLiteral("Info o Twoim komputerze"),
+         &MainWindow::openComputerInfo);
+    options->addSeparator();
+    item(options, QStringLiteral("screenItem"), QStringLiteral("Zmień rozdzielczość ekranu"),
+         &MainWindow::screenAdviceRequested);
+    options->addSeparator();
+    set(Command::ItemRestart, item(options, QStringLiteral("restartItem"), QStringLiteral("Zresetuj Terravia"),
+                                   &MainWindow::askRestart));
+
+    QMenu *settings = bar->addMenu(QStringLiteral("Ustawienia"));
+    settings->setObjectName(QStringLiteral("settingsMenu"));
+    set(Command::MenuSettings, settings->menuAction());
+    item(settings, QStringLiteral("settingsItem"), QStringLiteral("Ustawienia programu  [F7]"),
+         &MainWindow::settingsRequested);
+    item(settings, QStringLiteral("networkItem"), QStringLiteral("Architektura Klient-Server  [F8]"),
+         &MainWindow::networkSettingsRequested);
+    settings->addSeparator();
+    item(settings, QStringLiteral("fileCheckItem"), QStringLiteral("Sprawdź pliki konfiguracyjne tesów"),
+         &MainWindow::fileCheckRequested);
+    settings->addSeparator();
+    item(settings, QStringLiteral("usersItem"), QStringLiteral("Użytkownicy  [F9]"), &MainWindow::usersRequested);
+    settings->addSeparator();
+    item(settings, QStringLiteral("legendItem"), QStringLiteral("Legenda  [F2]"), &MainWindow::legendRequested);
+    item(settings, QStringLiteral("skinsItem"), QStringLiteral("Zmień skórę"), &MainWindow::skinsRequested)
+        ->setVisible(false);
+
+    QMenu *help = bar->addMenu(QStringLiteral("Pomoc"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    set(Command::MenuHelp, help->menuAction());
+    item(help, QStringLiteral("helpItem"), QStringLiteral("Pomoc  [F1]"), &MainWindow::openHelp);
+    item(help, QStringLiteral("webPageItem"), QStringLiteral("Odwiedź stronę WWW"), &MainWindow::webPageRequested);
+    item(help, QStringLiteral("mailItem"), QStringLiteral("Napisz do autora"), &MainWindow::mailRequested);
+    help->addSeparator();
+    item(help, QStringLiteral("licenceItem"), QStringLiteral("Licencja"), &MainWindow::openLicence);
+    help->addSeparator();
+    item(help, QStringLiteral("aboutItem"), QStringLiteral("O programie"), &MainWindow::aboutRequested);
+}
+
+void MainWindow::buildTestsMenu(QMenu *tests)
+{
+    for (const QString &group : catalogue::menuGroups()) {
+        QMenu *sub = tests->addMenu(group);
+        for (const CatalogueEntry &e : catalogue::singleTests()) {
+            if (e.menu != group)
+                continue;
+            QAction *a = sub->addAction(e.item);
+            a->setObjectName(QStringLiteral("test%1").arg(e.code));
+            const int code = e.code;
+            connect(a, &QAction::triggered, this, [this, code] { emit testChosen(code); });
+        }
+    }
+    tests->addSeparator();
+    QMenu *chains = tests->addMenu(catalogue::kChainMenu);
+    for (const ChainEntry &c : catalogue::chainEntries()) {
+        QAction *a = chains->addAction(c.item);
+        a->setObjectName(QStringLiteral("test%1").arg(c.code));
+        const int code = c.code;
+        connect(a, &QAction::triggered, this, [this, code] { emit testChosen(code); });
+    }
+}
+
+void MainWindow::buildStatusBar()
+{
+    QStatusBar *sb = statusBar();
+    sb->setObjectName(QStringLiteral("statusBar"));
+    sb->setSizeGripEnabled(true);
+    const int widths[4] = {130, 350, 130, 90};
+    const QString initial[4] = {texts::kCaption, texts::kIdleStatus, texts::kLocalMode, QStringLiteral("Data: ")};
+    for (int i = 0; i < 4; ++i) {
+        auto *l = new QLabel(initial[i], sb);
+        l->setObjectName(QStringLiteral("statusPanel%1").arg(i));
+        // The designed widths, widened where this system's font needs more
+        // room for the texts the panel holds.
+        const QString widest = i == DatePanel ? QStringLiteral("Data: [%1]").arg(shortDate(QDate(2026, 12, 28)))
+                                              : initial[i];
+        l->setFixedWidth(qMax(widths[i], l->fontMetrics().horizontalAdvance(widest) + 16));
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+        l->setContentsMargins(3, 0, 3, 0);
+        sb->addWidget(l);
+        panels[i] = l;
+    }
+}
+
+void MainWindow::bindKeys()
+{
+    // The keys shown in the menu captions; each works only while its menu
+    // item could be chosen.
+    const struct {
+        QKeySequence key;
+        const char *item;
+    } keys[] = {
+        {QKeySequence(Qt::Key_F7), "settingsItem"},
+        {QKeySequence(Qt::Key_F8), "networkItem"},
+        {QKeySequence(Qt::Key_F9), "usersItem"},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), "printItem"},
+        {QKeySequence(Qt::CTRL | Qt::Key_U), "deleteResultsItem"},
+    };
+    for (const auto &k : keys) {
+        auto *sc = new QShortcut(k.key, this);
+        const QString name = QString::fromLatin1(k.item);
+        connect(sc, &QShortcut::activated, this, [this, name] {
+            QAction *a = action(name);
+            if (!a || !a->isEnabled())
+                return;
+            const auto menus = menuBar()->actions();
+            for (QAction *m : menus)
+                if (m->menu() && m->menu()->actions().contains(a) && !m->isEnabled())
+                    return;
+            a->trigger();
+        });
+    }
+}
+
+// ---------------------------------------------------------------------------
+// What the window shows
+
+QAction *MainWindow::action(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
+
+QString MainWindow::title() const
+{
+    return titleLabel->text();
+}
+
+void MainWindow::setTitle(const QString &text)
+{
+    titleLabel->setText(text);
+}
+
+QString MainWindow::statusText(int panel) const
+{
+    return panels.at(panel)->text();
+}
+
+void MainWindow::setStatusText(int panel, const QString &text)
+{
+    panels.at(panel)->setText(text);
+}
+
+void MainWindow::setCaption(const QString &text)
+{
+    setWindowTitle(text);
+}
+
+bool MainWindow::showScoreOn() const
+{
+    return showScoreButton->isChecked();
+}
+
+bool MainWindow::hasChildWindow() const
+{
+    return !mdi->subWindowList().isEmpty();
+}
+
+QMdiSubWindow *MainWindow::addChildWindow(QWidget *child)
+{
+    // Child windows fill the client area without a frame of their own: the
+    // main window's caption stays what the program sets, and the pupil sees
+    // one title bar, not two.
+    QMdiSubWindow *sub = mdi->addSubWindow(child, Qt::FramelessWindowHint);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sub, &QObject::destroyed, this, &MainWindow::childWindowClosed);
+    return sub;
+}
+
+void MainWindow::closeChildrenForShutdown()
+{
+    for (QMdiSubWindow *sub : mdi->subWindowList()) {
+        disconnect(sub, nullptr, this, nullptr);
+        delete sub;
+    }
+}
+
+bool MainWindow::backgroundVisible() const
+{
+    return background->isVisibleTo(mdi->viewport());
+}
+
+void MainWindow::setBackgroundVisible(bool visible)
+{
+    background->setVisible(visible);
+    if (visible)
+        background->lower();
+}
+
+void MainWindow::setToolbarTransparent(bool transparent)
+{
+    transparentToolbar = transparent;
+    toolBar->setAutoFillBackground(!transparent);
+    toolBar->setStyleSheet(transparent ? QStringLiteral("QToolBar { background: transparent; border: none; }")
+                                       : QString());
+}
+
+// ---------------------------------------------------------------------------
+// Locking
+
+void MainWindow::applyLock(LockOperation op)
+{
+    for (int i = 0; i < static_cast<int>(Command::Count); ++i) {
+        const Effect e = lockEffect(op, static_cast<Command>(i));
+        if (e != Effect::Untouched)
+            commands[i]->setEnabled(e == Effect::Enable);
+    }
+}
+
+void MainWindow::setCommandEnabled(Command command, bool enabled)
+{
+    commandAction(command)->setEnabled(enabled);
+}
+
+void MainWindow::lockForTest()
+{
+    applyLock(LockOperation::TestStart);
+    background->hide();
+}
+
+void MainWindow::unlockAfterTest()
+{
+    applyLock(LockOperation::TestEnd);
+    setBackgroundVisible(true);
+    setTitle(QString());
+    setStatusText(TestPanel, texts::kIdleStatus);
+    setCaption(texts::kCaption);
+}
+
+void MainWindow::lockForSession()
+{
+    applyLock(LockOperation::ClientLock);
+    setStatusText(ModePanel, texts::kClientMode);
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+void MainWindow::refuseExit()
+{
+    showMessage(this, texts::kRefuseExit, QStringLiteral("Terravia"), Services::Icon::Warning);
+    background->hide();
+}
+
+void MainWindow::exitProgram()
+{
+    switch (decideExit(session.active(), hasChildWindow())) {
+    case ExitDecision::Ignore:
+        return;
+    case ExitDecision::RefuseWhileChildOpen:
+        refuseExit();
+        return;
+    case ExitDecision::Terminate:
+        Services::get().terminateApplication();
+        return;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    switch (decideExit(session.active(), hasChildWindow())) {
+    case ExitDecision::Ignore:
+        event->ignore();
+        return;
+    case ExitDecision::RefuseWhileChildOpen:
+        event->ignore();
+        refuseExit();
+        return;
+    case ExitDecision::Terminate:
+        event->accept();
+        Services::get().terminateApplication();
+        return;
+    }
+}
+
+void MainWindow::closeActiveChild()
+{
+    if (QMdiSubWindow *active = mdi->activeSubWindow())
+        active->close();
+    setCaption(texts::kCaption);
+}
+
+void MainWindow::askRestart()
+{
+    const auto answer = showMessage(this, QStringLiteral("Czy napewno chcesz zresetować serwer Terravia?"),
+                                    QStringLiteral("Terravia: Reset..."), Services::Icon::Warning,
+                                    QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes)
+        restartProgram();
+}
+
+void MainWindow::restartProgram()
+{
+    const QString exe = files::findProgram(files::dataDir(), QStringLiteral("Terravia.exe"));
+    if (exe.isEmpty()) {
+        showMessage(this, QStringLiteral("Nie mogę odszukać na Twoim dysku programu: Terravia [Klient]"),
+                    QStringLiteral("Terravia"), Services::Icon::Warning);
+        return;
+    }
+    Services::get().startProgram(exe);
+    Services::get().terminateApplication();
+}
+
+void MainWindow::setShowScore(bool on)
+{
+    // The menu item's check mark is the state; the tool button is shown
+    // pressed exactly when it is on.
+    showScoreItem->setChecked(on);
+    showScoreButton->setChecked(on);
+    const QString &text = on ? texts::kShowScoreOn : texts::kShowScoreOff;
+    showScoreItem->setText(text);
+    showScoreButton->setText(text);
+    showScoreButton->setToolTip(text);
+}
+
+void MainWindow::openLicence()
+{
+    if (!files::dataExists(QStringLiteral("CZYTAJTO.txt"))) {
+        showMessage(this, QStringLiteral("Brak pliku Licencji na Twoim dysku"), QStringLiteral("Terravia"),
+                    Services::Icon::Warning);
+        return;
+    }
+    Services::get().openWithDesktop(fileUrl(files::dataPath(QStringLiteral("CZYTAJTO.txt"))));
+}
+
+void MainWindow::openHelp()
+{
+    if (!files::dataExists(QStringLiteral("Pocz.chm"))) {
+        showMessage(this, QStringLiteral("BŁĄD: Nie mogę odszukać programu Pomocy na Twoim dysku"),
+                    QStringLiteral("Terravia"), Services::Icon::None);
+        return;
+    }
+    Services::get().openWithDesktop(fileUrl(files::dataPath(QStringLiteral("Pocz.chm"))));
+}
+
+void MainWindow::openComputerInfo()
+{
+    const QString program = files::findProgram(files::dataDir(), QStringLiteral("Sys_Info.exe"));
+    if (program.isEmpty()) {
+        showMessage(this, QStringLiteral("BŁĄD: Nie mogę odszukać programu Sys_Info.exe na Twoin dysku"),
+                    QStringLiteral("Terravia"), Services::Icon::None);
+        return;
+    }
+    Services::get().startProgram(program);
+}
+
+// ---------------------------------------------------------------------------
+// Showing and activation
+
+void MainWindow::showAsConfigured()
+{
+    if (startMaximised)
+        showMaximized();
+    else
+        showNormal();
+}
+
+void MainWindow::onActivated()
+{
+    setStatusText(DatePanel, QStringLiteral("Data: [%1]").arg(shortDate(Clock::current().now().date())));
+    QCoreApplication::processEvents();
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        onActivated();
+    return QMainWindow::event(event);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == mdi->viewport() && event->type() == QEvent::Resize) {
+        const QRect r = mdi->viewport()->rect();
+        background->setGeometry(r);
+        backgroundPicture->setGeometry(background->rect());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace tv

@@ -1,0 +1,140 @@
+#pragma once
+
+#include "app/Locking.h"
+#include "app/Shell.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+namespace tv {
+
+class ProgramSettings;
+class Session;
+
+// The multiple-document frame of the whole program: menus, tool bar, title
+// strip, status bar and the background panel. It carries out the commands
+// that need nothing but the desktop (exit, restart, help, licence, the
+// running-score toggle); every other command it announces by a signal, and
+// the application opens the window that belongs to it.
+class MainWindow : public QMainWindow, public Shell {
+    Q_OBJECT
+
+public:
+    MainWindow(ProgramSettings &settings, const Session &session, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // --- Shell -----------------------------------------------------------------
+    QWidget *frame() override { return this; }
+    QString title() const override;
+    void setTitle(const QString &text) override;
+    QString statusText(int panel) const override;
+    void setStatusText(int panel, const QString &text) override;
+    void setCaption(const QString &text) override;
+    void lockForTest() override;
+    void unlockAfterTest() override;
+    void lockForSession() override;
+    void setCommandEnabled(Command command, bool enabled) override;
+    bool showScoreOn() const override;
+    void setBackgroundVisible(bool visible) override;
+    QMdiSubWindow *addChildWindow(QWidget *child) override;
+    QMdiArea *childArea() const override { return mdi; }
+    bool hasChildWindow() const override;
+    void closeActiveChild() override;
+
+    // --- commands carried out here ------------------------------------------------
+    void exitProgram();
+    void askRestart();
+    void restartProgram();
+    void setShowScore(bool on);
+    void openLicence();
+    void openHelp();
+    void openComputerInfo();
+
+    // Shows the window maximised or normal, as the settings chose.
+    void showAsConfigured();
+    // Runs on every activation: the date panel.
+    void onActivated();
+    // Deletes the child windows while the frame is still whole, so none of
+    // them reports its end to a window that is being destroyed.
+    void closeChildrenForShutdown();
+
+    // --- views, for the application and for tests ----------------------------------
+    QAction *commandAction(Command command) const { return commands[static_cast<int>(command)]; }
+    QAction *action(const QString &objectName) const;
+    QListWidget *usersList() const { return users; }
+    bool backgroundVisible() const;
+    void setToolbarTransparent(bool transparent);
+    bool toolbarTransparent() const { return transparentToolbar; }
+    // The skin files found at start-up when a skin is chosen (kept only).
+    const QStringList &skinFiles() const { return skins; }
+
+signals:
+    // The catalogue entry (single test or chain) with this server code was
+    // chosen from the "Testy" menu.
+    void testChosen(int code);
+    void creatorRequested();
+    void randomTestRequested();
+    void placeGameRequested();
+    void resultsRequested();
+    void filterRequested();
+    void printRequested();
+    void deleteResultsRequested();
+    void settingsRequested();
+    void networkSettingsRequested();
+    void fileCheckRequested();
+    void usersRequested();
+    void legendRequested();
+    void screenAdviceRequested();
+    void skinsRequested();
+    void webPageRequested();
+    void mailRequested();
+    void aboutRequested();
+    // A child window has gone (the test mode may end).
+    void childWindowClosed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    using Slot = void (MainWindow::*)();
+    void buildMenus();
+    void buildTestsMenu(QMenu *tests);
+    void buildToolBar();
+    void buildTitleStrip();
+    void buildStatusBar();
+    void buildBackground();
+    void bindKeys();
+    void applyLock(LockOperation op);
+    void refuseExit();
+    QAction *item(QMenu *menu, const QString &name, const QString &caption, Slot slot);
+    QAction *button(const QString &name, const QString &icon, const QString &hint, Slot slot);
+
+    const Session &session;
+    QMdiArea *mdi = nullptr;
+    QToolBar *toolBar = nullptr;
+    QToolBar *titleStrip = nullptr;
+    QLabel *titleLabel = nullptr;
+    QWidget *background = nullptr;
+    QLabel *backgroundPicture = nullptr;
+    QListWidget *users = nullptr; // the registered users, hidden
+    std::array<QLabel *, 4> panels{};
+    QAction *showScoreItem = nullptr;
+    QAction *showScoreButton = nullptr;
+    std::array<QAction *, static_cast<int>(Command::Count)> commands{};
+    bool transparentToolbar = false;
+    bool startMaximised = true;
+    QStringList skins;
+};
+
+} // namespace tv

@@ -1,0 +1,94 @@
+#include "LegendWindow.h"
+
+#include "platform/Files.h"
+#include "platform/Services.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tv {
+
+LegendWindow::LegendWindow(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("legendWindow"));
+    setWindowTitle(QStringLiteral("Legenda"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    auto *colours = new QGridLayout;
+    const struct {
+        QColor colour;
+        const char *text;
+    } samples[] = {
+        {QColor(0, 0, 255), "<- Okno puste - użytkownik nic nie wybrał (standardowo na początku testu)"},
+        {QColor(0, 255, 0), "<- Zaznaczona na mapie poprawna wartość (po zakończeniu testu)"},
+        {QColor(255, 255, 255), "<- Wybrane na mapie pole i miejsce przez użytkownika"},
+        {QColor(255, 0, 0), "<- Zaznaczona na mapie błędna wartość (po zakończeniu tesu)"},
+    };
+    int row = 0;
+    for (const auto &s : samples) {
+        auto *swatch = new QLabel(this);
+        swatch->setFixedSize(64, 20);
+        swatch->setAutoFillBackground(true);
+        swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
+        QPalette pal = swatch->palette();
+        pal.setColor(QPalette::Window, s.colour);
+        swatch->setPalette(pal);
+        colours->addWidget(swatch, row, 0);
+        colours->addWidget(new QLabel(QString::fromUtf8(s.text), this), row, 1);
+        ++row;
+    }
+
+    auto *heading = new QLabel(QStringLiteral("Skróty"), this);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    const char *abbreviations[] = {
+        "Jez.    - Jezioro", "G.       - Pasmo górskie (góry)", "Szcz.  - Szczyt górski", "Płw.    - Półwysep",
+        "W.       - Wyspa",  "Lod.    - Lodowiec",             "P.        - Pustynia",    "Rz.      - Rzeka",
+        "Zat.     -Zatoka",  "M.       - Morze",               "Niz.     - Nizina",       "Wyż.    - Wyżyna",
+        "Poj.     - Pojezierze", "Pob.    - Pobrzeże",
+    };
+    auto *list = new QGridLayout;
+    int i = 0;
+    for (const char *a : abbreviations) {
+        auto *l = new QLabel(QString::fromUtf8(a), this);
+        l->setObjectName(QStringLiteral("abbreviation%1").arg(i));
+        list->addWidget(l, i % 7, i / 7);
+        ++i;
+    }
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    auto *help = new QPushButton(QStringLiteral("Pomoc"), this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(help);
+
+    auto *root = new QVBoxLayout(this);
+    root->addLayout(colours);
+    root->addSpacing(8);
+    root->addWidget(heading);
+    root->addLayout(list);
+    root->addSpacing(8);
+    root->addLayout(buttons);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(help, &QPushButton::clicked, this, &LegendWindow::openHelp);
+}
+
+void LegendWindow::openHelp()
+{
+    if (files::dataExists(QStringLiteral("Pocz.chm")))
+        Services::get().openWithDesktop(fileUrl(files::dataPath(QStringLiteral("Pocz.chm"))));
+    else
+        showMessage(this, QStringLiteral("BŁĄD: Nie mogę odszukać programu Pomocy na Twoin dysku"),
+                    QStringLiteral("Terravia"), Services::Icon::None);
+    accept();
+}
+
+} // namespace tv

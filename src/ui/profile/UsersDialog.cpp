@@ -1,0 +1,124 @@
+#include "UsersDialog.h"
+
+#include "platform/Files.h"
+#include "platform/Services.h"
+#include "profile/ProgramSettings.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace tv {
+
+UsersDialog::UsersDialog(ProgramSettings &settings, QWidget *parent) : QDialog(parent), settings(settings)
+{
+    setObjectName(QStringLiteral("usersDialog"));
+    setWindowTitle(QStringLiteral("Zarejestrowani użytkownicy"));
+    // A fixed dialog: a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    auto *label = new QLabel(QStringLiteral("Lista zarejestrowanych użytkowników Terravia"), this);
+    userList = new QListWidget(this);
+    userList->setObjectName(QStringLiteral("userList"));
+    QFont f = userList->font();
+    f.setPixelSize(16);
+    userList->setFont(f);
+    userList->setStyleSheet(QStringLiteral("QListWidget::item { height: 20px; }"));
+    userList->setMinimumSize(320, 300);
+    newButton = new QPushButton(QStringLiteral("Nowy"), this);
+    newButton->setObjectName(QStringLiteral("newButton"));
+    removeButton = new QPushButton(QStringLiteral("Usuń"), this);
+    removeButton->setObjectName(QStringLiteral("removeButton"));
+    closeButton = new QPushButton(QStringLiteral("Zamknij"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setDefault(true);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(newButton);
+    buttons->addWidget(removeButton);
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton);
+    auto *root = new QVBoxLayout(this);
+    root->addWidget(label);
+    root->addWidget(userList, 1);
+    root->addLayout(buttons);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(newButton, &QPushButton::clicked, this, &UsersDialog::addUser);
+    connect(removeButton, &QPushButton::clicked, this, &UsersDialog::removeUser);
+    connect(closeButton, &QPushButton::clicked, this, &UsersDialog::saveAndClose);
+}
+
+void UsersDialog::showEvent(QShowEvent *event)
+{
+    // Filled when shown, not on every activation: coming back from the
+    // input prompt must keep the names just added.
+    if (!event->spontaneous())
+        onActivated();
+    QDialog::showEvent(event);
+}
+
+void UsersDialog::onActivated()
+{
+    listChanged = false;
+    userList->clear();
+    userList->addItems(settings.users());
+}
+
+void UsersDialog::addUser()
+{
+    const auto name = Services::get().input(this, QStringLiteral("Wpisz imię i nazwisko"),
+                                            QStringLiteral("Nowy użytkownik"), QString());
+    if (!name || name->isEmpty())
+        return;
+    userList->addItem(*name);
+    listChanged = true;
+}
+
+void UsersDialog::removeUser()
+{
+    QListWidgetItem *item = userList->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    delete userList->takeItem(userList->row(item));
+    listChanged = true;
+}
+
+void UsersDialog::saveAndClose()
+{
+    if (listChanged && !writeSettings())
+        return; // the old file is kept; the window stays open
+    accept();
+}
+
+bool UsersDialog::writeSettings()
+{
+    const Settings &s = settings.current();
+    const QString dir = files::dataDir();
+    const auto option = [](int v) { return v == 1 ? QStringLiteral("1") : QStringLiteral("0"); };
+    const auto sound = [&](const QString &path, const char *bundled) {
+        if (path.isEmpty() && !files::exists(dir, QString::fromLatin1(bundled)))
+            return QStringLiteral("Brak dźwięku");
+        return path;
+    };
+    QStringList users;
+    for (int i = 0; i < userList->count(); ++i)
+        users << userList->item(i)->text();
+    setHourglass(true);
+    const Status saved = saveSettingsLines(
+        dir, settingsLines(option(s.startMaximised), option(s.startCreator), sound(s.dropSound, "Ups.wav"),
+                           sound(s.topGradeSound, "Cel.wav"), QString::number(s.removePlacedNames), users));
+    setHourglass(false);
+    if (!saved) {
+        showMessage(this, saved.message, QStringLiteral("Terravia"), Services::Icon::Error);
+        return false;
+    }
+    settings.setUsers(users);
+    listChanged = false;
+    return true;
+}
+
+} // namespace tv

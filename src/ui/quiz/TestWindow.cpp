@@ -1,0 +1,739 @@
+#include "TestWindow.h"
+
+#include "Markers.h"
+#include "app/Shell.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/LaunchRequest.h"
+#include "catalogue/LoadingWindow.h"
+#include "extras/LegendWindow.h"
+#include "net/Session.h"
+#include "platform/Files.h"
+#include "platform/LineFile.h"
+#include "platform/Services.h"
+#include "platform/System.h"
+#include "platform/Text.h"
+#include "profile/ProgramSettings.h"
+#include "quiz/ChainProgress.h"
+#include "quiz/Grades.h"
+#include "quiz/Shuffle.h"
+#include "results/ResultDialog.h"
+#include "results/ResultState.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tv {
+
+namespace {
+
+quint64 &fixedSeed()
+{
+    static quint64 seed = 0;
+    return seed;
+}
+
+const QString kNotAvailable = QStringLiteral("Operacja: Cofnij zaznaczenie, obecnie nie jest dostępna");
+const QString kNoHint = QStringLiteral("Wybrano:?");
+const QString kMissingConfiguration =
+    QStringLiteral("Nie można załadować tego testu ponieważ, na Twoim dysku brak pliku konfiguracyjnego: ED.dat");
+const QString kMissingDescription =
+    QStringLiteral("Nie można załadować tego testu ponieważ, na Twoim dysku brak pliku konfiguracyjnego: ED_o.dat");
+const QString kMissingFileCaption = QStringLiteral("Terravia: Brak pliku");
+constexpr int kRightColumn = 150;
+
+} // namespace
+
+void TestWindow::setShuffleSeed(quint64 seed)
+{
+    fixedSeed() = seed;
+}
+
+TestWindow::TestWindow(const TestWindowContext &context, QWidget *parent) : QWidget(parent), context(context)
+{
+    setObjectName(QStringLiteral("testWindow"));
+    setWindowTitle(QStringLiteral("Test geograficzny"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/terravia.svg")));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildLayout();
+    buildMenus();
+    bindKeys();
+
+    startDelay = new QTimer(this);
+    startDelay->setObjectName(QStringLiteral("startDelay"));
+    startDelay->setSingleShot(true);
+    startDelay->setInterval(1000);
+    connect(startDelay, &QTimer::timeout, this, &TestWindow::onStartDelay);
+    clock = new QTimer(this);
+    clock->setObjectName(QStringLiteral("clock"));
+    clock->setInterval(1000);
+    connect(clock, &QTimer::timeout, this, &TestWindow::tick);
+
+    if (QMdiArea *mdi = context.shell.childArea())
+        connect(mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {
+            if (w && w->widget() == this)
+                onActivated();
+        });
+}
+
+TestWindow::~TestWindow() = default;
+
+// ---------------------------------------------------------------------------
+// Building the window
+
+void TestWindow::buildLayout()
+{
+    auto white = [](QWidget *w) {
+        w->setAutoFillBackground(true);
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        w->setPalette(pal);
+    };
+
+    mapPanel = new QWidget(this);
+    mapPanel->setObjectName(QStringLiteral("mapPanel"));
+    white(mapPanel);
+    toolBar = new QToolBar(mapPanel);
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setIconSize(QSize(22, 22));
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto tool = [this](const char *name, const char *icon, const QString &hint, void (TestWindow::*slot)()) {
+        auto *a = new QAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))), hint, this);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setToolTip(hint);
+        toolBar->addAction(a);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    tool("resultAction", "wynik_testu", QStringLiteral("Wynik testu"), &TestWindow::showResult);
+    toolBar->addSeparator();
+    tool("otherTestAction", "inny_test", QStringLiteral("Załaduj inny test"), &TestWindow::loadOtherTest);
+    tool("sameTestAction", "ten_sam_test", QStringLiteral("Załaduj ten sam test"), &TestWindow::reloadTest);
+    toolBar->addSeparator();
+    tool("undoAction", "cofnij", QStringLiteral("Cofnij ostatnie posunięcie"), &TestWindow::undo)->setEnabled(false);
+    toolBar->addSeparator();
+    tool("stopAction", "przerwij", QStringLiteral("Przerwij test"), &TestWindow::stopTest);
+
+    mapScroll = new QScrollArea(mapPanel);
+    mapScroll->setObjectName(QStringLiteral("mapScroll"));
+    mapScroll->setWidgetResizable(false);
+    mapScroll->setFrameShape(QFrame::NoFrame);
+    mapScroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    canvas = new QWidget;
+    canvas->setObjectName(QStringLiteral("mapCanvas"));
+    mapPicture = new QLabel(canvas);
+    mapPicture->setObjectName(QStringLiteral("mapPicture"));
+    mapPicture->move(0, 0);
+    canvas->installEventFilter(this);
+    mapPicture->installEventFilter(this);
+    for (int k = 1; k <= kMaxMarkers; ++k) {
+        auto *m = new MarkerBox(k, canvas);
+        markers[k - 1] = m;
+        connect(m, &MarkerBox::dropped, this,
+                [this](MarkerBox *target, int source) { dropName(target->tag - 10, source); });
+        connect(m, &MarkerBox::doubleClicked, this, [this](MarkerBox *target) { askMarker(target->tag - 10); });
+    }
+    mapScroll->setWidget(canvas);
+
+    auto *left = new QVBoxLayout(mapPanel);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(0);
+    left->addWidget(toolBar);
+    left->addWidget(mapScroll, 1);
+
+    hintPanel = new HintPanel(mapPanel);
+    hintPanel->raise();
+
+    namesPanel = new QWidget(this);
+    namesPanel->setObjectName(QStringLiteral("namesPanel"));
+    namesPanel->setFixedWidth(kRightColumn);
+    white(namesPanel);
+    auto *heading = new QLabel(QStringLiteral("Dostępne nazwy"), namesPanel);
+    heading->setObjectName(QStringLiteral("namesHeading"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    heading->setGeometry(4, 0, 136, 16);
+    for (int k = 1; k <= kMaxMarkers; ++k) {
+        auto *e = new NameField(k, namesPanel);
+        e->move(4, 16 + 24 * (k - 1));
+        fields[k - 1] = e;
+        connect(e, &NameField::chosen, this, [this](NameField *f) { setHint(QStringLiteral("Wybrano: ") + f->text()); });
+    }
+    resultButton = new QPushButton(QIcon(QStringLiteral(":/icons/wynik_testu.svg")), QStringLiteral("Wynik testu"),
+                                   namesPanel);
+    resultButton->setObjectName(QStringLiteral("resultButton"));
+    resultButton->setToolTip(QStringLiteral("Wynik testu"));
+    resultButton->setGeometry(4, 16 + 24 * kMaxMarkers + 8, 136, 32);
+    connect(resultButton, &QPushButton::clicked, this, &TestWindow::showResult);
+
+    testsMenuButton = new QToolButton(namesPanel);
+    testsMenuButton->setObjectName(QStringLiteral("testsMenuButton"));
+    testsMenuButton->setText(QStringLiteral("Zładuj test"));
+    testsMenuButton->setToolTip(QStringLiteral("Ładuj test..."));
+    testsMenuButton->hide();
+    connect(testsMenuButton, &QToolButton::clicked, this, &TestWindow::showTestsMenu);
+
+    auto *root = new QHBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(mapPanel, 1);
+    root->addWidget(namesPanel);
+    mapPanel->installEventFilter(this);
+}
+
+void TestWindow::buildMenus()
+{
+    auto item = [this](QMenu *menu, const char *name, const QString &caption, void (TestWindow::*slot)()) {
+        QAction *a = menu->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    contextMenu = new QMenu(this);
+    contextMenu->setObjectName(QStringLiteral("contextMenu"));
+    item(contextMenu, "resultItem", QStringLiteral("Wynik testu  [F4]"), &TestWindow::showResult);
+    contextMenu->addSeparator();
+    item(contextMenu, "otherTestItem", QStringLiteral("Załaduj inny test  [F3]"), &TestWindow::loadOtherTest);
+    item(contextMenu, "reloadItem", QStringLiteral("Zładuj ponownie ten test"), &TestWindow::reloadTest);
+    contextMenu->addSeparator();
+    item(contextMenu, "undoItem", QStringLiteral("Cofnij wybór"), &TestWindow::undo)->setEnabled(false);
+    contextMenu->addSeparator();
+    item(contextMenu, "legendItem", QStringLiteral("Legenda  [F2]"), &TestWindow::showLegend);
+    contextMenu->addSeparator();
+    item(contextMenu, "stopItem", QStringLiteral("Przerwij test  [F5]"), &TestWindow::stopTest);
+
+    testsMenu = new QMenu(this);
+    testsMenu->setObjectName(QStringLiteral("testsMenu"));
+    item(testsMenu, "sameTestMenuItem", QStringLiteral("Załaduj ten sam test"), &TestWindow::reloadTest);
+    item(testsMenu, "otherTestMenuItem", QStringLiteral("Załaduj inny test"), &TestWindow::loadOtherTest);
+    testsMenu->addSeparator();
+    item(testsMenu, "stopTestsMenuItem", QStringLiteral("Przerwij testy"), &TestWindow::stopTest);
+}
+
+void TestWindow::bindKeys()
+{
+    // The window sees these keys before its controls and consumes them. In a
+    // session a key works only while its command's button is usable.
+    auto key = [this](Qt::Key k, std::function<void()> run) {
+        auto *sc = new QShortcut(QKeySequence(k), this);
+        sc->setContext(Qt::WindowShortcut);
+        connect(sc, &QShortcut::activated, this, std::move(run));
+    };
+    auto usable = [this](const char *name) {
+        QAction *a = action(QString::fromLatin1(name));
+        return a && a->isEnabled();
+    };
+    key(Qt::Key_F1, [this] { emit helpRequested(); });
+    key(Qt::Key_F2, [this] { showLegend(); });
+    key(Qt::Key_F3, [this, usable] {
+        if (!sessionActive() || usable("otherTestAction"))
+            loadOtherTest();
+    });
+    key(Qt::Key_F4, [this, usable] {
+        if (!sessionActive() || usable("resultAction"))
+            showResult();
+    });
+    key(Qt::Key_F6, [this] { emit filterRequested(); });
+    for (Qt::Key k : {Qt::Key_F5, Qt::Key_Escape})
+        key(k, [this, usable] {
+            if (!sessionActive() || usable("stopAction"))
+                stopTest();
+        });
+}
+
+QAction *TestWindow::action(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
+
+bool TestWindow::sessionActive() const
+{
+    return context.session.active();
+}
+
+bool TestWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == canvas || watched == mapPicture) && event->type() == QEvent::ContextMenu) {
+        contextMenu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString TestWindow::hint() const
+{
+    return hintPanel->text();
+}
+
+void TestWindow::setHint(const QString &text)
+{
+    hintPanel->setText(text);
+    const int wanted = qMax(200, hintPanel->fontMetrics().horizontalAdvance(text) + 24);
+    if (wanted != hintPanel->width()) {
+        const int right = hintPanel->x() + hintPanel->width();
+        hintPanel->setFixedWidth(wanted);
+        hintPanel->move(qMax(0, right - wanted), hintPanel->y());
+    }
+    hintPanel->repaint();
+}
+
+QSize TestWindow::pictureSize() const
+{
+    return mapPicture->pixmap().size();
+}
+
+// ---------------------------------------------------------------------------
+// Showing, activation and closing
+
+void TestWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (shownOnce)
+        return;
+    shownOnce = true;
+    test.chainGood = 0;
+    sizeToPicture();
+    startDelay->start();
+}
+
+void TestWindow::sizeToPicture()
+{
+    const QSize size = pictureSize();
+    canvas->resize(size.isEmpty() ? QSize(1, 1) : size);
+    mapPicture->resize(size);
+    // The hint panel floats at the right edge of the map, over its top.
+    const int viewWidth = mapScroll->viewport()->width();
+    const int mapRight = qMin(size.width() > 0 ? size.width() : viewWidth, viewWidth);
+    hintPanel->move(qMax(0, mapRight - hintPanel->width() - 10), toolBar->sizeHint().height() + 4);
+    hintPanel->raise();
+}
+
+void TestWindow::onActivated()
+{
+    test.resetUndo();
+    setUndoEnabled(false);
+    context.result.closing = sessionActive() ? ResultState::Closing::Pending : ResultState::Closing::Allowed;
+    context.result.testFinished = false;
+    sizeToPicture();
+    if (sessionActive()) {
+        for (const char *name : {"resultItem", "otherTestItem", "reloadItem", "stopItem", "stopAction",
+                                 "sameTestAction", "otherTestAction", "resultAction"})
+            if (QAction *a = action(QString::fromLatin1(name)))
+                a->setEnabled(false);
+        resultButton->setEnabled(false);
+        testsMenuButton->setEnabled(false);
+        context.shell.setCommandEnabled(Command::ButtonCloseChild, false);
+    }
+}
+
+void TestWindow::closeEvent(QCloseEvent *event)
+{
+    Shell &shell = context.shell;
+    const bool session = sessionActive();
+    if (session)
+        shell.lockForSession();
+    if (session || context.result.closing != ResultState::Closing::Allowed) {
+        if (context.result.closing != ResultState::Closing::Now) {
+            event->ignore(); // a result is pending: the window stays
+            return;
+        }
+        startDelay->stop();
+        clock->stop();
+        shell.lockForSession();
+        shell.setBackgroundVisible(true);
+        setHourglass(false);
+        shell.setTitle(QString());
+        event->accept();
+        return;
+    }
+    startDelay->stop();
+    clock->stop();
+    if (context.settings.startCreator())
+        emit creatorRequested(true);
+    QCoreApplication::processEvents();
+    action(QStringLiteral("sameTestMenuItem"))->setEnabled(true);
+    action(QStringLiteral("reloadItem"))->setEnabled(true);
+    event->accept();
+    shell.unlockAfterTest();
+}
+
+// ---------------------------------------------------------------------------
+// Loading
+
+void TestWindow::onStartDelay()
+{
+    startDelay->stop();
+    loadRequestedTest();
+}
+
+void TestWindow::failLoading(const QString &message, const QString &caption)
+{
+    setUpdatesEnabled(true);
+    clock->stop();
+    setHourglass(false);
+    showMessage(this, message, caption, Services::Icon::Information);
+    context.loading.hide();
+    emit loaded(false);
+    // Nothing half-built stays behind: the window goes as a whole.
+    if (QWidget *frame = parentWidget())
+        frame->close();
+    else
+        close();
+}
+
+bool TestWindow::loadRequestedTest()
+{
+    const LaunchRequest &request = context.request;
+    return loadTest(request.configurationFile, request.descriptionFile, request.pictureFile);
+}
+
+bool TestWindow::loadTest(const QString &configurationFile, const QString &descriptionFile,
+                          const QString &pictureFile)
+{
+    // The half-built map is not painted: the window shows again, whole, when
+    // the layout is done. Pending events still run while it loads.
+    setUpdatesEnabled(false);
+    mapScroll->horizontalScrollBar()->setValue(0);
+    mapScroll->verticalScrollBar()->setValue(0);
+    QCoreApplication::processEvents();
+    if (!files::dataExists(configurationFile)) {
+        failLoading(kMissingConfiguration, kMissingFileCaption);
+        return false;
+    }
+    if (!files::dataExists(descriptionFile)) {
+        failLoading(kMissingDescription, kMissingFileCaption);
+        return false;
+    }
+    clock->stop();
+    test.testClock = 0;
+    setResultEnabled(true);
+    setHourglass(true);
+    LoadingWindow &loading = context.loading;
+    loading.showNow();
+    loading.setAction(QStringLiteral("Akcja: Odczyt danych..."));
+    loading.setAction(QStringLiteral("Akcja: Ładowanie tekstów"));
+    if (!readDescription(descriptionFile))
+        return false;
+    picturePath = files::dataPath(pictureFile);
+    if (!readConfiguration(configurationFile))
+        return false;
+    loading.setAction(QStringLiteral("Akcja: Ustawianie okien"));
+    if (!layOut())
+        return false;
+    setHourglass(false);
+    loading.hide();
+    QCoreApplication::processEvents();
+    // The finished map is painted as soon as control returns to the loop.
+    setUpdatesEnabled(true);
+    clock->start();
+    emit loaded(true);
+    return true;
+}
+
+bool TestWindow::readDescription(const QString &descriptionFile)
+{
+    const auto read = lines::readFile(files::dataPath(descriptionFile));
+    if (!read.status) {
+        failLoading(read.status.message, QStringLiteral("Terravia"));
+        return false;
+    }
+    description = parseDescription(read.lines);
+    return true;
+}
+
+bool TestWindow::readConfiguration(const QString &configurationFile)
+{
+    const auto read = lines::readFile(files::dataPath(configurationFile));
+    if (!read.status) {
+        failLoading(read.status.message, QStringLiteral("Terravia"));
+        return false;
+    }
+    const ConfigurationRead conf = parseConfiguration(read.lines, configurationFile);
+    QCoreApplication::processEvents();
+    if (!conf.status) {
+        failLoading(conf.status.message, QStringLiteral("Terravia"));
+        return false;
+    }
+    if (!markerCountValid(conf.config.count)) {
+        failLoading(markerCountMessage(configurationFile, conf.config.count), QStringLiteral("Terravia"));
+        return false;
+    }
+    configuration = conf.config;
+    return true;
+}
+
+bool TestWindow::loadPicture(const QString &path)
+{
+    if (path == shownPicture && !mapPicture->pixmap().isNull())
+        return true;
+    QImageReader reader(path);
+    reader.setAutoTransform(false);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        failLoading(QStringLiteral("Nie można odczytać mapy testu z pliku %1:\r\n%2")
+                        .arg(QDir::toNativeSeparators(path), reader.errorString()),
+                    QStringLiteral("Terravia"));
+        return false;
+    }
+    mapPicture->setPixmap(QPixmap::fromImage(image));
+    shownPicture = path;
+    sizeToPicture();
+    return true;
+}
+
+bool TestWindow::layOut()
+{
+    if (!loadPicture(picturePath))
+        return false;
+    QCoreApplication::processEvents();
+    const int n = configuration.count;
+    test.start(n, description);
+    for (int k = 1; k <= n; ++k) {
+        MarkerBox *m = markers[k - 1];
+        m->move(configuration.positions[k - 1]);
+        m->show();
+        m->tag = 10 + k;
+        applyMarker(k);
+    }
+    names.clear();
+    for (int k = 1; k <= n; ++k) {
+        fields[k - 1]->show();
+        names.append(answerName(description.value(k - 1)));
+    }
+    QCoreApplication::processEvents();
+    const quint64 seed = fixedSeed() ? fixedSeed() : QRandomGenerator::global()->generate64();
+    shuffledNames.clear();
+    for (int i : shuffledOrder(names.size(), seed))
+        shuffledNames.append(names.at(i));
+    QCoreApplication::processEvents();
+    showShuffledNames();
+    return true;
+}
+
+void TestWindow::showShuffledNames()
+{
+    for (int k = 1; k <= shuffledNames.size() && k <= kMaxMarkers; ++k)
+        fields[k - 1]->setText(shuffledNames.at(k - 1));
+}
+
+void TestWindow::clearMarkers()
+{
+    test.clearMarkers();
+    for (MarkerBox *m : markers) {
+        m->clear();
+        m->setState(MarkerState::Blank);
+        m->hide();
+    }
+}
+
+void TestWindow::clearNameFields()
+{
+    for (NameField *e : fields) {
+        e->clear();
+        e->hide();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Answering
+
+void TestWindow::applyMarker(int k)
+{
+    const MarkerInfo &info = test.marker(k);
+    MarkerBox *m = markers[k - 1];
+    m->setText(info.caption);
+    m->setState(info.state);
+}
+
+void TestWindow::setUndoEnabled(bool on)
+{
+    action(QStringLiteral("undoItem"))->setEnabled(on);
+    action(QStringLiteral("undoAction"))->setEnabled(on);
+}
+
+void TestWindow::setResultEnabled(bool on)
+{
+    resultButton->setEnabled(on);
+    action(QStringLiteral("resultItem"))->setEnabled(on);
+    // A test is judged once: a second judging would count its answers twice.
+    action(QStringLiteral("resultAction"))->setEnabled(on && !sessionActive());
+}
+
+void TestWindow::dropName(int marker, int field)
+{
+    setHint(kNoHint);
+    if (field < 1 || field > kMaxMarkers)
+        return;
+    NameField *source = fields[field - 1];
+    const auto r = test.drop(marker, field, source->text(), context.settings.removePlacedNames(), sessionActive(),
+                             context.result.testFinished);
+    if (r.refused) {
+        if (context.result.testFinished)
+            setHint(QStringLiteral("TEST ZAKOŃCZONY"));
+        return;
+    }
+    applyMarker(marker);
+    setUndoEnabled(true);
+    if (r.clearField)
+        source->clear();
+    QCoreApplication::processEvents();
+    const QString &sound = context.settings.current().dropSound;
+    if (files::pathExists(sound))
+        Services::get().playSound(sound);
+    if (r.runResult)
+        showResult();
+}
+
+void TestWindow::undo()
+{
+    const auto r = test.undo();
+    if (!r.available) {
+        showMessage(this, kNotAvailable, QStringLiteral("Terravia"), Services::Icon::Information);
+        return;
+    }
+    if (r.marker)
+        applyMarker(r.marker);
+    if (r.field >= 1 && r.field <= kMaxMarkers)
+        fields[r.field - 1]->setText(r.fieldText);
+    setUndoEnabled(false);
+    setHint(kNoHint);
+}
+
+void TestWindow::askMarker(int k)
+{
+    const QString caption = markers[k - 1]->text();
+    const QString value = caption.isEmpty() ? QStringLiteral("Nie zaznaczono jeszcze wartości") : caption;
+    showMessage(this, context.shell.title() + QStringLiteral("\r\nWartość pola: ") + text::upperAZ(value),
+                QStringLiteral("Terravia"), Services::Icon::Information);
+}
+
+QString TestWindow::elapsedText() const
+{
+    return timeText(context.chain.active ? test.chainClock : test.testClock);
+}
+
+void TestWindow::tick()
+{
+    test.tick();
+}
+
+void TestWindow::showResult()
+{
+    if (!resultButton->isEnabled() && !action(QStringLiteral("resultItem"))->isEnabled())
+        return; // judged already
+    const bool chain = context.chain.active;
+    setResultEnabled(false);
+    if (!chain)
+        clock->stop();
+    setHourglass(true);
+    const MapTest::Judgement j = test.judge();
+    for (int k = 1; k <= test.count(); ++k)
+        applyMarker(k);
+    if (!j.ok) {
+        setHourglass(false);
+        showMessage(this,
+                    QStringLiteral("Błąd w pliku opisu testu: wiersz \"%1\" nie kończy się numerem pola (dwie cyfry).")
+                        .arg(j.badLine),
+                    QStringLiteral("Terravia"), Services::Icon::Error);
+        return;
+    }
+    if (chain) {
+        names.clear();
+        shuffledNames.clear();
+        action(QStringLiteral("sameTestMenuItem"))->setEnabled(false);
+        action(QStringLiteral("reloadItem"))->setEnabled(false);
+        setHourglass(false);
+        advanceChain(context.chain.chain, context.chain.step);
+        return;
+    }
+    const Grade grade = singleTestGrade(test.count(), j.good);
+    // The pupil types a name next: no hourglass over the dialog.
+    setHourglass(false);
+    context.resultDialog.present({elapsedText(), test.count(), j.good, j.bad, grade.label, grade.icon});
+}
+
+void TestWindow::advanceChain(int chain, int step)
+{
+    Shell &shell = context.shell;
+    context.chain.step += 1;
+    if (shell.showScoreOn())
+        showMessage(this,
+                    shell.title() + QStringLiteral("\r\nDobrych odpowiedzi: ") + QString::number(test.goodAnswers)
+                        + QStringLiteral("\r\nBłędnych odpowiedzi: ") + QString::number(test.badAnswers)
+                        + QStringLiteral("\r\nCzas testu: ") + timeText(test.chainClock),
+                    QStringLiteral("Terravia"), Services::Icon::Information);
+    else
+        waitMs(1500);
+    QCoreApplication::processEvents();
+
+    if (const ChainStep *next = catalogue::chainStep(chain, step + 1)) {
+        setHourglass(true);
+        shell.setTitle(next->title);
+        shell.setStatusText(Shell::TestPanel, next->status);
+        shell.setCaption(next->windowCaption());
+        context.loading.showNow();
+        clearMarkers();
+        QCoreApplication::processEvents();
+        clearNameFields();
+        loadTest(next->configurationFile, next->descriptionFile, next->pictureFile);
+        return;
+    }
+
+    shell.setTitle(catalogue::chainEndTitle(chain));
+    context.resultDialog.present({timeText(test.chainClock), context.chain.taskTotal, test.chainGood, test.chainBad,
+                                  chainGrade(chain, test.chainGood), QString()});
+}
+
+void TestWindow::loadOtherTest()
+{
+    QWidget *frame = parentWidget() ? parentWidget() : this;
+    if (!frame->close())
+        return;
+    emit creatorRequested(false);
+}
+
+void TestWindow::reloadTest()
+{
+    context.result.testFinished = false;
+    names.clear();
+    shuffledNames.clear();
+    loadRequestedTest();
+}
+
+void TestWindow::stopTest()
+{
+    if (QWidget *frame = parentWidget())
+        frame->close();
+    else
+        close();
+}
+
+void TestWindow::showLegend()
+{
+    LegendWindow legend(this);
+    Services::get().execModal(legend);
+}
+
+void TestWindow::showTestsMenu()
+{
+    testsMenu->popup(mapToGlobal(QPoint(600, height() - 70)));
+}
+
+} // namespace tv

@@ -1,0 +1,157 @@
+#pragma once
+
+#include "quiz/MapTest.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QTimer;
+class QToolBar;
+class QToolButton;
+
+namespace tv {
+
+class HintPanel;
+class LoadingWindow;
+class MarkerBox;
+class NameField;
+class ProgramSettings;
+class ResultDialog;
+class Session;
+class Shell;
+struct ChainProgress;
+struct LaunchRequest;
+struct ResultState;
+
+// What a test window works with: the main window's shell, the loading
+// window, the result dialog, and the shared state it reads and advances.
+struct TestWindowContext {
+    Shell &shell;
+    LoadingWindow &loading;
+    ResultDialog &resultDialog;
+    LaunchRequest &request;
+    ChainProgress &chain;
+    const ProgramSettings &settings;
+    Session &session;
+    ResultState &result;
+};
+
+// The map test window: the map with its markers on the left, the names on
+// the right. A maximised child of the main window, one per launched test; a
+// "Wszystko o..." chain runs all its tests in one window.
+class TestWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TestWindow(const TestWindowContext &context, QWidget *parent = nullptr);
+    ~TestWindow() override;
+
+    // --- loading -------------------------------------------------------------------
+    // One second after the window appears: loads the test of the launch request.
+    void onStartDelay();
+    bool loadRequestedTest();
+    // Description, configuration, picture, markers and names of one test;
+    // false when something is missing or unreadable (reported, and the
+    // window closes).
+    bool loadTest(const QString &configurationFile, const QString &descriptionFile, const QString &pictureFile);
+    // Loads a picture into the map and sizes the map to it.
+    bool loadPicture(const QString &path);
+    void clearMarkers();
+    void clearNameFields();
+
+    // --- answering -------------------------------------------------------------------
+    void dropName(int marker, int field);
+    void undo();
+    void askMarker(int marker);
+    // The result command: judges the markers, then shows the result or goes
+    // on with the chain.
+    void showResult();
+    QString elapsedText() const;
+    void tick();
+    void loadOtherTest();
+    void reloadTest();
+    void stopTest();
+    void showLegend();
+    void showTestsMenu();
+
+    // Runs when the window becomes the active child window.
+    void onActivated();
+    // After a test of a chain has been judged: the next test, or the chain's result.
+    void advanceChain(int chain, int step);
+
+    // --- state, for tests ---------------------------------------------------------------
+    MapTest test;
+    QStringList names;         // in description order
+    QStringList shuffledNames; // the same names in the order the fields show them
+    QString picturePath;
+    QString hint() const;
+    void setHint(const QString &text);
+    MarkerBox *marker(int k) const { return markers.at(k - 1); }
+    NameField *nameField(int k) const { return fields.at(k - 1); }
+    QTimer *startDelayTimer() const { return startDelay; }
+    QTimer *clockTimer() const { return clock; }
+    QWidget *mapCanvas() const { return canvas; }
+    QAction *action(const QString &objectName) const;
+    QSize pictureSize() const;
+    // A fixed seed for the order of names (tests); 0 seeds from the clock.
+    static void setShuffleSeed(quint64 seed);
+
+signals:
+    // Loading ended; true when the test is ready to answer.
+    void loaded(bool ok);
+    // The creator should open (after a normal close with the start-creator
+    // option on, animated; for "Załaduj inny test", plain).
+    void creatorRequested(bool animated);
+    void helpRequested();
+    void filterRequested();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildMenus();
+    void bindKeys();
+    bool readDescription(const QString &descriptionFile);
+    bool readConfiguration(const QString &configurationFile);
+    bool layOut();
+    void showShuffledNames();
+    void failLoading(const QString &message, const QString &caption);
+    void applyMarker(int k);
+    void sizeToPicture();
+    void setUndoEnabled(bool on);
+    void setResultEnabled(bool on);
+    bool sessionActive() const;
+
+    TestWindowContext context;
+    QWidget *mapPanel = nullptr;
+    QWidget *namesPanel = nullptr;
+    QToolBar *toolBar = nullptr;
+    QScrollArea *mapScroll = nullptr;
+    QWidget *canvas = nullptr;
+    QLabel *mapPicture = nullptr;
+    QPushButton *resultButton = nullptr;
+    QToolButton *testsMenuButton = nullptr;
+    HintPanel *hintPanel = nullptr;
+    QMenu *contextMenu = nullptr;
+    QMenu *testsMenu = nullptr;
+    std::array<MarkerBox *, kMaxMarkers> markers{};
+    std::array<NameField *, kMaxMarkers> fields{};
+    QTimer *startDelay = nullptr;
+    QTimer *clock = nullptr;
+    bool shownOnce = false;
+    QStringList description;     // description lines read, used by the layout
+    Configuration configuration; // marker count and positions read
+    QString shownPicture;        // the picture now on the map
+};
+
+} // namespace tv

@@ -1,0 +1,297 @@
+#include "QuizFixture.h"
+#include "Scripted.h"
+#include "UiTest.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "profile/UsersDialog.h"
+#include "results/ResultDialog.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace tv;
+
+class TestUsersDialog : public test::UiTest {
+    Q_OBJECT
+
+
+    MainWindow *main() { return &app->mainWindow(); }
+    QStringList listed(const UsersDialog &w)
+    {
+        QStringList out;
+        for (int i = 0; i < w.userList->count(); ++i)
+            out << w.userList->item(i)->text();
+        return out;
+    }
+    QStringList mainList()
+    {
+        QStringList out;
+        for (int i = 0; i < main()->usersList()->count(); ++i)
+            out << main()->usersList()->item(i)->text();
+        return out;
+    }
+    // konf.dat as the users window writes it with no sounds in force.
+    QByteArray konf(const QByteArray &options, const QByteArray &users)
+    {
+        return options + users;
+    }
+    const QByteArray noSounds = "1\r\n0\r\nBrak d\x9Fwi\xEAku\r\nBrak d\x9Fwi\xEAku\r\n1\r\n";
+
+private slots:
+    void init()
+    {
+        begin();
+    }
+    void cleanup()
+    {
+        end();
+    }
+
+    void controls()
+    {
+        test::writeSettings(*data, 0, 1, {"Ala"});
+        createApp();
+        UsersDialog w(app->state().settings, main());
+        QCOMPARE(w.objectName(), QStringLiteral("usersDialog"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Zarejestrowani użytkownicy"));
+        QVERIFY(w.findChild<QLabel *>());
+        QCOMPARE(w.findChild<QLabel *>()->text(), QStringLiteral("Lista zarejestrowanych użytkowników Terravia"));
+        QCOMPARE(w.userList->font().pixelSize(), 16);
+        QCOMPARE(w.newButton->text(), QStringLiteral("Nowy"));
+        QCOMPARE(w.removeButton->text(), QStringLiteral("Usuń"));
+        QCOMPARE(w.closeButton->text(), QStringLiteral("Zamknij"));
+    }
+
+    void activationCopiesTheRegisteredUsers()
+    {
+        test::writeSettings(*data, 0, 1, {"Ala", "", "Ala", " Ola "});
+        createApp();
+        UsersDialog w(app->state().settings, main());
+        w.show();
+        QCOMPARE(listed(w), (QStringList{"Ala", "", "Ala", " Ola "}));
+        QVERIFY(!w.changed());
+        // An edit is a copy: the main window's list waits for the save.
+        w.userList->setCurrentRow(0);
+        w.removeUser();
+        QVERIFY(w.changed());
+        QCOMPARE(app->state().settings.users().size(), 4);
+    }
+
+    void addingWhenKonfDatIsMissing_data()
+    {
+        QTest::addColumn<bool>("wavs");
+        QTest::newRow("no sounds") << false;
+        QTest::newRow("bundled sounds") << true;
+    }
+    void addingWhenKonfDatIsMissing()
+    {
+        QFETCH(bool, wavs);
+        if (wavs) {
+            data->write("Ups.wav", "RIFF");
+            data->write("Cel.wav", "RIFF");
+        }
+        createApp();
+        QVERIFY(!data->has("konf.dat"));
+        UsersDialog w(app->state().settings, main());
+        w.show();
+        QVERIFY(listed(w).isEmpty());
+        services->inputAnswers << QStringLiteral("Jan Kowalski");
+        w.addUser();
+        QCOMPARE(services->prompts.last().caption, QStringLiteral("Wpisz imię i nazwisko"));
+        QCOMPARE(services->prompts.last().prompt, QStringLiteral("Nowy użytkownik"));
+        QCOMPARE(services->prompts.last().initial, QString());
+        w.closeButton->click();
+        QVERIFY(!w.isVisible());
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+        // The five option lines, from the defaults in force, then the user.
+        const QByteArray sounds = wavs ? (data->file("Ups.wav") + "\r\n" + data->file("Cel.wav") + "\r\n").toUtf8()
+                                       : QByteArray("Brak d\x9Fwi\xEAku\r\nBrak d\x9Fwi\xEAku\r\n");
+        QCOMPARE(data->read("konf.dat"), "1\r\n1\r\n" + sounds + "1\r\nJan Kowalski\r\n");
+        QCOMPARE(app->state().settings.users(), QStringList{"Jan Kowalski"});
+        QCOMPARE(mainList(), QStringList{"Jan Kowalski"});
+    }
+
+    void emptyOrCancelledPromptChangesNothing()
+    {
+        test::writeSettings(*data, 0, 1, {"Ala"});
+        createApp();
+        QFile::remove(data->file("konf.dat")); // any write would show
+        UsersDialog w(app->state().settings, main());
+        w.show();
+        services->inputAnswers << QString();
+        w.addUser(); // empty answer
+        w.addUser(); // cancelled
+        QCOMPARE(services->prompts.size(), 2);
+        QCOMPARE(listed(w), QStringList{"Ala"});
+        QVERIFY(!w.changed());
+        w.removeUser(); // nothing selected
+        QVERIFY(!w.changed());
+        w.saveAndClose();
+        QVERIFY(!data->has("konf.dat"));
+        QVERIFY(!w.isVisible());
+    }
+
+    void namesAsTypedDuplicatesAllowed()
+    {
+        test::writeSettings(*data, 0, 1, {"Ala"});
+        createApp();
+        UsersDialog w(app->state().settings, main());
+        w.show();
+        services->inputAnswers << QStringLiteral("Ala") << QStringLiteral("  Łucja Żak ");
+        w.addUser();
+        w.addUser();
+        w.saveAndClose();
+        QCOMPARE(data->read("konf.dat"), konf(noSounds, "Ala\r\nAla\r\n  \xA3ucja \xAF" "ak \r\n"));
+        QCOMPARE(app->state().settings.users(), (QStringList{"Ala", "Ala", "  Łucja Żak "}));
+    }
+
+    void removingTheLastUserLeavesFiveLines()
+    {
+        test::writeSettings(*data, 0, 1, {"Ala"});
+        createApp();
+        UsersDialog w(app->state().settings, main());
+        w.show();
+        w.userList->setCurrentRow(0);
+        w.removeButton->click();
+        QVERIFY(listed(w).isEmpty());
+        w.closeButton->click();
+        QCOMPARE(data->read("konf.dat"), noSounds);
+        QCOMPARE(data->read("konf.dat").count("\r\n"), 5);
+        QVERIFY(app->state().settings.users().isEmpty());
+        QCOMPARE(main()->usersList()->count(), 0);
+        // The result dialog now asks for a typed name.
+        ResultDialog *result = &app->resultDialog();
+        result->show();
+        QVERIFY(result->nameEdit->isVisible());
+        QVERIFY(!result->nameList->isVisible());
+        result->cancel();
+    }
+
+    void escapeLeavesKonfDatUnchanged()
+    {
+        test::writeSettings(*data, 0, 1, {"Ala", "Ola"});
+        createApp();
+        const QByteArray before = data->read("konf.dat");
+        UsersDialog w(app->state().settings, main());
+        w.show();
+        services->inputAnswers << QStringLiteral("Nowy Uczeń") << QStringLiteral("Druga");
+        w.addUser();
+        w.addUser();
+        w.userList->setCurrentRow(0);
+        w.removeUser();
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(w.result(), int(QDialog::Rejected));
+        QCOMPARE(data->read("konf.dat"), before);
+        QCOMPARE(app->state().settings.users(), (QStringList{"Ala", "Ola"}));
+        // Shown again, the window starts from the registered users.
+        w.show();
+        QCOMPARE(listed(w), (QStringList{"Ala", "Ola"}));
+        QVERIFY(!w.changed());
+    }
+
+    // Lines 1 to 5 come from the settings in force since start-up, whatever
+    // the settings dialog saved meanwhile; the sounds as held in memory.
+    void optionLinesFromTheSettingsInForce_data()
+    {
+        QTest::addColumn<QString>("dropSound");
+        QTest::addColumn<bool>("upsWav");
+        QTest::addColumn<QByteArray>("line3");
+        QTest::newRow("a path, kept") << "C:\\Dzwieki\\klik.wav" << false << QByteArray("C:\\Dzwieki\\klik.wav");
+        QTest::newRow("empty, no Ups.wav") << "" << false << QByteArray("Brak d\x9Fwi\xEAku");
+        QTest::newRow("empty, Ups.wav present") << "" << true << QByteArray("");
+        QTest::newRow("Brak dźwięku, kept") << "Brak dźwięku" << true << QByteArray("Brak d\x9Fwi\xEAku");
+    }
+    void optionLinesFromTheSettingsInForce()
+    {
+        QFETCH(QString, dropSound);
+        QFETCH(bool, upsWav);
+        QFETCH(QByteArray, line3);
+        if (upsWav)
+            data->write("Ups.wav", "RIFF");
+        data->writeLines("konf.dat", {"1", "1", "", "", "1", "Ala"});
+        createApp();
+        // What the settings dialog would have saved since start-up.
+        data->writeLines("konf.dat", {"0", "0", "D:\\inny.wav", "D:\\inny.wav", "0", "Ala"});
+        Settings s = app->state().settings.current();
+        s.dropSound = dropSound;
+        s.topGradeSound = QStringLiteral("C:\\Dzwieki\\brawo.wav");
+        s.startMaximised = 7; // only 1 counts as on
+        s.removePlacedNames = 0; // its latest value
+        app->state().settings.replace(s);
+        UsersDialog w(app->state().settings, main());
+        w.show();
+        services->inputAnswers << QStringLiteral("Ola");
+        w.addUser();
+        w.saveAndClose();
+        QCOMPARE(data->read("konf.dat"),
+                 "0\r\n1\r\n" + line3 + "\r\nC:\\Dzwieki\\brawo.wav\r\n0\r\nAla\r\nOla\r\n");
+    }
+
+#ifdef Q_OS_UNIX
+    void failedSaveKeepsTheOldFile()
+    {
+        QStringList many;
+        for (int i = 0; i < 100; ++i)
+            many << QStringLiteral("Uczeń numer %1").arg(i);
+        test::writeSettings(*data, 0, 1, many);
+        createApp();
+        const QByteArray before = data->read("konf.dat");
+        UsersDialog w(app->state().settings, main());
+        w.show();
+        w.userList->setCurrentRow(0);
+        w.removeUser();
+        {
+            test::FileSizeLimit limit(200);
+            w.saveAndClose();
+        }
+        QCOMPARE(services->messages.size(), 1);
+        QCOMPARE(services->messages.last().icon, Services::Icon::Error);
+        QVERIFY(services->lastText().contains(QLatin1String("konf.dat")));
+        QCOMPARE(data->read("konf.dat"), before);
+        QCOMPARE(app->state().settings.users(), many);
+        QVERIFY(w.isVisible()); // the edits are still there to save again
+        QCOMPARE(listed(w).size(), 99);
+        QVERIFY(!hourglassShown());
+    }
+#endif
+
+    void openedFromTheMainWindow()
+    {
+        test::writeSettings(*data, 0, 1, {"Ala"});
+        createApp();
+        main()->show();
+        services->onModal = [this](QDialog &d) {
+            auto *w = qobject_cast<UsersDialog *>(&d);
+            if (!w)
+                return int(QDialog::Rejected);
+            w->show();
+            services->inputAnswers << QStringLiteral("Ola");
+            w->addUser();
+            w->saveAndClose();
+            return w->result();
+        };
+        main()->action("usersItem")->trigger();
+        QCOMPARE(services->modals, QStringList{"usersDialog"});
+        QCOMPARE(app->state().settings.users(), (QStringList{"Ala", "Ola"}));
+        // A new window each time: it starts from the list as it now stands.
+        int seen = -1;
+        services->onModal = [&seen](QDialog &d) {
+            auto *w = qobject_cast<UsersDialog *>(&d);
+            w->show();
+            seen = w->userList->count();
+            w->reject();
+            return w->result();
+        };
+        main()->action("usersButton")->trigger();
+        QCOMPARE(services->modals.size(), 2);
+        QCOMPARE(seen, 2);
+    }
+};
+
+QTEST_MAIN(TestUsersDialog)
+#include "tst_usersdialog.moc"

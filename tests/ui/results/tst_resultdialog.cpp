@@ -1,0 +1,260 @@
+#include "QuizFixture.h"
+#include "Scripted.h"
+#include "UiTest.h"
+#include "app/Application.h"
+#include "results/ResultState.h"
+#include "catalogue/TestLauncher.h"
+#include "app/MainWindow.h"
+#include "catalogue/Catalogue.h"
+#include "profile/UsersDialog.h"
+#include "quiz/TestWindow.h"
+#include "results/ResultDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace tv;
+
+class TestResultDialog : public test::UiTest {
+    Q_OBJECT
+
+
+    MainWindow *main() { return &app->mainWindow(); }
+    ResultDialog *dlg() { return &app->resultDialog(); }
+
+    void start(const QStringList &users = {})
+    {
+        test::writeSettings(*data, 0, 1, users);
+        createApp();
+        main()->show();
+        main()->setTitle(QStringLiteral("Test: Europa - Stolice"));
+    }
+    // Fills the dialog as the judging does and shows it.
+    void showResult(const QString &grade = QStringLiteral("Dobry (4)"))
+    {
+        dlg()->timeLabel->setText(QStringLiteral("1 min 15 sek"));
+        dlg()->tasksLabel->setText(QStringLiteral("12"));
+        dlg()->goodLabel->setText(QStringLiteral("10"));
+        dlg()->badLabel->setText(QStringLiteral("2"));
+        dlg()->gradeLabel->setText(grade);
+        dlg()->show();
+    }
+    QByteArray record(const QByteArray &user) const
+    {
+        return user + "\r\nTest: Europa - Stolice\r\n1 min 15 sek\r\n12\r\n10\r\n2\r\nDobry (4)\r\n";
+    }
+
+private slots:
+    void init()
+    {
+        begin();
+    }
+    void cleanup()
+    {
+        end();
+    }
+
+    void controls()
+    {
+        start();
+        ResultDialog *d = dlg();
+        QCOMPARE(d->windowTitle(), QStringLiteral("Wynik testu"));
+        QVERIFY(!(d->windowFlags() & Qt::WindowCloseButtonHint));
+        QCOMPARE(d->newUserButton->text(), QStringLiteral("Nowy..."));
+        QCOMPARE(d->newUserButton->toolTip(), QStringLiteral("Nowy użytkownik"));
+        QCOMPARE(d->saveButton->text(), QStringLiteral("Zapisz test"));
+        QCOMPARE(d->saveButton->toolTip(), QStringLiteral("Zapisz ten test"));
+        QCOMPARE(d->cancelButton->toolTip(), QStringLiteral("Wyjście bez zapisu"));
+        QCOMPARE(d->autoCloseCheck->text(), QStringLiteral("Automatycznie zamknij ten test"));
+        QVERIFY(d->autoCloseCheck->isChecked());
+        QCOMPARE(d->countdownLabel->text(), QStringLiteral("Zamknięcie okna za: 30 sekund"));
+        QCOMPARE(d->nameList->maxVisibleItems(), 15);
+    }
+
+    void activationInLocalMode()
+    {
+        start();
+        showResult();
+        QCOMPARE(app->state().result.closing, ResultState::Closing::Pending);
+        QVERIFY(app->state().result.testFinished);
+        QCOMPARE(app->state().result.countdown, 30);
+        QCOMPARE(dlg()->titleLabel->text(), QStringLiteral("Test: Europa - Stolice"));
+        QVERIFY(dlg()->nameEdit->isVisible());
+        QVERIFY(!dlg()->nameList->isVisible());
+        QVERIFY(!dlg()->sendButton->isVisible());
+        QVERIFY(!dlg()->countdownLabel->isVisible());
+        QVERIFY(dlg()->soundDelay->isActive());
+    }
+
+    void firstResultCreatesTheFileLaterOnesAppend()
+    {
+        start();
+        showResult();
+        dlg()->nameEdit->setText(QStringLiteral("Ala"));
+        dlg()->save();
+        QVERIFY(!dlg()->isVisible());
+        QCOMPARE(app->state().result.closing, ResultState::Closing::Allowed);
+        showResult();
+        QCOMPARE(dlg()->nameEdit->text(), QStringLiteral("Ala")); // kept from the last result
+        dlg()->nameEdit->setText(QStringLiteral("   "));         // blanks are a name as typed
+        dlg()->save();
+        QCOMPARE(data->read("Wyniki.tvw"), record("Ala") + record("   "));
+    }
+
+    void emptyNameIsRefused()
+    {
+        start();
+        showResult();
+        dlg()->nameEdit->clear();
+        dlg()->save();
+        QCOMPARE(services->lastText(),
+                 QStringLiteral("Aby zapisać wynik testu musisz wpisać (w polu na górze) swoje imię i nazwisko"));
+        QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia"));
+        QCOMPARE(services->messages.last().icon, Services::Icon::None);
+        QVERIFY(dlg()->isVisible());
+        QVERIFY(!data->has("Wyniki.tvw"));
+    }
+
+    void registeredUsersMustBeChosen()
+    {
+        start({"Ola", "Jaś"});
+        showResult();
+        QVERIFY(!dlg()->nameEdit->isVisible());
+        QVERIFY(dlg()->nameList->isVisible());
+        QCOMPARE(dlg()->nameList->count(), 2);
+        QCOMPARE(dlg()->nameList->currentIndex(), -1);
+        dlg()->save();
+        QCOMPARE(services->lastText(),
+                 QStringLiteral("Aby zapisać wynik testu musisz wybrać (lista na górze) swoje imię i nazwisko"));
+        QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia: Zapis..."));
+        QCOMPARE(services->messages.last().icon, Services::Icon::Information);
+        dlg()->nameList->hidePopup();
+        dlg()->nameList->setCurrentIndex(1);
+        dlg()->save();
+        QCOMPARE(data->read("Wyniki.tvw"), record("Ja\x9C"));
+    }
+
+    void controlCharactersNeverBreakARecord()
+    {
+        start();
+        showResult();
+        dlg()->nameEdit->setText(QStringLiteral("Ala\nKot"));
+        dlg()->save();
+        QCOMPARE(data->read("Wyniki.tvw"), record("Ala Kot"));
+    }
+
+    void cancelWithoutAutomaticClose()
+    {
+        start();
+        test::writeMapTest(*data, "ES.dat", "ES_o.dat", "Europa_stolice.jpg", {{0, 0}}, {"Praga11"});
+        app->launcher().launchEntry(*catalogue::findByCode(18));
+        app->launcher().testWindow()->onStartDelay();
+        showResult();
+        dlg()->autoCloseCheck->setChecked(false);
+        dlg()->cancel();
+        QVERIFY(!dlg()->isVisible());
+        QCOMPARE(app->state().result.closing, ResultState::Closing::Allowed);
+        QVERIFY(!data->has("Wyniki.tvw"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(app->launcher().testWindow()); // stays open
+        dlg()->autoCloseCheck->setChecked(true);
+    }
+
+    void topGradeSound_data()
+    {
+        QTest::addColumn<QString>("grade");
+        QTest::addColumn<bool>("plays");
+        QTest::newRow("6") << "Celujący (6)" << true;
+        QTest::newRow("5") << "Bardzo dobry (5)" << false;
+        QTest::newRow("6 with other blanks") << "Celujący  (6)" << false;
+    }
+    void topGradeSound()
+    {
+        QFETCH(QString, grade);
+        QFETCH(bool, plays);
+        data->write("Cel.wav", "RIFF");
+        start();
+        Settings inForce = app->state().settings.current();
+        inForce.topGradeSound = data->file("Cel.wav");
+        app->state().settings.replace(inForce);
+        showResult(grade);
+        QVERIFY(services->sounds.isEmpty()); // not at once: one second later
+        QCOMPARE(dlg()->soundDelay->interval(), 1000);
+        dlg()->playTopGradeSound();
+        QCOMPARE(services->sounds.size(), plays ? 1 : 0);
+        QVERIFY(!dlg()->soundDelay->isActive());
+    }
+
+    void noSoundWhenTheFileIsMissing()
+    {
+        start();
+        Settings inForce = app->state().settings.current();
+        inForce.topGradeSound = data->file("Cel.wav");
+        app->state().settings.replace(inForce);
+        showResult(QStringLiteral("Celujący (6)"));
+        dlg()->playTopGradeSound();
+        QVERIFY(services->sounds.isEmpty());
+        QVERIFY(services->messages.isEmpty());
+    }
+
+    void newUserFromTheDialog()
+    {
+        start();
+        showResult();
+        services->onModal = [&](QDialog &d) {
+            auto *users = qobject_cast<UsersDialog *>(&d);
+            if (!users)
+                return int(QDialog::Rejected);
+            users->show();
+            services->inputAnswers << QStringLiteral("Nowa Uczennica");
+            users->addUser();
+            users->saveAndClose();
+            return int(QDialog::Accepted);
+        };
+        dlg()->addUser();
+        QCOMPARE(app->state().settings.users(), QStringList{"Nowa Uczennica"});
+        QVERIFY(dlg()->nameList->isVisibleTo(dlg()));
+        QCOMPARE(dlg()->nameList->count(), 1);
+        QCOMPARE(data->read("konf.dat"), QByteArray("1\r\n0\r\nBrak d\x9Fwi\xEAku\r\nBrak d\x9Fwi\xEAku\r\n1\r\nNowa Uczennica\r\n"));
+    }
+
+#ifdef Q_OS_UNIX
+    void failedAppendKeepsTheRecordsAndTheDialog()
+    {
+        start();
+        data->write("Wyniki.tvw", record("Ala"));
+        showResult();
+        dlg()->nameEdit->setText(QString(3000, QLatin1Char('x')));
+        {
+            test::FileSizeLimit limit(record("Ala").size() + 50);
+            dlg()->save();
+        }
+        QCOMPARE(data->read("Wyniki.tvw"), record("Ala"));
+        QVERIFY(dlg()->isVisible());
+        QCOMPARE(services->messages.size(), 1);
+        QVERIFY(services->lastText().contains(QLatin1String("Wyniki.tvw")));
+    }
+#endif
+
+    void escapeDoesNotCloseIt()
+    {
+        start();
+        showResult();
+        QTest::keyClick(dlg(), Qt::Key_Escape);
+        QVERIFY(dlg()->isVisible());
+        dlg()->reject();
+        QVERIFY(dlg()->isVisible()); // only its buttons close it
+        dlg()->cancel();
+        QVERIFY(!dlg()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestResultDialog)
+#include "tst_resultdialog.moc"

@@ -1,0 +1,143 @@
+#include "Scripted.h"
+#include "UiTest.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "catalogue/TestLauncher.h"
+#include "wizards/RandomTestWindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace tv;
+
+class TestRandomWindow : public test::UiTest {
+    Q_OBJECT
+
+    RandomTestWindow *w = nullptr;
+
+    QRadioButton *radio(const char *name) { return w->findChild<QRadioButton *>(QString::fromLatin1(name)); }
+
+private slots:
+    void init()
+    {
+        begin();
+        createApp();
+        w = new RandomTestWindow(app->launcher(), &app->mainWindow());
+        w->show();
+    }
+    void cleanup()
+    {
+        delete w;
+        end();
+    }
+
+    void freshWindow()
+    {
+        QCOMPARE(w->windowTitle(), QStringLiteral("Losuj test..."));
+        QCOMPARE(w->size(), QSize(537, 431));
+        QCOMPARE(w->countLabel->text(), QStringLiteral("Dostępnych testów: 55"));
+        QCOMPARE(w->drawnTitle->text(), QStringLiteral("Jeszcze nie losowano testu"));
+        QVERIFY(radio("allRadio")->isChecked());
+        QVERIFY(!w->drawList->isVisible());
+        QCOMPARE(w->drawButton->toolTip(), QStringLiteral("Losuj test"));
+        QCOMPARE(w->loadButton->toolTip(), QStringLiteral("Załaduj wylosowany test"));
+        QCOMPARE(w->cancelButton->toolTip(), QStringLiteral("Zamknij okno"));
+        QStringList captions;
+        for (QRadioButton *r : w->categories)
+            captions << r->text();
+        QCOMPARE(captions, (QStringList{"WSZYSTKIE TESTY", "POLSKA", "EUROPA", "AMERYKA PÓŁNOCNA", "AMERYKA POŁUDNIOWA",
+                                        "AZJA", "AFRYKA", "AUSTRALIA", "ANTARKTYDA", "ŚWIAT",
+                                        "RÓŻNE PYTANIA GEOGRAFICZNE", "Sam określę z jakich testów losować"}));
+    }
+
+    void categoriesFillTheList()
+    {
+        radio("allRadio")->click();
+        QCOMPARE(w->countLabel->text(), QStringLiteral("Dostępnych testów: 56"));
+        radio("antarcticaRadio")->click();
+        QCOMPARE(w->countLabel->text(), QStringLiteral("Dostępnych testów: 2"));
+        w->draw();
+        const QString first = w->drawnTitle->text();
+        w->draw();
+        QVERIFY(w->drawnTitle->text() != first); // Antarctica alternates
+        radio("polandRadio")->click();
+        QCOMPARE(w->drawnTitle->text(), QStringLiteral("Jeszcze nie losowano testu"));
+        w->loadDrawn();
+        QCOMPARE(services->lastText(), QStringLiteral("Nie wykosowano jeszcze żadnego testu. Wciśnij przycisk: Losuj"));
+        QCOMPARE(services->messages.last().caption, QStringLiteral("Zacznij losować"));
+        QCOMPARE(services->messages.last().icon, Services::Icon::Warning);
+        QVERIFY(w->isVisible());
+    }
+
+    void customMode()
+    {
+        radio("customRadio")->click();
+        QVERIFY(w->drawList->isVisible());
+        QCOMPARE(w->drawList->count(), 56);
+        w->draw();
+        QCOMPARE(services->lastText(), QStringLiteral("NIe zaznaczono na liście żadnego testu"));
+        QCOMPARE(services->messages.last().icon, Services::Icon::Information);
+        QCOMPARE(w->countLabel->text(), QStringLiteral("Dostępnych testów: 0"));
+        for (int row : {2, 9, 30})
+            w->drawList->item(row)->setSelected(true);
+        w->draw();
+        QCOMPARE(w->countLabel->text(), QStringLiteral("Dostępnych testów: 3"));
+        QVERIFY(QStringList({w->drawList->item(2)->text(), w->drawList->item(9)->text(), w->drawList->item(30)->text()})
+                    .contains(w->drawnTitle->text()));
+    }
+
+    void growingTitle()
+    {
+        w->draw();
+        QCOMPARE(w->drawnTitle->font().pointSize(), 10);
+        QVERIFY(w->titleGrowth->isActive());
+        QCOMPARE(w->titleGrowth->interval(), 100);
+        for (int i = 0; i < 5; ++i)
+            w->growTitle();
+        QCOMPARE(w->drawnTitle->font().pointSize(), 20);
+        QVERIFY(w->titleGrowth->isActive());
+        w->growTitle();
+        QVERIFY(!w->titleGrowth->isActive());
+        QCOMPARE(w->drawnTitle->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    }
+
+    void loadingADrawnTitleLaunchesItsEntry()
+    {
+        // The drawn title differs from the title the launch shows.
+        w->drawnTitle->setText(QStringLiteral("Test: Polska - Długości granic sąsiadów"));
+        w->loadDrawn();
+        QCOMPARE(app->mainWindow().title(), QString()); // the launch found no files and went back to idle
+        QCOMPARE(app->state().request.configurationFile, QStringLiteral("PGr.dat"));
+        QCOMPARE(services->lastText(),
+                 QStringLiteral("Nie można załadować tego testu ponieważ, na Twoim dysku brak pliku konfiguracyjnego"));
+        QVERIFY(!w->isVisible()); // closed in any case
+    }
+
+    void loadingADrawnChainChecksItsFiles()
+    {
+        w->drawnTitle->setText(QStringLiteral("Test: Wszystko o Róznych pytaniach"));
+        w->loadDrawn();
+        QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia-Brak plików..."));
+        QCOMPARE(app->state().chain.active, 0);
+    }
+
+    void escapeCloses()
+    {
+        QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY(!w->isVisible());
+    }
+
+    void openedFromTheMainWindow()
+    {
+        app->mainWindow().action(QStringLiteral("randomTestButton"))->trigger();
+        QCOMPARE(services->modals, QStringList{"randomTestWindow"});
+    }
+};
+
+QTEST_MAIN(TestRandomWindow)
+#include "tst_randomtestwindow.moc"
