@@ -1,7 +1,26 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the whole test suite (no display needed).
+# Sets up, builds and runs the whole test suite (no display needed), three
+# times: as released, as a debug build with Qt's own assertions, and under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+#   bash tools/test.sh            all three
+#   bash tools/test.sh release    only the released build (quicker)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+
+suite() {
+  echo "== test suite: $1"
+  (cd "$2" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+}
+
+suite release build
+[ "${1:-all}" = release ] && exit 0
+
+cmake -S . -B build-debug -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTERRAVIA_BENCH=OFF >/dev/null
+cmake --build build-debug -j "$(nproc)"
+suite "debug, Qt assertions on" build-debug
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTERRAVIA_BENCH=OFF -DTERRAVIA_SANITIZE=ON >/dev/null
+cmake --build build-asan -j "$(nproc)"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  suite "AddressSanitizer + UndefinedBehaviorSanitizer" build-asan

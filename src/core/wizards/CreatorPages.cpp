@@ -84,27 +84,19 @@ const std::vector<QString> &pageOrder()
 
 const std::vector<ChainOption> &chainOptions()
 {
-    static const std::vector<ChainOption> options = {
-        {u"POLSCE"_s, 1, 97, u"Test: Wszystko o Polsce [Obecny test (1) z (8): Polska - Największe miasta]"_s,
-         u"Obecny test (1) z (8): Polska - Największe miasta"_s, u"PM.dat"_s, u"PM_o.dat"_s, u"Polska_miasta.jpg"_s},
-        {u"EUROPIE"_s, 2, 92, u"Test: Wszystko o Europie [Obecny test (1) z (7): Europa - Góry]"_s,
-         u"Obecny test (1) z (7): Europa - Góry"_s, u"EG.dat"_s, u"EG_o.dat"_s, u"Europa_gory.jpg"_s},
-        {u"AMERYCE PÓŁNOCNEJ I POŁUDNIOWEJ"_s, 3, 73,
-         u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (1) z (7): Ameryka Pn - Góry i Szczyty]"_s,
-         u"Obecny test (1) z (7): Ameryka Pn - Góry i Szczyty"_s, u"APNG.dat"_s, u"APNG_o.dat"_s,
-         u"Ameryka_pn_gory.jpg"_s},
-        {u"AZJI I AFRYCE"_s, 4, 77, u"Test: Wszystko o Azji i Afryce [Obecny test (1) z (6): Azja - Góry i Szczyty]"_s,
-         u"Obecny test (1) z (6): Azja - Góry i Szczyty"_s, u"AZG.dat"_s, u"AZG_o.dat"_s, u"Azja_gory.jpg"_s},
-        {u"AUSTRALII I ANTARKTYDZIE"_s, 5, 40,
-         u"Test: Wszystko o Australii i Antarktydzie [Obecny test (1) z (6): Australia - Największe miasta]"_s,
-         u"Obecny test (1) z (6): Australia - Największe miasta"_s, u"AUM.dat"_s, u"AUM_o.dat"_s,
-         u"Australia_miasta.jpg"_s},
-        {u"ŚWIECIE"_s, 6, 64, u"Test: Wszystko o Świecie [Obecny test (1) z (7): Świat - Kontynenty]"_s,
-         u"Obecny test (1) z (7): Świat - Kontynenty"_s, u"SK.dat"_s, u"SK_o.dat"_s, u"Swiat_kontynenty.jpg"_s},
-        {u"RÓŻNYCH POJĘCIACH GEOGRAFICZNYCH"_s, 7, 120,
-         u"Test: Wszystko o Różnych pojęciach [Obecny test (1) z (8): Różne - Wysokości gór]"_s,
-         u"Obecny test (1) z (8): Różne - Wysokości gór"_s, u"RG.dat"_s, u"RG_o.dat"_s, u"Rozne_gory.jpg"_s},
-    };
+    static const std::vector<ChainOption> options = [] {
+        const QString captions[7] = {u"POLSCE"_s, u"EUROPIE"_s, u"AMERYCE PÓŁNOCNEJ I POŁUDNIOWEJ"_s,
+                                     u"AZJI I AFRYCE"_s, u"AUSTRALII I ANTARKTYDZIE"_s, u"ŚWIECIE"_s,
+                                     u"RÓŻNYCH POJĘCIACH GEOGRAFICZNYCH"_s};
+        std::vector<ChainOption> out;
+        for (int chain = 1; chain <= 7; ++chain)
+            out.push_back({captions[chain - 1], *catalogue::findChain(chain)});
+        // The creator names the fourth chain's first test in full.
+        ChainEntry &asia = out[3].entry;
+        asia.title = u"Test: Wszystko o Azji i Afryce [Obecny test (1) z (6): Azja - Góry i Szczyty]"_s;
+        asia.status = u"Obecny test (1) z (6): Azja - Góry i Szczyty"_s;
+        return out;
+    }();
     return options;
 }
 

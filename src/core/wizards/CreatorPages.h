@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/Catalogue.h"
+
 #include <QString>
 
 #include <vector>
@@ -29,16 +31,11 @@ const std::vector<StartItem> &startItems();
 // The pages in the order the page control holds them.
 const std::vector<QString> &pageOrder();
 
-// The composite page's options: each starts a chain with texts of its own.
+// The composite page's options: each starts the catalogue's chain, under
+// the creator's own title and status text.
 struct ChainOption {
     QString caption;
-    int chain;
-    int taskTotal;
-    QString title;
-    QString status; // status panel 1 and the main window's caption
-    QString configurationFile;
-    QString descriptionFile;
-    QString pictureFile;
+    ChainEntry entry;
 };
 const std::vector<ChainOption> &chainOptions();
 

@@ -1,21 +1,18 @@
 #include "Application.h"
 
 #include "MainWindow.h"
+#include "PlaceholderDialog.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/FileCheckWindow.h"
 #include "catalogue/LoadingWindow.h"
 #include "catalogue/TestLauncher.h"
-#include "extras/AboutDialog.h"
 #include "extras/LegendWindow.h"
 #include "extras/MailForm.h"
-#include "net/AssignmentPrompt.h"
 #include "net/LoginWindow.h"
-#include "net/NetworkSettingsDialog.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
 #include "platform/System.h"
 #include "profile/SettingsDialog.h"
-#include "profile/SkinsDialog.h"
 #include "profile/UsersDialog.h"
 #include "results/ResultDialog.h"
 #include "results/ResultsCommands.h"
@@ -67,15 +64,17 @@ void Application::createWindows()
     login = new LoginWindow(main);
     creatorWizard = new CreatorWizard(*main, main);
     creatorWizard->show();
-    about = new AboutDialog(main);
+    // The about box, the network settings, the skins and the teacher's
+    // prompt come with later parts of the program.
+    about = new PlaceholderDialog(QStringLiteral("aboutDialog"), QStringLiteral("O programie"), main);
     loading = new LoadingWindow(main);
     settingsWindow = new SettingsDialog(shared.settings, main);
     mail = new MailForm(main);
     result = new ResultDialog(*main, shared.settings, shared.session, shared.result, main);
     filter = new ResultsFilterDialog(*main, shared.settings, shared.browser, main);
-    network = new NetworkSettingsDialog(main);
-    skins = new SkinsDialog(main);
-    prompt = new AssignmentPrompt(main);
+    network = new PlaceholderDialog(QStringLiteral("networkSettingsDialog"), QStringLiteral("Architektura Klient-Server"), main);
+    skins = new PlaceholderDialog(QStringLiteral("skinsDialog"), QStringLiteral("Skóry"), main);
+    prompt = new PlaceholderDialog(QStringLiteral("assignmentPrompt"), QStringLiteral("Terravia"), main);
 
     testLauncher = new TestLauncher({*main, *loading, *result, shared.request, shared.chain, shared.settings,
                                      shared.session, shared.result});

@@ -6,19 +6,16 @@
 
 namespace tv {
 
-class AboutDialog;
-class AssignmentPrompt;
 class CreatorWizard;
 class LoadingWindow;
 class LoginWindow;
 class MailForm;
 class MainWindow;
-class NetworkSettingsDialog;
+class PlaceholderDialog;
 class ResultDialog;
 class ResultsCommands;
 class ResultsFilterDialog;
 class SettingsDialog;
-class SkinsDialog;
 class TestLauncher;
 
 // The composition root: owns the shared state, creates the long-lived
@@ -41,15 +38,15 @@ public:
     MainWindow &mainWindow() { return *main; }
     LoginWindow &loginWindow() { return *login; }
     CreatorWizard &creator() { return *creatorWizard; }
-    AboutDialog &aboutDialog() { return *about; }
+    PlaceholderDialog &aboutDialog() { return *about; }
     LoadingWindow &loadingWindow() { return *loading; }
     SettingsDialog &settingsDialog() { return *settingsWindow; }
     MailForm &mailForm() { return *mail; }
     ResultDialog &resultDialog() { return *result; }
     ResultsFilterDialog &filterDialog() { return *filter; }
-    NetworkSettingsDialog &networkSettings() { return *network; }
-    SkinsDialog &skinsDialog() { return *skins; }
-    AssignmentPrompt &assignmentPrompt() { return *prompt; }
+    PlaceholderDialog &networkSettings() { return *network; }
+    PlaceholderDialog &skinsDialog() { return *skins; }
+    PlaceholderDialog &assignmentPrompt() { return *prompt; }
     TestLauncher &launcher() { return *testLauncher; }
     ResultsCommands &results() { return *resultsCommands; }
 
@@ -61,15 +58,15 @@ private:
     MainWindow *main = nullptr;
     LoginWindow *login = nullptr;
     CreatorWizard *creatorWizard = nullptr;
-    AboutDialog *about = nullptr;
+    PlaceholderDialog *about = nullptr;
     LoadingWindow *loading = nullptr;
     SettingsDialog *settingsWindow = nullptr;
     MailForm *mail = nullptr;
     ResultDialog *result = nullptr;
     ResultsFilterDialog *filter = nullptr;
-    NetworkSettingsDialog *network = nullptr;
-    SkinsDialog *skins = nullptr;
-    AssignmentPrompt *prompt = nullptr;
+    PlaceholderDialog *network = nullptr;
+    PlaceholderDialog *skins = nullptr;
+    PlaceholderDialog *prompt = nullptr;
     TestLauncher *testLauncher = nullptr;
     ResultsCommands *resultsCommands = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "platform/Services.h"
 #include "platform/System.h"
 #include "profile/ProgramSettings.h"
+#include "platform/Look.h"
 
 #include <QAction>
 #include <QApplication>
@@ -185,9 +186,7 @@ void MainWindow::buildTitleStrip()
     f.setBold(true);
     f.setPixelSize(13);
     titleLabel->setFont(f);
-    QPalette pal = titleLabel->palette();
-    pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    titleLabel->setPalette(pal);
+    setTextColour(titleLabel, QColor(0, 0, 255));
     titleStrip->addWidget(titleLabel);
     addToolBar(Qt::TopToolBarArea, titleStrip);
 }
@@ -205,10 +204,7 @@ void MainWindow::buildBackground()
     // child windows; it hides while a test runs.
     background = new QWidget(mdi->viewport());
     background->setObjectName(QStringLiteral("backgroundPanel"));
-    background->setAutoFillBackground(true);
-    QPalette pal = background->palette();
-    pal.setColor(QPalette::Window, QColor(192, 192, 192));
-    background->setPalette(pal);
+    fillBackground(background, QColor(192, 192, 192));
     backgroundPicture = new QLabel(background);
     backgroundPicture->setObjectName(QStringLiteral("backgroundPicture"));
     backgroundPicture->setScaledContents(true);
@@ -443,7 +439,9 @@ QMdiSubWindow *MainWindow::addChildWindow(QWidget *child)
 
 void MainWindow::closeChildrenForShutdown()
 {
-    for (QMdiSubWindow *sub : mdi->subWindowList()) {
+    // Closed child windows wait for their deferred deletion outside the
+    // area's list; they go too.
+    for (QMdiSubWindow *sub : mdi->findChildren<QMdiSubWindow *>()) {
         disconnect(sub, nullptr, this, nullptr);
         delete sub;
     }

@@ -1,4 +1,5 @@
 #include "LoadingWindow.h"
+#include "platform/Look.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -13,17 +14,12 @@ LoadingWindow::LoadingWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("loadingWindow"));
     setFixedSize(469, 58);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xf4, 0xf4, 0xf0));
-    setPalette(pal);
+    fillBackground(this, QColor(0xf4, 0xf4, 0xf0));
 
     auto *frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
     frame->setGeometry(rect());
-    QPalette fp = frame->palette();
-    fp.setColor(QPalette::WindowText, QColor(0x1f, 0x3a, 0x68));
-    frame->setPalette(fp);
+    setTextColour(frame, QColor(0x1f, 0x3a, 0x68));
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
@@ -35,9 +31,7 @@ LoadingWindow::LoadingWindow(QWidget *parent)
     QFont bold = headline->font();
     bold.setBold(true);
     headline->setFont(bold);
-    QPalette lp = headline->palette();
-    lp.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    headline->setPalette(lp);
+    setTextColour(headline, QColor(0, 0, 128));
 
     actionLine = new QLabel(this);
     actionLine->setObjectName(QStringLiteral("actionLine"));
@@ -66,6 +60,7 @@ void LoadingWindow::setAction(const QString &text)
 {
     actionLine->setText(text);
     actionLine->repaint();
+    emit actionChanged(text);
 }
 
 QString LoadingWindow::action() const

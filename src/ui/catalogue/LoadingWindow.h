@@ -20,6 +20,9 @@ public:
     void setAction(const QString &text);
     QString action() const;
 
+signals:
+    void actionChanged(const QString &text);
+
 private:
     QLabel *actionLine = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 #include "platform/Services.h"
+#include "platform/Look.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -31,11 +32,8 @@ LegendWindow::LegendWindow(QWidget *parent) : QDialog(parent)
     for (const auto &s : samples) {
         auto *swatch = new QLabel(this);
         swatch->setFixedSize(64, 20);
-        swatch->setAutoFillBackground(true);
         swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
-        QPalette pal = swatch->palette();
-        pal.setColor(QPalette::Window, s.colour);
-        swatch->setPalette(pal);
+        fillBackground(swatch, s.colour);
         colours->addWidget(swatch, row, 0);
         colours->addWidget(new QLabel(QString::fromUtf8(s.text), this), row, 1);
         ++row;

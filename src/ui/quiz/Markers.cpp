@@ -1,4 +1,5 @@
 #include "Markers.h"
+#include "platform/Look.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -44,10 +45,8 @@ QColor MarkerBox::colour() const
 void MarkerBox::setState(MarkerState state)
 {
     current = state;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colour());
-    pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    setPalette(pal);
+    fillBackground(this, colour());
+    setTextColour(this, QColor(0, 0, 128));
     // A placed name sits in a lowered panel; blank and judged markers are flat.
     setFrameStyle(state == MarkerState::Placed ? (QFrame::Panel | QFrame::Sunken) : (QFrame::Box | QFrame::Plain));
 }
@@ -146,11 +145,8 @@ HintPanel::HintPanel(QWidget *parent) : QLabel(parent)
 {
     setObjectName(QStringLiteral("hintPanel"));
     setText(QStringLiteral("Wybrano:?"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 225));
-    pal.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    setPalette(pal);
+    fillBackground(this, kTooltipYellow);
+    setTextColour(this, QColor(128, 0, 0));
     QFont f = font();
     f.setBold(true);
     f.setPixelSize(16);

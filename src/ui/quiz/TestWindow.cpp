@@ -18,6 +18,7 @@
 #include "quiz/Shuffle.h"
 #include "results/ResultDialog.h"
 #include "results/ResultState.h"
+#include "platform/Look.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -99,16 +100,9 @@ TestWindow::~TestWindow() = default;
 
 void TestWindow::buildLayout()
 {
-    auto white = [](QWidget *w) {
-        w->setAutoFillBackground(true);
-        QPalette pal = w->palette();
-        pal.setColor(QPalette::Window, Qt::white);
-        w->setPalette(pal);
-    };
-
     mapPanel = new QWidget(this);
     mapPanel->setObjectName(QStringLiteral("mapPanel"));
-    white(mapPanel);
+    fillBackground(mapPanel, Qt::white);
     toolBar = new QToolBar(mapPanel);
     toolBar->setObjectName(QStringLiteral("toolBar"));
     toolBar->setIconSize(QSize(22, 22));
@@ -163,7 +157,7 @@ void TestWindow::buildLayout()
     namesPanel = new QWidget(this);
     namesPanel->setObjectName(QStringLiteral("namesPanel"));
     namesPanel->setFixedWidth(kRightColumn);
-    white(namesPanel);
+    fillBackground(namesPanel, Qt::white);
     auto *heading = new QLabel(QStringLiteral("Dostępne nazwy"), namesPanel);
     heading->setObjectName(QStringLiteral("namesHeading"));
     QFont bold = heading->font();

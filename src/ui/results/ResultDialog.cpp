@@ -10,6 +10,7 @@
 #include "quiz/Grades.h"
 #include "results/ResultRecord.h"
 #include "results/ResultState.h"
+#include "platform/Look.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,9 +37,7 @@ QLabel *valueLabel(QWidget *parent, const char *name, const QColor &colour)
     QFont f = l->font();
     f.setBold(true);
     l->setFont(f);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
+    setTextColour(l, colour);
     return l;
 }
 
@@ -52,10 +51,7 @@ ResultDialog::ResultDialog(Shell &shell, ProgramSettings &settings, Session &ses
     setWindowTitle(QStringLiteral("Wynik testu"));
     // Left only through its buttons: no close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setAutoFillBackground(true);
-    QPalette bg = palette();
-    bg.setColor(QPalette::Window, QColor(255, 255, 225));
-    setPalette(bg);
+    fillBackground(this, kTooltipYellow);
 
     auto *userLabel = new QLabel(QStringLiteral("Użytkownik"), this);
     nameEdit = new QLineEdit(this);

@@ -465,16 +465,7 @@ void CreatorWizard::loadChain()
     for (int i = 0; i < radios.size(); ++i)
         if (radios[i]->isChecked())
             index = i;
-    const creator::ChainOption &o = creator::chainOptions().at(index);
-    // The creator's own texts: the fourth chain's first test is named in full.
-    ChainEntry chain = *catalogue::findChain(o.chain);
-    chain.taskTotal = o.taskTotal;
-    chain.title = o.title;
-    chain.status = o.status;
-    chain.configurationFile = o.configurationFile;
-    chain.descriptionFile = o.descriptionFile;
-    chain.pictureFile = o.pictureFile;
-    emit chainChosen(chain);
+    emit chainChosen(creator::chainOptions().at(index).entry);
 }
 
 // ---------------------------------------------------------------------------

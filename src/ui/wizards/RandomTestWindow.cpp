@@ -3,6 +3,7 @@
 #include "DrawCategories.h"
 #include "catalogue/TestLauncher.h"
 #include "platform/Services.h"
+#include "platform/Look.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,10 +30,7 @@ RandomTestWindow::RandomTestWindow(TestLauncher &launcher, QWidget *parent) : QD
     setWindowTitle(QStringLiteral("Losuj test..."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(537, 431);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 225));
-    setPalette(pal);
+    fillBackground(this, kTooltipYellow);
 
     auto *icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/losuj.svg")).pixmap(32, 32));
@@ -150,9 +148,7 @@ void RandomTestWindow::draw()
     QFont f = drawnTitle->font();
     f.setPointSize(kStartSize);
     drawnTitle->setFont(f);
-    QPalette pal = drawnTitle->palette();
-    pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    drawnTitle->setPalette(pal);
+    setTextColour(drawnTitle, QColor(0, 0, 128));
     const auto outcome = board.draw(markedRows(drawList));
     if (outcome.nothingSelected) {
         setHourglass(false);
@@ -171,9 +167,7 @@ void RandomTestWindow::growTitle()
 {
     QFont f = drawnTitle->font();
     if (f.pointSize() >= kEndSize) {
-        QPalette pal = drawnTitle->palette();
-        pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        drawnTitle->setPalette(pal);
+        setTextColour(drawnTitle, QColor(0, 0, 255));
         titleGrowth->stop();
         return;
     }

@@ -221,9 +221,9 @@ private slots:
         QCOMPARE(int(creator::startItems().size()), 13);
         QCOMPARE(int(creator::pageOrder().size()), 13);
         for (const auto &c : creator::chainOptions()) {
-            const ChainEntry *e = catalogue::findChain(c.chain);
-            QCOMPARE(c.taskTotal, e->taskTotal);
-            QCOMPARE(c.configurationFile, e->configurationFile);
+            const ChainEntry *e = catalogue::findChain(c.entry.chain);
+            QCOMPARE(c.entry.taskTotal, e->taskTotal);
+            QCOMPARE(c.entry.configurationFile, e->configurationFile);
         }
     }
 };

@@ -401,16 +401,16 @@ private slots:
         QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia-Brak plików..."));
         QCOMPARE(services->messages.last().icon, Services::Icon::Warning);
         QCOMPARE(main()->title(), QString());
-        QCOMPARE(app->state().chain.active, 0);
+        QVERIFY(!app->state().chain.active);
         QVERIFY(main()->commandAction(Command::MenuTests)->isEnabled());
         QVERIFY(!main()->hasChildWindow());
     }
 
     void singleLaunchClearsTheChainFlag()
     {
-        app->state().chain.active = 1;
+        app->state().chain.active = true;
         launch();
-        QCOMPARE(app->state().chain.active, 0);
+        QVERIFY(!app->state().chain.active);
     }
 
     void escapeClosesInLocalMode()

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QColor>
+
+class QWidget;
+
+namespace tv {
+
+// The program's windows colour their own panels and texts; these set one
+// colour of a widget's palette, the rest of its look staying the style's.
+void fillBackground(QWidget *widget, const QColor &colour);
+void setTextColour(QWidget *widget, const QColor &colour);
+
+// The pale yellow of the system's tooltips, which several windows wear.
+inline const QColor kTooltipYellow(255, 255, 225);
+
+} // namespace tv
