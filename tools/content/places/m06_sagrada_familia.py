@@ -13,12 +13,18 @@ STONE_SHADE = "#a07c52"
 STONE_DARK = "#6e5336"
 
 
+def spire_width(t):
+    """Share of the full width at t (0 at the tip, 1 at the foot): nearly
+    straight below, closing to a point like a bullet above."""
+    return 1 - (1 - t) ** 2.4
+
+
 def spire_outline(cx, base, tip, w, steps=24):
     left, right = [], []
     for k in range(steps + 1):
         t = k / steps
         y = tip + (base - tip) * t
-        half = w / 2 * (t ** 0.62)
+        half = w / 2 * spire_width(t)
         left.append((cx - half, y))
         right.append((cx + half, y))
     return left, right
@@ -37,7 +43,7 @@ def spire(p, cx, base, tip, w, stone=STONE, seed=0):
     y = base - 14
     while y > tip + 30:
         t = (y - tip) / (base - tip)
-        half = w / 2 * (t ** 0.62)
+        half = w / 2 * spire_width(t)
         n = max(2, int(half / 5))
         for k in range(n):
             x = cx - half + (k + 0.5 + (row % 2) * 0.5) * (2 * half / n)
@@ -49,9 +55,12 @@ def spire(p, cx, base, tip, w, stone=STONE, seed=0):
     # the mosaic tip: a cluster of coloured knobs topped by a cross of balls
     ty = tip + 4
     p.path(f"M{num(cx - 9)},{num(ty + 40)} Q{num(cx - 14)},{num(ty + 14)} {num(cx)},{num(ty)} "
-           f"Q{num(cx + 14)},{num(ty + 14)} {num(cx + 9)},{num(ty + 40)} Z", "#d6342c")
-    for k, (dy, col) in enumerate(((34, "#f1c232"), (26, "#f5f1e6"), (18, "#f1c232"), (10, "#f5f1e6"))):
-        p.rect(cx - 10 + k * 1.5, ty + dy, 20 - k * 3, 3, col)
+           f"Q{num(cx + 14)},{num(ty + 14)} {num(cx + 9)},{num(ty + 40)} Z", "#e8b23a")
+    p.path(f"M{num(cx)},{num(ty)} Q{num(cx + 14)},{num(ty + 14)} {num(cx + 9)},{num(ty + 40)} L{num(cx)},{num(ty + 40)} Z",
+           "#c98f22")
+    for k, (dy, col) in enumerate(((32, "#d6342c"), (22, "#f5f1e6"), (12, "#d6342c"))):
+        p.rect(cx - 9 + k * 1.5, ty + dy, 18 - k * 3, 3, col)
+    p.rect(cx - 1.2, ty + 14, 2.4, 20, "#f5f1e6")
     for dx, dy in ((0, -8), (-7, -2), (7, -2), (0, 4)):
         p.circle(cx + dx, ty + dy, 4, "#f5f1e6")
         p.circle(cx + dx - 1, ty + dy - 1, 1.6, "#f1c232")
@@ -75,13 +84,20 @@ def crane(p, x, top):
 
 def facade(p):
     """The Nativity front: three portals under a mass of carved stone."""
+    # pointed gables over the three portals, and spiky pinnacles along the top
+    for cx, top, w in ((160, 292, 110), (300, 250, 150), (440, 292, 110)):
+        p.path(f"M{num(cx - w / 2)},332 Q{num(cx - w * 0.1)},{num(top + 20)} {num(cx)},{num(top)} "
+               f"Q{num(cx + w * 0.1)},{num(top + 20)} {num(cx + w / 2)},332 Z", STONE if cx < 400 else STONE_SHADE)
+    for k in range(24):
+        x = 78 + k * 19
+        p.poly([(x - 5, 332), (x + 5, 332), (x, 312 - (k % 3) * 6)], STONE if x < 420 else STONE_SHADE)
     p.rect(70, 330, 460, 240, STONE)
     p.rect(420, 330, 110, 240, STONE_SHADE)
     rng = random.Random(61)
-    for _ in range(140):
+    for _ in range(70):
         x = rng.uniform(72, 528)
         y = rng.uniform(335, 560)
-        r = rng.uniform(3, 9)
+        r = rng.uniform(2, 6)
         p.circle(x, y, r, shade(STONE, rng.uniform(0.1, 0.3)) if rng.random() < 0.5 else tint(STONE, 0.15),
                  opacity=0.7)
     # the portals: tall parabolic openings
@@ -109,10 +125,11 @@ def draw():
     cloud(p, 520, 300, 110, seed=63, opacity=0.85)
     crane(p, 520, 120)
     # newer, paler spires behind
-    spire(p, 200, 330, 70, 56, stone=haze(STONE, 0.45), seed=64)
-    spire(p, 400, 330, 70, 56, stone=haze(STONE, 0.45), seed=65)
-    # the four bell towers of the front
-    for cx, tip, w in ((110, 120, 76), (490, 120, 76), (235, 28, 86), (365, 28, 86)):
+    spire(p, 300, 340, 40, 60, stone=haze(STONE, 0.45), seed=64)
+    spire(p, 180, 340, 110, 44, stone=haze(STONE, 0.45), seed=65)
+    spire(p, 420, 340, 110, 44, stone=haze(STONE, 0.45), seed=66)
+    # the four bell towers of the front, in two pairs
+    for cx, tip, w in ((105, 90, 64), (195, 34, 66), (405, 34, 66), (495, 90, 64)):
         spire(p, cx, 350, tip, w, seed=int(cx))
     facade(p)
     p.rect(0, 566, 600, 34, p.linear([(0, "#b8ab95"), (1, "#968a76")]))
