@@ -1,7 +1,7 @@
 """The Golden Gate Bridge seen from the city's shore: the near south tower
 large on the right, the north tower across the strait, the Marin hills
 behind with a bank of fog creeping over them."""
-from parts import Pic, sky, sun, cloud, ridge, profile, water, ripples, shade, tint, mix, num
+from parts import Pic, sky, sun, cloud, ridge, profile, water, ripples, shade, tint, num
 
 NAME = "Golden Gate"
 

@@ -27,7 +27,8 @@ def dome(p):
     p.path(dome_path(CX, 150, 220, 104), fill)
     for k in range(-3, 4):
         x = CX + k * 30
-        p.path(f"M{num(x * 1.0)},150 Q{num(CX + (x - CX) * 0.8)},{num(62)} {num(CX + (x - CX) * 0.15)},{num(48)}",
+        p.path(f"M{num(x * 1.0)},150 Q{num(CX + (x - CX) * 0.8)},{num(62)} "
+               f"{num(CX + (x - CX) * 0.15)},{num(48)}",
                "none", stroke="#e8eef2", stroke_width=2.2, opacity=0.9)
     for k in range(-3, 3):
         x = CX + k * 30 + 15

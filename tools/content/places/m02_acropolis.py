@@ -3,7 +3,7 @@ pediment on top of the steep rock, olive trees on the slope and the white
 city below."""
 import random
 
-from parts import Pic, sky, sun, cloud, shade, tint, haze, num, profile
+from parts import Pic, sky, sun, cloud, shade, tint, haze, profile
 
 NAME = "Akropol - Ateny"
 

@@ -3,7 +3,7 @@ tower of arcaded galleries tilting to the right, the striped marble front
 of the cathedral beside it, green lawn in front."""
 import math
 
-from parts import Pic, sky, sun, cloud, shade, tint, mix, num, arch_path, dome_path
+from parts import Pic, sky, sun, cloud, shade, tint, num, arch_path, dome_path
 
 NAME = "Piza"
 

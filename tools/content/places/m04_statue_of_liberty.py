@@ -1,9 +1,10 @@
 """The Statue of Liberty: the green copper lady with her torch held high,
 the spiked crown and the tablet, on her granite pedestal over the harbour,
 Manhattan's towers far off on the water."""
+import math
 import random
 
-from parts import Pic, sky, sun, cloud, water, ripples, shade, tint, haze, num, smooth
+from parts import Pic, sky, sun, cloud, water, ripples, shade, tint, haze
 
 NAME = "Statuła wolności"
 
@@ -86,7 +87,6 @@ def statue(p):
     p.path("M296,170 L300,182 L304,170 Z", COPPER_SHADE)
     p.path("M279,160 Q300,146 321,160 L321,154 Q300,138 279,154 Z", COPPER_LIGHT)
     for k, ang in enumerate((-170, -145, -120, -90, -60, -35, -10)):
-        import math
         a = math.radians(ang)
         bx, by = 300 + math.cos(a) * 22, 150 + math.sin(a) * 10
         tx, ty = 300 + math.cos(a) * 60, 150 + math.sin(a) * 50

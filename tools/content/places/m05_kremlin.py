@@ -1,7 +1,9 @@
 """The Kremlin in Moscow from Red Square: the red brick Spasskaya Tower with
 its clock, green tent roof and red star, the crenellated red wall, and
 the coloured onion domes of St Basil's Cathedral beside them."""
-from parts import Pic, sky, sun, cloud, shade, tint, haze, num, onion_path, pointed_arch_path
+import math
+
+from parts import Pic, sky, sun, cloud, shade, num, onion_path, pointed_arch_path
 
 NAME = "Kreml - Moskwa"
 
@@ -38,7 +40,6 @@ def spasskaya(p, cx):
     p.circle(cx - 8, 278, 34, GOLD)
     p.circle(cx - 8, 278, 29, "#1f2a44")
     for k in range(12):
-        import math
         a = k * math.pi / 6
         p.circle(cx - 8 + math.sin(a) * 24, 278 - math.cos(a) * 24, 2.2, GOLD)
     p.line([(cx - 8, 278), (cx + 8, 266)], GOLD, 3)
@@ -58,7 +59,6 @@ def spasskaya(p, cx):
 
 
 def star(p, cx, cy, r):
-    import math
     pts = []
     for k in range(10):
         a = -math.pi / 2 + k * math.pi / 5
@@ -76,8 +76,10 @@ def striped_onion(p, cx, base, w, h, c1, c2, spiral=True):
     for k in range(-6, 7):
         x = cx + k * w * 0.18
         if spiral:
-            p.path(f"M{num(x)},{num(base)} Q{num(x + w * 0.25)},{num(base - h * 0.5)} {num(x + w * 0.1)},{num(base - h)} "
-                   f"L{num(x + w * 0.18)},{num(base - h)} Q{num(x + w * 0.34)},{num(base - h * 0.5)} {num(x + w * 0.09)},{num(base)} Z",
+            p.path(f"M{num(x)},{num(base)} Q{num(x + w * 0.25)},{num(base - h * 0.5)} "
+                   f"{num(x + w * 0.1)},{num(base - h)} "
+                   f"L{num(x + w * 0.18)},{num(base - h)} Q{num(x + w * 0.34)},{num(base - h * 0.5)} "
+                   f"{num(x + w * 0.09)},{num(base)} Z",
                    c2)
         else:
             p.rect(x, base - h, w * 0.08, h, c2)

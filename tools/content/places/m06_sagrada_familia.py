@@ -56,7 +56,8 @@ def spire(p, cx, base, tip, w, stone=STONE, seed=0):
     ty = tip + 4
     p.path(f"M{num(cx - 9)},{num(ty + 40)} Q{num(cx - 14)},{num(ty + 14)} {num(cx)},{num(ty)} "
            f"Q{num(cx + 14)},{num(ty + 14)} {num(cx + 9)},{num(ty + 40)} Z", "#e8b23a")
-    p.path(f"M{num(cx)},{num(ty)} Q{num(cx + 14)},{num(ty + 14)} {num(cx + 9)},{num(ty + 40)} L{num(cx)},{num(ty + 40)} Z",
+    p.path(f"M{num(cx)},{num(ty)} Q{num(cx + 14)},{num(ty + 14)} {num(cx + 9)},{num(ty + 40)} "
+           f"L{num(cx)},{num(ty + 40)} Z",
            "#c98f22")
     for k, (dy, col) in enumerate(((32, "#d6342c"), (22, "#f5f1e6"), (12, "#d6342c"))):
         p.rect(cx - 9 + k * 1.5, ty + dy, 18 - k * 3, 3, col)
@@ -87,7 +88,8 @@ def facade(p):
     # pointed gables over the three portals, and spiky pinnacles along the top
     for cx, top, w in ((160, 292, 110), (300, 250, 150), (440, 292, 110)):
         p.path(f"M{num(cx - w / 2)},332 Q{num(cx - w * 0.1)},{num(top + 20)} {num(cx)},{num(top)} "
-               f"Q{num(cx + w * 0.1)},{num(top + 20)} {num(cx + w / 2)},332 Z", STONE if cx < 400 else STONE_SHADE)
+               f"Q{num(cx + w * 0.1)},{num(top + 20)} {num(cx + w / 2)},332 "
+               f"Z", STONE if cx < 400 else STONE_SHADE)
     for k in range(24):
         x = 78 + k * 19
         p.poly([(x - 5, 332), (x + 5, 332), (x, 312 - (k % 3) * 6)], STONE if x < 420 else STONE_SHADE)

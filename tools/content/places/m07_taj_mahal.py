@@ -1,8 +1,8 @@
 """India: the Taj Mahal across its long reflecting pool, white marble under
 a warm morning sky, the four minarets at the corners, dark cypresses
 lining the water."""
-from parts import (Pic, sky, sun, cloud, cypress, shade, tint, mix, num, onion_path,
-                   pointed_arch_path, mirror, end_mirror, ripples)
+from parts import (Pic, sky, sun, cloud, cypress, shade, tint, onion_path, pointed_arch_path,
+                   mirror, end_mirror, ripples)
 
 NAME = "Indie"
 

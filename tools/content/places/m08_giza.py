@@ -52,9 +52,11 @@ def sphinx(p):
 
 
 def camel(p, x, y, s, colour="#9a6a3a"):
-    p.path(f"M{num(x)},{num(y - 30 * s)} Q{num(x + 8 * s)},{num(y - 52 * s)} {num(x + 18 * s)},{num(y - 36 * s)} "
+    p.path(f"M{num(x)},{num(y - 30 * s)} Q{num(x + 8 * s)},{num(y - 52 * s)} "
+           f"{num(x + 18 * s)},{num(y - 36 * s)} "
            f"Q{num(x + 26 * s)},{num(y - 50 * s)} {num(x + 36 * s)},{num(y - 32 * s)} "
-           f"L{num(x + 44 * s)},{num(y - 48 * s)} L{num(x + 52 * s)},{num(y - 46 * s)} L{num(x + 42 * s)},{num(y - 26 * s)} "
+           f"L{num(x + 44 * s)},{num(y - 48 * s)} L{num(x + 52 * s)},{num(y - 46 * s)} "
+           f"L{num(x + 42 * s)},{num(y - 26 * s)} "
            f"Q{num(x + 20 * s)},{num(y - 20 * s)} {num(x)},{num(y - 24 * s)} Z", colour)
     for dx in (4, 10, 28, 34):
         p.rect(x + dx * s, y - 24 * s, 2.5 * s, 24 * s, colour)

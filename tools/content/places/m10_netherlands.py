@@ -3,7 +3,7 @@ canal, striped fields of red, yellow and pink tulips running to the flat
 horizon, another mill far off, big clouds in a wide sky."""
 import math
 
-from parts import Pic, sky, sun, cloud, shade, tint, haze, num, ripples, mirror, end_mirror
+from parts import Pic, sky, sun, cloud, shade, tint, haze, num
 
 NAME = "Holandia"
 
@@ -37,9 +37,11 @@ def mill(p, cx, base, s, far=0.0):
     it, the cap, and the sails turning on the cap's front."""
     def c(col):
         return haze(col, far)
-    p.poly([(cx - 70 * s, base), (cx + 70 * s, base), (cx + 64 * s, base - 110 * s), (cx - 64 * s, base - 110 * s)],
+    p.poly([(cx - 70 * s, base), (cx + 70 * s, base), (cx + 64 * s, base - 110 * s),
+            (cx - 64 * s, base - 110 * s)],
            c("#a8503a"))
-    p.poly([(cx + 20 * s, base), (cx + 70 * s, base), (cx + 64 * s, base - 110 * s), (cx + 20 * s, base - 110 * s)],
+    p.poly([(cx + 20 * s, base), (cx + 70 * s, base), (cx + 64 * s, base - 110 * s),
+            (cx + 20 * s, base - 110 * s)],
            c("#7f3a2a"))
     p.rect(cx - 14 * s, base - 60 * s, 28 * s, 60 * s, c("#3f5a3a"))
     body = [(cx - 60 * s, base - 110 * s), (cx + 60 * s, base - 110 * s), (cx + 36 * s, base - 300 * s),

@@ -4,7 +4,7 @@ above the pale stone walls and houses, dark cypresses and olive trees on
 the slope in front."""
 import random
 
-from parts import Pic, sky, sun, cloud, cypress, shade, tint, haze, num, dome_path, arch_path
+from parts import Pic, sky, sun, cloud, cypress, shade, tint, haze, dome_path, arch_path
 
 NAME = "Jerozolima"
 
@@ -53,7 +53,8 @@ def dome_of_the_rock(p):
     p.path(f"M{CX - 40},{base - 300} Q{CX - 30},{base - 318} {CX - 6},{base - 324}", "none",
            stroke="#fff6cf", stroke_width=5.0, stroke_linecap="round", opacity=0.8)
     p.rect(CX - 1.5, base - 350, 3, 26, GOLD)
-    p.path(f"M{CX + 4},{base - 352} A7,7 0 1 1 {CX + 4},{base - 340} A5,5 0 1 0 {CX + 4},{base - 352} Z", GOLD)
+    p.path(f"M{CX + 4},{base - 352} A7,7 0 1 1 {CX + 4},{base - 340} A5,5 0 1 0 "
+           f"{CX + 4},{base - 352} Z", GOLD)
 
 
 def houses(p, y0, y1, seed, far):

@@ -3,7 +3,7 @@ and red crabs on the dark lava by the turquoise sea, a volcanic cone and
 a tree cactus behind."""
 import random
 
-from parts import Pic, sky, sun, cloud, water, ripples, shade, tint, haze, num, profile, smooth
+from parts import Pic, sky, sun, cloud, water, ripples, shade, haze, num, profile, smooth
 
 NAME = "W. Galapagos"
 
@@ -18,9 +18,11 @@ def tortoise(p, x, y, s):
     # legs behind the shell
     for dx in (-60, 70):
         p.path(f"M{num(x + dx * s - 18 * s)},{num(y - 30 * s)} L{num(x + dx * s + 18 * s)},{num(y - 30 * s)} "
-               f"L{num(x + dx * s + 16 * s)},{num(y)} L{num(x + dx * s - 20 * s)},{num(y)} Z", shade(SKIN, 0.25))
+               f"L{num(x + dx * s + 16 * s)},{num(y)} L{num(x + dx * s - 20 * s)},{num(y)} "
+               f"Z", shade(SKIN, 0.25))
     # the domed shell of plates
-    shell = (f"M{num(x - 120 * s)},{num(y - 40 * s)} Q{num(x - 115 * s)},{num(y - 190 * s)} {num(x)},{num(y - 195 * s)} "
+    shell = (f"M{num(x - 120 * s)},{num(y - 40 * s)} Q{num(x - 115 * s)},{num(y - 190 * s)} "
+             f"{num(x)},{num(y - 195 * s)} "
              f"Q{num(x + 120 * s)},{num(y - 190 * s)} {num(x + 128 * s)},{num(y - 40 * s)} Z")
     p.path(shell, p.linear([(0, "#7d7256"), (0.6, SHELL), (1, "#3f3a2b")], 0, 0, 1, 0))
     clip = p.clip_path(shell)
@@ -32,8 +34,10 @@ def tortoise(p, x, y, s):
                            (cx + 22 * s, yy), (cx + 12 * s, yy + 22 * s), (cx - 12 * s, yy + 22 * s)], closed=True),
                    "none", stroke="#2f2a1f", stroke_width=float(3 * s), opacity=0.7)
     p.close()
-    p.path(f"M{num(x - 124 * s)},{num(y - 44 * s)} Q{num(x)},{num(y - 20 * s)} {num(x + 130 * s)},{num(y - 44 * s)} "
-           f"L{num(x + 126 * s)},{num(y - 34 * s)} Q{num(x)},{num(y - 10 * s)} {num(x - 120 * s)},{num(y - 34 * s)} Z",
+    p.path(f"M{num(x - 124 * s)},{num(y - 44 * s)} Q{num(x)},{num(y - 20 * s)} "
+           f"{num(x + 130 * s)},{num(y - 44 * s)} "
+           f"L{num(x + 126 * s)},{num(y - 34 * s)} Q{num(x)},{num(y - 10 * s)} "
+           f"{num(x - 120 * s)},{num(y - 34 * s)} Z",
            "#4a4231")
     # front legs, neck and head
     for dx in (-92, 96):
@@ -41,22 +45,27 @@ def tortoise(p, x, y, s):
                f"L{num(x + dx * s + 22 * s)},{num(y)} L{num(x + dx * s - 24 * s)},{num(y)} Z", SKIN)
         for k in range(3):
             p.circle(x + dx * s - 14 * s + k * 12 * s, y - 2 * s, 4 * s, "#d8cfb8")
-    p.path(f"M{num(x - 110 * s)},{num(y - 70 * s)} Q{num(x - 160 * s)},{num(y - 120 * s)} {num(x - 190 * s)},{num(y - 130 * s)} "
-           f"L{num(x - 196 * s)},{num(y - 104 * s)} Q{num(x - 150 * s)},{num(y - 90 * s)} {num(x - 112 * s)},{num(y - 42 * s)} Z",
+    p.path(f"M{num(x - 110 * s)},{num(y - 70 * s)} Q{num(x - 160 * s)},{num(y - 120 * s)} "
+           f"{num(x - 190 * s)},{num(y - 130 * s)} "
+           f"L{num(x - 196 * s)},{num(y - 104 * s)} Q{num(x - 150 * s)},{num(y - 90 * s)} "
+           f"{num(x - 112 * s)},{num(y - 42 * s)} Z",
            SKIN)
     p.ellipse(x - 205 * s, y - 118 * s, 30 * s, 19 * s, SKIN)
-    p.path(f"M{num(x - 232 * s)},{num(y - 112 * s)} Q{num(x - 215 * s)},{num(y - 104 * s)} {num(x - 200 * s)},{num(y - 108 * s)}",
+    p.path(f"M{num(x - 232 * s)},{num(y - 112 * s)} Q{num(x - 215 * s)},{num(y - 104 * s)} "
+           f"{num(x - 200 * s)},{num(y - 108 * s)}",
            "none", stroke="#3a3426", stroke_width=float(2.5 * s))
     p.circle(x - 212 * s, y - 126 * s, 4 * s, "#1d1a14")
     p.circle(x - 213 * s, y - 127 * s, 1.3 * s, "#ffffff")
     for k in range(4):
-        p.path(f"M{num(x - 175 * s + k * 16 * s)},{num(y - 118 * s + k * 12 * s)} q{num(6 * s)},{num(8 * s)} {num(2 * s)},{num(16 * s)}",
+        p.path(f"M{num(x - 175 * s + k * 16 * s)},{num(y - 118 * s + k * 12 * s)} "
+               f"q{num(6 * s)},{num(8 * s)} {num(2 * s)},{num(16 * s)}",
                "none", stroke=shade(SKIN, 0.3), stroke_width=float(1.5 * s))
 
 
 def iguana(p, x, y, s, flip=1):
     """A black marine iguana basking, spiky crest along its back."""
-    body = (f"M{num(x)},{num(y)} Q{num(x + flip * 30 * s)},{num(y - 22 * s)} {num(x + flip * 70 * s)},{num(y - 16 * s)} "
+    body = (f"M{num(x)},{num(y)} Q{num(x + flip * 30 * s)},{num(y - 22 * s)} "
+            f"{num(x + flip * 70 * s)},{num(y - 16 * s)} "
             f"Q{num(x + flip * 100 * s)},{num(y - 14 * s)} {num(x + flip * 118 * s)},{num(y - 26 * s)} "
             f"Q{num(x + flip * 132 * s)},{num(y - 20 * s)} {num(x + flip * 128 * s)},{num(y - 8 * s)} "
             f"Q{num(x + flip * 100 * s)},{num(y)} {num(x + flip * 60 * s)},{num(y + 2 * s)} "
@@ -70,7 +79,8 @@ def iguana(p, x, y, s, flip=1):
         p.poly([(xx - 3 * s, yy + 2 * s), (xx + 3 * s, yy + 2 * s), (xx, yy - 7 * s)], "#4a4850")
     p.circle(x + flip * 118 * s, y - 19 * s, 2.5 * s, "#c24a3a")
     for dx in (30, 86):
-        p.path(f"M{num(x + flip * dx * s)},{num(y)} l{num(flip * -6 * s)},{num(12 * s)} l{num(flip * 10 * s)},0",
+        p.path(f"M{num(x + flip * dx * s)},{num(y)} l{num(flip * -6 * s)},{num(12 * s)} "
+               f"l{num(flip * 10 * s)},0",
                "none", stroke="#2b2a2e", stroke_width=float(4 * s), stroke_linecap="round")
 
 
@@ -79,7 +89,8 @@ def crab(p, x, y, s):
     p.ellipse(x - 2 * s, y - 2 * s, 7 * s, 4 * s, "#f08a3c")
     for k in range(3):
         for side in (-1, 1):
-            p.line([(x + side * 8 * s, y + k * 2 * s), (x + side * 18 * s, y + 6 * s + k * 3 * s)], "#b8321f", 1.8 * s)
+            p.line([(x + side * 8 * s, y + k * 2 * s), (x + side * 18 * s, y + 6 * s + k * 3 * s)],
+                   "#b8321f", 1.8 * s)
     p.circle(x - 4 * s, y - 8 * s, 1.8 * s, "#222")
     p.circle(x + 4 * s, y - 8 * s, 1.8 * s, "#222")
 
@@ -91,7 +102,8 @@ def opuntia(p, x, y, h):
         px = x + rng.uniform(-50, 50)
         py = y - h - rng.uniform(-10, 60)
         p.ellipse(px, py, 18, 26, "#5f9a55", transform=f"rotate({num(rng.uniform(-40, 40))} {num(px)} {num(py)})")
-        p.ellipse(px + 4, py + 4, 12, 18, "#4b8045", transform=f"rotate({num(rng.uniform(-40, 40))} {num(px)} {num(py)})")
+        p.ellipse(px + 4, py + 4, 12, 18, "#4b8045",
+                  transform=f"rotate({num(rng.uniform(-40, 40))} {num(px)} {num(py)})")
 
 
 def draw():

@@ -2,7 +2,7 @@
 tower climbing in setbacks, every step crowned with a ring of pinnacles,
 the clock near the top and the long spire, the lower wings spreading out
 to both sides above the trees."""
-from parts import Pic, sky, sun, cloud, tree, shade, tint, haze, num
+from parts import Pic, sky, sun, cloud, tree, shade, tint
 
 NAME = "Pałac Kultury i Nauki"
 

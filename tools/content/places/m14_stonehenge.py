@@ -3,7 +3,7 @@ lintels across the tops, the sun coming up between them over the green
 Salisbury Plain."""
 import random
 
-from parts import Pic, sky, sun, cloud, shade, tint, haze, num, smooth
+from parts import Pic, sky, sun, cloud, haze, smooth
 
 NAME = "Stonehenge"
 

@@ -1,7 +1,7 @@
 """The Louvre in Paris: the great glass pyramid in the palace courtyard,
 its diamond panes catching the sky, the old palace with its grey roofs
 and tall windows round it, and the fountains in front."""
-from parts import Pic, sky, sun, cloud, shade, tint, haze, num, ripples
+from parts import Pic, sky, sun, cloud, tint, num, ripples
 
 NAME = "Luwr - Paryż"
 

@@ -2,7 +2,7 @@
 filling the picture from the lawn to the sky, Paris roofs on either side."""
 import random
 
-from parts import Pic, sky, sun, cloud, tree, shade, tint, haze, num, smooth
+from parts import Pic, sky, sun, cloud, shade, tint, haze, num
 
 NAME = "Wieża Eiffla"
 

@@ -3,7 +3,7 @@ back at different heights, its two white antennas on top, standing far
 above the other towers of the city by the river."""
 import random
 
-from parts import Pic, sky, sun, cloud, water, ripples, shade, tint, haze, num
+from parts import Pic, sky, sun, cloud, water, ripples, shade, haze
 
 NAME = "Sears Tower - Chicago"
 

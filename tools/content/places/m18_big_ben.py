@@ -3,7 +3,7 @@ Parliament, seen from Westminster Bridge with a red double-decker bus on
 it and the Thames below."""
 import math
 
-from parts import Pic, sky, sun, cloud, water, ripples, shade, tint, haze, num, pointed_arch_path
+from parts import Pic, sky, sun, cloud, water, ripples, shade, tint, haze, pointed_arch_path
 
 NAME = "Big Ben - Londyn"
 

@@ -76,8 +76,10 @@ def draw():
     # the outlets at the foot of the wall, throwing white water into the river
     for x in (250, 300, 350):
         p.rect(x - 12, base_y(x) - 46, 24, 30, "#5b5f63")
-        p.path(f"M{num(x - 12)},{num(base_y(x) - 20)} Q{num(x)},{num(base_y(x) + 30)} {num(x + 30)},{num(base_y(x) + 60)} "
-               f"L{num(x - 30)},{num(base_y(x) + 60)} Q{num(x - 20)},{num(base_y(x) + 20)} {num(x - 12)},{num(base_y(x) - 20)} Z",
+        p.path(f"M{num(x - 12)},{num(base_y(x) - 20)} Q{num(x)},{num(base_y(x) + 30)} "
+               f"{num(x + 30)},{num(base_y(x) + 60)} "
+               f"L{num(x - 30)},{num(base_y(x) + 60)} Q{num(x - 20)},{num(base_y(x) + 20)} "
+               f"{num(x - 12)},{num(base_y(x) - 20)} Z",
                "#f2f7fa", opacity=0.9)
     # the power station by the river
     p.rect(410, 452, 110, 40, "#d9d6cc")

@@ -1,7 +1,7 @@
 """Cologne Cathedral: the two enormous dark Gothic towers of the west
 front, their openwork spires full of pinnacles rising almost to the top of
 the picture, the great pointed window and doors between them."""
-from parts import Pic, sky, sun, cloud, shade, tint, haze, num, pointed_arch_path, person
+from parts import Pic, sky, sun, cloud, haze, pointed_arch_path, person
 
 NAME = "Katedra w Kolonii"
 

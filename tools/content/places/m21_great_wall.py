@@ -3,7 +3,7 @@ over green mountain ridges from the front of the picture into the misty
 distance, square watchtowers on the crests."""
 import math
 
-from parts import Pic, sky, sun, cloud, shade, tint, haze, num, smooth, profile
+from parts import Pic, sky, sun, cloud, shade, tint, haze, num, profile
 
 NAME = "Wielki Mur Chiński"
 
@@ -69,7 +69,8 @@ def watchtower(p, x, y, s, far):
     p.rect(x + 10 * s, y - 70 * s, 24 * s, 80 * s, c(STONE_DARK))
     for k in range(3):
         xx = x - 28 * s + k * 18 * s
-        p.path(f"M{num(xx)},{num(y - 20 * s)} L{num(xx)},{num(y - 40 * s)} a{num(6 * s)},{num(6 * s)} 0 0 1 {num(12 * s)},0 "
+        p.path(f"M{num(xx)},{num(y - 20 * s)} L{num(xx)},{num(y - 40 * s)} "
+               f"a{num(6 * s)},{num(6 * s)} 0 0 1 {num(12 * s)},0 "
                f"L{num(xx + 12 * s)},{num(y - 20 * s)} Z", c("#3f352a"))
     for k in range(6):
         p.rect(x - 36 * s + k * 13 * s, y - 80 * s, 8 * s, 10 * s, c(STONE))

@@ -3,7 +3,7 @@ arches and the top storey with its small windows, standing whole on the
 left and broken down on the right, where the inner rings show."""
 import math
 
-from parts import Pic, sky, sun, cloud, tree, cypress, shade, tint, haze, num, arch_path, person
+from parts import Pic, sky, sun, cloud, shade, tint, num, arch_path, person
 
 NAME = "Koloseum - Rzym"
 

@@ -18,7 +18,8 @@ def relief(p, x, y, w, h):
     for dx, dy, r in ((0.3, 0.3, 0.14), (0.6, 0.25, 0.12), (0.45, 0.55, 0.18), (0.2, 0.7, 0.12),
                       (0.75, 0.7, 0.13), (0.5, 0.85, 0.12)):
         p.ellipse(x + w * dx, y + h * dy, w * r, h * r * 1.1, STONE_SHADE)
-    p.path(f"M{num(x + w * 0.3)},{num(y + h * 0.1)} Q{num(x + w * 0.55)},{num(y - h * 0.05)} {num(x + w * 0.8)},{num(y + h * 0.15)} "
+    p.path(f"M{num(x + w * 0.3)},{num(y + h * 0.1)} Q{num(x + w * 0.55)},{num(y - h * 0.05)} "
+           f"{num(x + w * 0.8)},{num(y + h * 0.15)} "
            f"L{num(x + w * 0.6)},{num(y + h * 0.25)} Z", STONE_DARK)
 
 
@@ -39,9 +40,12 @@ def arch(p):
     p.path(arch_path(CX - 74, BASE, 148, 190), "none", stroke=STONE_DARK, stroke_width=5.0)
     # the tricolour hanging from the top of the vault
     fy0, fy1 = 266, 440
-    p.path(f"M{CX - 54},{fy0} L{CX - 18},{fy0} L{CX - 20},{fy1} Q{CX - 40},{fy1 + 6} {CX - 56},{fy1} Z", "#1f4fa3")
-    p.path(f"M{CX - 18},{fy0} L{CX + 18},{fy0} L{CX + 16},{fy1 + 4} Q{CX},{fy1 + 8} {CX - 20},{fy1} Z", "#f7f7f7")
-    p.path(f"M{CX + 18},{fy0} L{CX + 54},{fy0} L{CX + 56},{fy1} Q{CX + 36},{fy1 + 6} {CX + 16},{fy1 + 4} Z", "#e0333a")
+    p.path(f"M{CX - 54},{fy0} L{CX - 18},{fy0} L{CX - 20},{fy1} Q{CX - 40},{fy1 + 6} {CX - 56},{fy1} "
+           f"Z", "#1f4fa3")
+    p.path(f"M{CX - 18},{fy0} L{CX + 18},{fy0} L{CX + 16},{fy1 + 4} Q{CX},{fy1 + 8} {CX - 20},{fy1} "
+           f"Z", "#f7f7f7")
+    p.path(f"M{CX + 18},{fy0} L{CX + 54},{fy0} L{CX + 56},{fy1} Q{CX + 36},{fy1 + 6} "
+           f"{CX + 16},{fy1 + 4} Z", "#e0333a")
     p.line([(CX - 56, fy0), (CX + 56, fy0)], "#7a6a4a", 2.5)
     # carved groups on the piers, frieze, cornice and attic
     relief(p, x0 + 24, 330, 100, 140)

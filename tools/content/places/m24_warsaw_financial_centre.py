@@ -4,7 +4,7 @@ the top under its open crown, with the other glass towers of the city
 round it and the Palace of Culture's spire far off in the haze."""
 import random
 
-from parts import Pic, sky, sun, cloud, tree, shade, tint, haze, num
+from parts import Pic, sky, sun, cloud, tree, shade, tint, haze
 
 NAME = "Centrum finansowe - Warszawa"
 

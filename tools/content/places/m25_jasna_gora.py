@@ -2,7 +2,7 @@
 big clock and the dark green baroque cupolas stacked one above another up
 to the cross, the church and monastery beside it, and the brick bastions
 with their green ramparts in front."""
-from parts import Pic, sky, sun, cloud, tree, shade, tint, haze, num, arch_path, onion_path, dome_path, person
+from parts import Pic, sky, sun, cloud, tree, shade, tint, num, arch_path, dome_path, person
 
 NAME = "Jasna Góra - Częstochowa"
 
@@ -24,9 +24,11 @@ def gallery(p, x0, x1, y):
 
 def helm(p, cx, base, w, h):
     """A bell-shaped baroque cupola with a gold band."""
-    d = (f"M{num(cx - w / 2)},{num(base)} C{num(cx - w / 2)},{num(base - h * 0.7)} {num(cx - w * 0.15)},{num(base - h * 0.55)} "
+    d = (f"M{num(cx - w / 2)},{num(base)} C{num(cx - w / 2)},{num(base - h * 0.7)} "
+         f"{num(cx - w * 0.15)},{num(base - h * 0.55)} "
          f"{num(cx - w * 0.12)},{num(base - h)} L{num(cx + w * 0.12)},{num(base - h)} "
-         f"C{num(cx + w * 0.15)},{num(base - h * 0.55)} {num(cx + w / 2)},{num(base - h * 0.7)} {num(cx + w / 2)},{num(base)} Z")
+         f"C{num(cx + w * 0.15)},{num(base - h * 0.55)} {num(cx + w / 2)},{num(base - h * 0.7)} "
+         f"{num(cx + w / 2)},{num(base)} Z")
     p.path(d, HELM)
     p.path(d, HELM_SHADE, clip_path=p.clip_rect(cx + w * 0.05, base - h, w, h))
     p.rect(cx - w / 2, base - 3, w, 3, GOLD)

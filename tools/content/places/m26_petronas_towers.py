@@ -1,7 +1,7 @@
 """The Petronas Towers in Kuala Lumpur: two identical silver towers
 narrowing in many setbacks to needle-like spires, joined high up by the
 sky bridge on its slanting legs, with palms in the park below."""
-from parts import Pic, sky, sun, cloud, palm, tree, shade, tint, haze, num
+from parts import Pic, sky, sun, cloud, palm, tree, shade, tint, haze
 
 NAME = "Petronas Towers"
 

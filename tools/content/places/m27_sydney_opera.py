@@ -1,7 +1,7 @@
 """The Sydney Opera House across the harbour: the white tiled sails on
 their stone platform, the steel arch of the Harbour Bridge behind, a
 green-and-yellow ferry on the deep blue water."""
-from parts import Pic, sky, sun, cloud, water, ripples, shade, tint, haze, num, mirror, end_mirror
+from parts import Pic, sky, sun, cloud, water, ripples, haze, num, mirror, end_mirror
 
 NAME = "Opera w Sydney"
 
@@ -18,7 +18,8 @@ def sail(p, x0, x1, apex, lean=1, lit=True):
     """One shell: a curved triangle rising from the platform, its open end
     glazed in dark glass, its surface ribbed with tile lines."""
     ax, ay = apex
-    back = (f"M{num(x0)},{DECK} Q{num(x0 + (ax - x0) * 0.15)},{num(ay + (DECK - ay) * 0.2)} {num(ax)},{num(ay)} "
+    back = (f"M{num(x0)},{DECK} Q{num(x0 + (ax - x0) * 0.15)},{num(ay + (DECK - ay) * 0.2)} "
+            f"{num(ax)},{num(ay)} "
             f"Q{num(ax + (x1 - ax) * 0.55)},{num(ay + (DECK - ay) * 0.35)} {num(x1)},{num(DECK)} Z")
     p.path(back, SHELL if lit else SHELL_SHADE)
     clip = p.clip_path(back)
@@ -28,13 +29,17 @@ def sail(p, x0, x1, apex, lean=1, lit=True):
         p.path(f"M{num(ax)},{num(ay)} Q{num(x0 + (x1 - x0) * t - 20 * lean)},{num(ay + (DECK - ay) * 0.5)} "
                f"{num(x0 + (x1 - x0) * t)},{num(DECK)}", "none", stroke=SHELL_DARK, stroke_width=1.0, opacity=0.7)
     # the shaded underside towards the open end
-    p.path(f"M{num(ax)},{num(ay)} Q{num(ax + (x1 - ax) * 0.55)},{num(ay + (DECK - ay) * 0.35)} {num(x1)},{num(DECK)} "
-           f"L{num(x1 - (x1 - ax) * 0.35)},{num(DECK)} Q{num(ax + (x1 - ax) * 0.2)},{num(ay + (DECK - ay) * 0.5)} {num(ax)},{num(ay)} Z",
+    p.path(f"M{num(ax)},{num(ay)} Q{num(ax + (x1 - ax) * 0.55)},{num(ay + (DECK - ay) * 0.35)} "
+           f"{num(x1)},{num(DECK)} "
+           f"L{num(x1 - (x1 - ax) * 0.35)},{num(DECK)} "
+           f"Q{num(ax + (x1 - ax) * 0.2)},{num(ay + (DECK - ay) * 0.5)} {num(ax)},{num(ay)} Z",
            SHELL_SHADE if lit else SHELL_DARK)
     p.close()
     # the glazed mouth under the open end
-    p.path(f"M{num(x1 - (x1 - ax) * 0.35)},{num(DECK)} Q{num(ax + (x1 - ax) * 0.22)},{num(ay + (DECK - ay) * 0.55)} "
-           f"{num(ax + (x1 - ax) * 0.12)},{num(ay + (DECK - ay) * 0.35)} L{num(ax + (x1 - ax) * 0.3)},{num(DECK)} Z",
+    p.path(f"M{num(x1 - (x1 - ax) * 0.35)},{num(DECK)} "
+           f"Q{num(ax + (x1 - ax) * 0.22)},{num(ay + (DECK - ay) * 0.55)} "
+           f"{num(ax + (x1 - ax) * 0.12)},{num(ay + (DECK - ay) * 0.35)} "
+           f"L{num(ax + (x1 - ax) * 0.3)},{num(DECK)} Z",
            GLASS, opacity=0.85)
 
 

@@ -21,7 +21,8 @@ def llama(p, x, y, s):
     p.ellipse(x + 6 * s, y - 40 * s, 26 * s, 12 * s, shade_w)
     for dx in (-24, -12, 14, 26):
         p.rect(x + dx * s - 3 * s, y - 34 * s, 6 * s, 34 * s, wool if dx < 0 else shade_w)
-    p.path(f"M{num(x + 22 * s)},{num(y - 56 * s)} L{num(x + 30 * s)},{num(y - 98 * s)} L{num(x + 42 * s)},{num(y - 98 * s)} "
+    p.path(f"M{num(x + 22 * s)},{num(y - 56 * s)} L{num(x + 30 * s)},{num(y - 98 * s)} "
+           f"L{num(x + 42 * s)},{num(y - 98 * s)} "
            f"L{num(x + 38 * s)},{num(y - 48 * s)} Z", wool)
     p.ellipse(x + 42 * s, y - 102 * s, 13 * s, 8 * s, wool)
     p.poly([(x + 32 * s, y - 106 * s), (x + 30 * s, y - 120 * s), (x + 37 * s, y - 108 * s)], wool)
@@ -52,7 +53,8 @@ def ruins(p, rng):
                 p.rect(x + w - 3, y - h - 7, 3, 7, STONE_SHADE)
             if rng.random() < 0.5:
                 # the Inca's trapezoid window
-                p.poly([(x + 5, y - h + 11), (x + 11, y - h + 11), (x + 10, y - h + 4), (x + 6, y - h + 4)], "#5b5750")
+                p.poly([(x + 5, y - h + 11), (x + 11, y - h + 11), (x + 10, y - h + 4), (x + 6, y - h + 4)],
+                       "#5b5750")
             x += w + rng.uniform(2, 8)
     # the main plaza, a flat green lawn
     p.path(smooth([(160, 372), (300, 366), (420, 372), (300, 380)], closed=True), "#7cb35a")
@@ -82,9 +84,11 @@ def draw():
     p.path("M-10,420 Q120,340 300,330 Q460,330 610,410 L610,600 L-10,600 Z", GREEN)
     for k in range(7):
         y = 430 + k * 24
-        p.path(f"M{-10},{y + 20} Q{150},{y - 50 + k * 5} {300},{y - 52 + k * 6} Q{450},{y - 50 + k * 5} {610},{y + 20}",
+        p.path(f"M{-10},{y + 20} Q{150},{y - 50 + k * 5} {300},{y - 52 + k * 6} "
+               f"Q{450},{y - 50 + k * 5} {610},{y + 20}",
                "none", stroke=shade(GREEN, 0.3), stroke_width=3.0)
-        p.path(f"M{-10},{y + 24} Q{150},{y - 46 + k * 5} {300},{y - 48 + k * 6} Q{450},{y - 46 + k * 5} {610},{y + 24}",
+        p.path(f"M{-10},{y + 24} Q{150},{y - 46 + k * 5} {300},{y - 48 + k * 6} "
+               f"Q{450},{y - 46 + k * 5} {610},{y + 24}",
                "none", stroke=tint(GREEN, 0.2), stroke_width=2.0)
     ruins(p, rng)
     cloud(p, 200, 130, 150, seed=282, opacity=0.85, shadow="#dde6ee")

@@ -4,7 +4,7 @@ car parks round it, the river and the city's white obelisk far off on the
 horizon."""
 import math
 
-from parts import Pic, sky, sun, cloud, shade, tint, haze, num
+from parts import Pic, sky, sun, cloud, shade, haze
 
 NAME = "Pentagon - Waszyngton"
 

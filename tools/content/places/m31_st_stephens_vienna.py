@@ -2,7 +2,7 @@
 zigzags of yellow, green, black and white tiles, the tall dark Gothic
 south tower with its openwork spire beside it, the stone walls and the
 square below."""
-from parts import Pic, sky, sun, cloud, shade, tint, haze, num, pointed_arch_path, person
+from parts import Pic, sky, sun, cloud, shade, tint, num, pointed_arch_path, person
 
 NAME = "Katedra we Wiedniu"
 
@@ -19,7 +19,7 @@ def zigzag(p):
     for k, (a, b) in enumerate(rows):
         y = k * 14
         tile += (f'<rect x="0" y="{y}" width="28" height="14" fill="{b}"/>'
-                 f'<path d="M0,{y + 14} L14,{y} L28,{y + 14} L28,{y + 9} L14,{y - 5 + 9 - 4} L0,{y + 9} Z" fill="{a}"/>')
+                 f'<path d="M0,{y + 14} L14,{y} L28,{y + 14} L28,{y + 9} L14,{y} L0,{y + 9} Z" fill="{a}"/>')
     return p.pattern(28, 42, tile)
 
 
@@ -35,8 +35,10 @@ def roof(p):
     p.line([(250, EAVES), (610, EAVES)], STONE_DARK, 4)
     # the double-headed eagle laid in the tiles
     ex, ey = 470, 230
-    p.path(f"M{ex - 50},{ey - 20} Q{ex - 30},{ey - 10} {ex - 10},{ey} L{ex - 8},{ey + 40} L{ex + 8},{ey + 40} "
-           f"L{ex + 10},{ey} Q{ex + 30},{ey - 10} {ex + 50},{ey - 20} Q{ex + 40},{ey + 10} {ex + 14},{ey + 20} "
+    p.path(f"M{ex - 50},{ey - 20} Q{ex - 30},{ey - 10} {ex - 10},{ey} L{ex - 8},{ey + 40} "
+           f"L{ex + 8},{ey + 40} "
+           f"L{ex + 10},{ey} Q{ex + 30},{ey - 10} {ex + 50},{ey - 20} Q{ex + 40},{ey + 10} "
+           f"{ex + 14},{ey + 20} "
            f"L{ex},{ey + 56} L{ex - 14},{ey + 20} Q{ex - 40},{ey + 10} {ex - 50},{ey - 20} Z", "#1d1d1f")
     p.circle(ex - 10, ey - 14, 8, "#1d1d1f")
     p.circle(ex + 10, ey - 14, 8, "#1d1d1f")
@@ -63,7 +65,8 @@ def tower(p, cx):
         p.rect(cx - w / 2, y1, w, y0 - y1, STONE)
         p.rect(cx + w * 0.12, y1, w * 0.38, y0 - y1, STONE_SHADE)
         p.path(pointed_arch_path(cx - w * 0.3, y0 - 14, w * 0.25, (y0 - y1) * 0.45, w * 0.15), STONE_DARK)
-        p.path(pointed_arch_path(cx + w * 0.06, y0 - 14, w * 0.25, (y0 - y1) * 0.45, w * 0.15), shade(STONE_DARK, 0.3))
+        p.path(pointed_arch_path(cx + w * 0.06, y0 - 14, w * 0.25, (y0 - y1) * 0.45, w * 0.15),
+               shade(STONE_DARK, 0.3))
         for x in (cx - w / 2, cx + w / 2):
             p.poly([(x - 6, y1 + 2), (x + 6, y1 + 2), (x, y1 - 34)], STONE if x < cx else STONE_SHADE)
         p.poly([(cx - w * 0.35, y1 + 2), (cx - w * 0.1, y1 + 2), (cx - w * 0.22, y1 - 26)], STONE)

@@ -3,9 +3,7 @@ in the world stretching across the strait to Awaji Island, its two tall
 pale towers with criss-cross bracing, the deep grey truss under the
 roadway, and the main cables lit with coloured lights over the dark
 water."""
-import math
-
-from parts import Pic, sky, sun, shade, tint, haze, num, ripples, profile
+from parts import Pic, sky, sun, shade, ripples, profile
 
 NAME = "Most: Akashi Kaikyo"
 

@@ -4,7 +4,8 @@ with pointed windows along the water, striped mooring poles, and the
 great dome of Santa Maria della Salute at the end of the canal."""
 import random
 
-from parts import Pic, sky, sun, cloud, shade, tint, haze, num, pointed_arch_path, dome_path, ripples
+from parts import (Pic, sky, sun, cloud, shade, tint, haze, num, pointed_arch_path, dome_path,
+                   ripples)
 
 NAME = "Wenecja"
 
@@ -43,16 +44,21 @@ def pole(p, x, y0, y1, a, b, w=6):
 def gondola(p, x, y, s):
     """The long black boat curving up at both ends, its steel prow comb,
     and the gondolier rowing at the stern."""
-    hull = (f"M{num(x - 230 * s)},{num(y - 46 * s)} Q{num(x - 180 * s)},{num(y + 6 * s)} {num(x - 40 * s)},{num(y + 8 * s)} "
-            f"L{num(x + 150 * s)},{num(y + 6 * s)} Q{num(x + 220 * s)},{num(y)} {num(x + 250 * s)},{num(y - 40 * s)} "
-            f"Q{num(x + 200 * s)},{num(y - 12 * s)} {num(x + 120 * s)},{num(y - 10 * s)} L{num(x - 120 * s)},{num(y - 10 * s)} "
+    hull = (f"M{num(x - 230 * s)},{num(y - 46 * s)} Q{num(x - 180 * s)},{num(y + 6 * s)} "
+            f"{num(x - 40 * s)},{num(y + 8 * s)} "
+            f"L{num(x + 150 * s)},{num(y + 6 * s)} Q{num(x + 220 * s)},{num(y)} "
+            f"{num(x + 250 * s)},{num(y - 40 * s)} "
+            f"Q{num(x + 200 * s)},{num(y - 12 * s)} {num(x + 120 * s)},{num(y - 10 * s)} "
+            f"L{num(x - 120 * s)},{num(y - 10 * s)} "
             f"Q{num(x - 190 * s)},{num(y - 14 * s)} {num(x - 230 * s)},{num(y - 46 * s)} Z")
     p.path(hull, "#15161b")
-    p.path(f"M{num(x - 120 * s)},{num(y - 10 * s)} L{num(x + 120 * s)},{num(y - 10 * s)} L{num(x + 120 * s)},{num(y - 6 * s)} "
+    p.path(f"M{num(x - 120 * s)},{num(y - 10 * s)} L{num(x + 120 * s)},{num(y - 10 * s)} "
+           f"L{num(x + 120 * s)},{num(y - 6 * s)} "
            f"L{num(x - 120 * s)},{num(y - 6 * s)} Z", "#3a3c46")
     # the ferro: the silver comb on the prow
     fx, fy = x + 250 * s, y - 40 * s
-    p.path(f"M{num(fx - 6 * s)},{num(fy + 4 * s)} L{num(fx + 4 * s)},{num(fy - 34 * s)} L{num(fx + 14 * s)},{num(fy - 30 * s)} "
+    p.path(f"M{num(fx - 6 * s)},{num(fy + 4 * s)} L{num(fx + 4 * s)},{num(fy - 34 * s)} "
+           f"L{num(fx + 14 * s)},{num(fy - 30 * s)} "
            f"L{num(fx + 6 * s)},{num(fy + 6 * s)} Z", "#d8dde2")
     for k in range(5):
         p.rect(fx - 10 * s, fy - 6 * s - k * 6 * s, 10 * s, 2.4 * s, "#d8dde2")
@@ -64,7 +70,8 @@ def gondola(p, x, y, s):
     p.line([(gx + 30 * s, gy - 110 * s), (gx - 60 * s, gy + 50 * s)], "#8a6a45", 5 * s)
     p.rect(gx - 14 * s, gy - 46 * s, 11 * s, 46 * s, "#1d1e24")
     p.rect(gx + 3 * s, gy - 46 * s, 11 * s, 46 * s, "#1d1e24")
-    shirt = f"M{num(gx - 18 * s)},{num(gy - 46 * s)} L{num(gx + 18 * s)},{num(gy - 46 * s)} L{num(gx + 16 * s)},{num(gy - 96 * s)} L{num(gx - 16 * s)},{num(gy - 96 * s)} Z"
+    shirt = (f"M{num(gx - 18 * s)},{num(gy - 46 * s)} L{num(gx + 18 * s)},{num(gy - 46 * s)} "
+             f"L{num(gx + 16 * s)},{num(gy - 96 * s)} L{num(gx - 16 * s)},{num(gy - 96 * s)} Z")
     p.path(shirt, "#f5f5f2")
     p.open("g", clip_path=p.clip_path(shirt))
     for k in range(6):

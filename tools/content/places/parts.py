@@ -1,6 +1,6 @@
 """Shared parts of the place pictures: an SVG canvas and the pieces of
-scenery every picture is built from (sky, sun, clouds, hills, water, trees,
-windows), so that all 35 share one flat, poster-like style.
+scenery every picture is built from (sky, sun, clouds, hills, water,
+trees), so that all 35 share one flat, poster-like style.
 
 The light comes from the upper left in every picture: faces turned left
 are lit, faces turned right are in shade.  Far things are paler and bluer
@@ -320,7 +320,8 @@ def palm(p, x, y, h, lean=0.15, colour="#3f8a3a", trunk="#8a6a45"):
     """A palm tree h high leaning right by lean (a fraction of h)."""
     tx, ty = x + lean * h, y - h
     p.path(f"M{num(x - 4)},{num(y)} Q{num(x + lean * h * 0.2)},{num(y - h * 0.5)} {num(tx - 2)},{num(ty)} "
-           f"L{num(tx + 2)},{num(ty)} Q{num(x + lean * h * 0.2 + 6)},{num(y - h * 0.5)} {num(x + 4)},{num(y)} Z",
+           f"L{num(tx + 2)},{num(ty)} Q{num(x + lean * h * 0.2 + 6)},{num(y - h * 0.5)} "
+           f"{num(x + 4)},{num(y)} Z",
            trunk)
     for ang, ln in ((-160, 0.55), (-130, 0.5), (-95, 0.35), (-55, 0.5), (-20, 0.55), (160, 0.3),
                     (20, 0.32)):
@@ -335,17 +336,6 @@ def palm(p, x, y, h, lean=0.15, colour="#3f8a3a", trunk="#8a6a45"):
                colour if ang < -90 or ang > 90 else shade(colour, 0.2))
 
 
-def windows(p, x, y, w, h, cols, rows, colour, fill=0.6, fill_y=None, opacity=None):
-    """A grid of cols x rows windows inside the box, each taking fill of
-    its cell's width (fill_y of its height)."""
-    fy = fill if fill_y is None else fill_y
-    cw, ch = w / cols, h / rows
-    for r in range(rows):
-        for c in range(cols):
-            p.rect(x + c * cw + cw * (1 - fill) / 2, y + r * ch + ch * (1 - fy) / 2,
-                   cw * fill, ch * fy, colour, opacity=opacity)
-
-
 def person(p, x, y, h, colour="#3a3a48"):
     """A tiny visitor for scale: head and body, foot at (x, y)."""
     p.circle(x, y - h * 0.88, h * 0.12, colour)
@@ -353,15 +343,3 @@ def person(p, x, y, h, colour="#3a3a48"):
            f"L{num(x + h * 0.1)},{num(y - h * 0.35)} L{num(x + h * 0.08)},{num(y)} "
            f"L{num(x - h * 0.08)},{num(y)} L{num(x - h * 0.1)},{num(y - h * 0.35)} Z", colour)
 
-
-def grass_tufts(p, y0, y1, colour, seed, count=40, x0=0, x1=SIZE):
-    rng = random.Random(seed)
-    for _ in range(count):
-        t = rng.random()
-        yy = y0 + (y1 - y0) * t
-        xx = rng.uniform(x0, x1)
-        s = 3 + 6 * t
-        p.path(f"M{num(xx - s)},{num(yy)} Q{num(xx - s * 0.3)},{num(yy - s * 0.6)} {num(xx - s * 0.6)},{num(yy - s * 1.4)} "
-               f"Q{num(xx)},{num(yy - s * 0.5)} {num(xx)},{num(yy - s * 1.8)} "
-               f"Q{num(xx + s * 0.2)},{num(yy - s * 0.5)} {num(xx + s * 0.7)},{num(yy - s * 1.3)} "
-               f"Q{num(xx + s * 0.3)},{num(yy - s * 0.5)} {num(xx + s)},{num(yy)} Z", colour)
