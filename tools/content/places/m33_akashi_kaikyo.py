@@ -10,10 +10,12 @@ NAME = "Most: Akashi Kaikyo"
 STEEL = "#dfe6e4"
 STEEL_SHADE = "#a5b2b0"
 TRUSS = "#8e9a9a"
-DECK = 352
+DECK = 372
 LIGHTS = ["#ff5a6e", "#ffb347", "#ffe066", "#7ee08a", "#5ac8ff", "#b68cff"]
-TOWERS = (170, 480)
-TOP = 70
+TOWERS = (105, 495)
+TOP = 80
+WATER = 420
+FOOT = 452            # where the towers stand on their caissons
 
 
 def tower(p, cx):
@@ -21,7 +23,7 @@ def tower(p, cx):
     the side away from the sunset."""
     for side in (-1, 1):
         x = cx + side * 24
-        p.poly([(x - 7, 560), (x + 7, 560), (x + 5, TOP), (x - 5, TOP)], STEEL if side < 0 else STEEL_SHADE)
+        p.poly([(x - 7, FOOT), (x + 7, FOOT), (x + 5, TOP), (x - 5, TOP)], STEEL if side < 0 else STEEL_SHADE)
     for k in range(7):
         y0 = TOP + 12 + k * 40
         y1 = y0 + 36
@@ -31,7 +33,8 @@ def tower(p, cx):
         p.line([(cx + 20, y0), (cx - 20, y1)], STEEL_SHADE, 3)
         p.rect(cx - 24, y0 - 3, 48, 5, STEEL)
     p.rect(cx - 32, TOP - 6, 64, 10, STEEL)
-    p.rect(cx - 30, 560, 60, 16, "#6f7777")
+    p.rect(cx - 36, FOOT, 72, 14, "#7d8585")
+    p.rect(cx - 36, FOOT + 10, 72, 4, "#5d6464")
     p.circle(cx - 24, TOP - 8, 3, "#ff4040")
     p.circle(cx + 24, TOP - 8, 3, "#ff4040")
 
@@ -52,19 +55,19 @@ def cable_y(x):
 
 def draw():
     p = Pic()
-    sky(p, "#2c3f7a", "#ffb27a", 0, 400, mid="#c7779a")
-    sun(p, 330, 300, 26, colour="#ffe3a6", glow="#ffb070", reach=6, strength=0.8)
+    sky(p, "#2c3f7a", "#ffb27a", 0, WATER, mid="#c7779a")
+    sun(p, 330, 316, 26, colour="#ffe3a6", glow="#ffb070", reach=6, strength=0.8)
     # Awaji Island across the strait, with a few lights coming on
-    profile(p, [(200, 400), (300, 360), (400, 340), (500, 350), (610, 330)], "#3d3a5c", bottom=410)
-    profile(p, [(-10, 390), (100, 376), (220, 396)], "#4a4468", bottom=410)
+    profile(p, [(200, 420), (300, 384), (400, 362), (500, 372), (610, 352)], "#3d3a5c", bottom=430)
+    profile(p, [(-10, 410), (100, 396), (220, 416)], "#4a4468", bottom=430)
     for k in range(30):
         x = 300 + (k * 53 % 300)
-        y = 372 + (k * 17 % 30)
+        y = 394 + (k * 17 % 24)
         p.circle(x, y, 1.4, "#ffe9a8", opacity=0.8)
     # the strait, catching the sunset
-    p.rect(0, 400, 600, 200, p.linear([(0, "#d9876f"), (0.3, "#6d5a86"), (1, "#1f2850")]))
-    p.ellipse(330, 420, 80, 9, "#ffd19a", opacity=0.6)
-    ripples(p, 410, 600, "#ffc9a0", seed=331, count=45, opacity=0.35)
+    p.rect(0, WATER, 600, 600 - WATER, p.linear([(0, "#d9876f"), (0.3, "#6d5a86"), (1, "#1f2850")]))
+    p.ellipse(330, WATER + 16, 80, 9, "#ffd19a", opacity=0.6)
+    ripples(p, WATER + 8, 600, "#ffc9a0", seed=331, count=45, opacity=0.35)
     for x in TOWERS:
         tower(p, x)
     # suspenders, then the two main cables with their strings of lights
@@ -88,7 +91,11 @@ def draw():
     p.rect(-10, DECK + 22, 620, 3, shade(TRUSS, 0.4))
     for k, x in enumerate(range(0, 610, 24)):
         p.circle(x, DECK - 10, 1.8, "#fff2b8")
-    # the towers' reflections in the water
+    # the towers and the lights reflected in the water
     for x in TOWERS:
-        p.rect(x - 30, 580, 60, 20, STEEL, opacity=0.15)
+        for side in (-1, 1):
+            p.rect(x + side * 24 - 6, FOOT + 16, 12, 110, STEEL, opacity=0.12)
+    for k, x in enumerate(range(-10, 620, 18)):
+        p.line([(x, 520 + (k % 4) * 18), (x + 8, 520 + (k % 4) * 18)], LIGHTS[(k // 3) % len(LIGHTS)], 2,
+               opacity=0.45)
     return p.svg()
