@@ -499,6 +499,8 @@ def main():
     if not a.no_assets and not only:
         import assets
         assets.build_all(a.data, HERE)
+        import place_pictures
+        place_pictures.build_all(a.data)
 
     errors = verify.check_data_dir(a.data)
     if errors:

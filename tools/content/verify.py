@@ -233,6 +233,8 @@ def check_data_dir(data):
             errs.append(f"{a}: missing")
     if "czytajto.txt" in present:
         read_dos(os.path.join(data, present["czytajto.txt"]), errs)
+    import place_pictures
+    errs += place_pictures.check(data)
     return errs
 
 
