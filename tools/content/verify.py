@@ -186,8 +186,8 @@ def check_test(data, conf, desc, pic, errs):
         errs.append(f"{pic}: missing or not a JPEG")
         return n
     w, h = size
-    if not (900 <= w <= 1200 and 600 <= h <= 820):
-        errs.append(f"{pic}: {w}x{h} is outside 900-1200 x 600-820")
+    if not (900 <= w <= 1200 and 500 <= h <= 820):
+        errs.append(f"{pic}: {w}x{h} is outside 900-1200 x 500-820")
     boxes = list(zip(nums[0::2], nums[1::2]))
     for k, (x, y) in enumerate(boxes, 1):
         if x < 0 or y < 0 or x + BOX_W > w or y + BOX_H > h:

@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(picture.format(), QByteArray("jpeg"));
         const QSize size = picture.size();
         QVERIFY(size.width() >= 900 && size.width() <= 1200);
-        QVERIFY(size.height() >= 600 && size.height() <= 820);
+        QVERIFY(size.height() >= 500 && size.height() <= 820);
         const QRect area(QPoint(0, 0), size);
         QList<QRect> boxes;
         for (int k = 0; k < n; ++k) {
