@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -18,6 +19,49 @@ QString &systemDirOverride()
 {
     static QString dir;
     return dir;
+}
+
+QString &systemConfigOverride()
+{
+    static QString path;
+    return path;
+}
+
+QString &executableDirOverride()
+{
+    static QString dir;
+    return dir;
+}
+
+QString &userDataDirOverride()
+{
+    static QString dir;
+    return dir;
+}
+
+QString executableDir()
+{
+    return executableDirOverride().isEmpty() ? QCoreApplication::applicationDirPath() : executableDirOverride();
+}
+
+// A file every content pack carries: its presence tells a folder holding the
+// pack from one holding only the executable.
+const QString kPackMarker = QStringLiteral("CZYTAJTO.txt");
+
+bool holdsPack(const QString &dir)
+{
+    return QFileInfo::exists(QDir(dir).filePath(kPackMarker));
+}
+
+bool writable(const QString &dir)
+{
+    const QFileInfo fi(dir);
+    return fi.isDir() && fi.isWritable();
+}
+
+QString clean(const QString &path)
+{
+    return QDir::cleanPath(QDir::fromNativeSeparators(path));
 }
 
 QString join(const QString &dir, const QString &name)
@@ -52,7 +96,85 @@ QString dataDir()
 {
     if (!dataDirOverride().isEmpty())
         return dataDirOverride();
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    const QString exeDir = executableDir();
+    if (!holdsPack(exeDir)) {
+        const QString installed = clean(exeDir + QStringLiteral("/../share/terravia"));
+        if (holdsPack(installed))
+            return QDir::toNativeSeparators(installed);
+    }
+    return QDir::toNativeSeparators(exeDir);
+}
+
+QString userDir()
+{
+    if (!dataDirOverride().isEmpty())
+        return dataDirOverride();
+    const QString content = dataDir();
+    if (clean(content) == clean(executableDir()) && writable(content))
+        return content;
+    if (!userDataDirOverride().isEmpty())
+        return userDataDirOverride();
+    QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (appData.isEmpty())
+        appData = QDir::homePath() + QStringLiteral("/.terravia");
+    return QDir::toNativeSeparators(appData);
+}
+
+void setExecutableDir(const QString &dir)
+{
+    executableDirOverride() = dir;
+}
+
+void setUserDataDir(const QString &dir)
+{
+    userDataDirOverride() = dir;
+}
+
+void setSystemConfigFile(const QString &path)
+{
+    systemConfigOverride() = path;
+}
+
+QString resultsDir()
+{
+    const QString fromEnvironment = qEnvironmentVariable("TERRAVIA_RESULTS_DIR");
+    if (!fromEnvironment.isEmpty())
+        return QDir::toNativeSeparators(fromEnvironment);
+    const QString config =
+        systemConfigOverride().isEmpty() ? QStringLiteral("/etc/terravia.conf") : systemConfigOverride();
+    QFile f(config);
+    if (f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        while (!f.atEnd()) {
+            const QString line = QString::fromUtf8(f.readLine()).trimmed();
+            if (line.startsWith(QLatin1Char('#')))
+                continue;
+            const int eq = line.indexOf(QLatin1Char('='));
+            if (eq > 0 && line.left(eq).trimmed() == QLatin1String("results")) {
+                const QString dir = line.mid(eq + 1).trimmed();
+                if (!dir.isEmpty())
+                    return QDir::toNativeSeparators(dir);
+            }
+        }
+    }
+    return userDir();
+}
+
+bool isUserFile(const QString &name)
+{
+    static const QStringList names = {QStringLiteral("konf.dat"), QStringLiteral("Wyniki.tvw"),
+                                      QStringLiteral("tmp.tvw"), QStringLiteral("Skins.dat"),
+                                      QStringLiteral("Net_konf.dat")};
+    return names.contains(name, Qt::CaseInsensitive);
+}
+
+QString soundPath(const QString &stored)
+{
+    if (stored.isEmpty())
+        return QString();
+    if (pathExists(stored))
+        return resolvePath(stored);
+    const QString name = QFileInfo(QDir::fromNativeSeparators(stored)).fileName();
+    return name.isEmpty() || !exists(dataDir(), name) ? QString() : resolve(dataDir(), name);
 }
 
 void setDataDir(const QString &dir)
@@ -60,15 +182,29 @@ void setDataDir(const QString &dir)
     dataDirOverride() = QDir::toNativeSeparators(dir);
 }
 
+namespace {
+
+// The files the program writes live apart from the content pack when the
+// pack cannot be written to; the results file may be shared.
+QString placeOf(const QString &dir, const QString &name)
+{
+    if (dataDirOverride().isEmpty() && isUserFile(name) && clean(dir) == clean(dataDir()))
+        return name.compare(QLatin1String("Wyniki.tvw"), Qt::CaseInsensitive) == 0 ? resultsDir() : userDir();
+    return dir;
+}
+
+} // namespace
+
 QString resolve(const QString &dir, const QString &name)
 {
-    const QString found = findEntry(dir, name);
-    return join(dir, found.isEmpty() ? name : found);
+    const QString place = placeOf(dir, name);
+    const QString found = findEntry(place, name);
+    return join(place, found.isEmpty() ? name : found);
 }
 
 bool exists(const QString &dir, const QString &name)
 {
-    return !name.isEmpty() && !findEntry(dir, name).isEmpty();
+    return !name.isEmpty() && !findEntry(placeOf(dir, name), name).isEmpty();
 }
 
 QString dataPath(const QString &name)

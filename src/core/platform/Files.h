@@ -10,9 +10,36 @@
 // and PK.dat) and a school may copy files with any case.
 namespace tv::files {
 
+// The content pack: the executable's own folder when it holds the pack (the
+// build folder, a portable copy, a Windows folder), else <prefix>/share/terravia
+// beside the installed executable's bin folder.
 QString dataDir();
-// Tests and tools point the program at another data directory.
+// Tests and tools point the program at another data directory; the files
+// the program writes then live there too.
 void setDataDir(const QString &dir);
+
+// Where the files the program writes (konf.dat, Wyniki.tvw, tmp.tvw,
+// Skins.dat, Net_konf.dat) live: the data directory when the pack sits in a
+// writable folder, else the user's data folder. Joining one of those names
+// to the data directory (resolve, exists, dataPath) leads here, so readers
+// and writers need not know which case they are in.
+QString userDir();
+// The results file may be kept elsewhere, shared by every user of a machine:
+// the folder named by TERRAVIA_RESULTS_DIR, or by a line "results=<folder>"
+// in /etc/terravia.conf; else the user folder.
+QString resultsDir();
+// Tests stand in for the executable's folder, the user's data folder and the
+// system-wide settings file (empty: the real ones).
+void setExecutableDir(const QString &dir);
+void setUserDataDir(const QString &dir);
+void setSystemConfigFile(const QString &path);
+// True for the names of the files the program writes.
+bool isUserFile(const QString &name);
+
+// A sound file named in konf.dat: the path itself when it exists, else the
+// bundled sound of the same name in the data directory (the folder may have
+// moved since it was stored), else empty.
+QString soundPath(const QString &stored);
 
 // dir + native separator + name, spelled as the existing file is spelled when
 // one differs only in letter case; otherwise spelled as asked (a new file).

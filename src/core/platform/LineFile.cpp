@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace tv::lines {
@@ -106,10 +107,17 @@ QString reasonOf(const QFileDevice &f)
         : f.errorString();
 }
 
+// The user's data folder is made when the program first writes into it.
+void makeParent(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+}
+
 } // namespace
 
 Status writeBytes(const QString &path, const QByteArray &bytes)
 {
+    makeParent(path);
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Status::failure(writeError(path, f.errorString()));
@@ -130,6 +138,7 @@ Status writeFile(const QString &path, const QStringList &lines)
 
 Status appendFile(const QString &path, const QStringList &lines)
 {
+    makeParent(path);
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return Status::failure(writeError(path, f.errorString()));

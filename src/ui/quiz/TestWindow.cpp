@@ -588,8 +588,8 @@ void TestWindow::dropName(int marker, int field)
     if (r.clearField)
         source->clear();
     QCoreApplication::processEvents();
-    const QString &sound = context.settings.current().dropSound;
-    if (files::pathExists(sound))
+    const QString sound = files::soundPath(context.settings.current().dropSound);
+    if (!sound.isEmpty())
         Services::get().playSound(sound);
     if (r.runResult)
         showResult();

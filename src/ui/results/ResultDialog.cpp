@@ -212,8 +212,8 @@ void ResultDialog::onActivated()
 
 void ResultDialog::playTopGradeSound()
 {
-    const QString &sound = settings.current().topGradeSound;
-    if (gradeLabel->text() == grades::kCelujacy && files::pathExists(sound))
+    const QString sound = files::soundPath(settings.current().topGradeSound);
+    if (gradeLabel->text() == grades::kCelujacy && !sound.isEmpty())
         Services::get().playSound(sound);
     soundDelay->stop();
     setHourglass(false);

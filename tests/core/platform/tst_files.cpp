@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tv;
@@ -93,6 +95,69 @@ private slots:
         const QString nested = files::windowsDir() + QStringLiteral("/sub");
         QVERIFY(files::ensureDir(nested));
         QVERIFY(QDir(nested).exists());
+    }
+
+    // Where the content pack and the program's own files are found, for a
+    // build folder, a read-only installation and a shared results folder.
+    void placesOfTheFiles_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("sharedResults"); // "env", "conf" or none
+        QTest::newRow("build folder") << false << false << "";
+        QTest::newRow("installed") << true << true << "";
+        QTest::newRow("installed, results shared by environment") << true << true << "env";
+        QTest::newRow("installed, results shared by /etc/terravia.conf") << true << true << "conf";
+    }
+    void placesOfTheFiles()
+    {
+        QFETCH(bool, installed);
+        QFETCH(bool, readOnly);
+        QFETCH(QString, sharedResults);
+        QTemporaryDir root;
+        const QString exe = root.filePath(QStringLiteral("prefix/bin"));
+        const QString content = installed ? root.filePath(QStringLiteral("prefix/share/terravia")) : exe;
+        const QString user = root.filePath(QStringLiteral("home/.local/share/Terravia"));
+        const QString shared = root.filePath(QStringLiteral("klasa"));
+        QDir().mkpath(exe);
+        QDir().mkpath(content);
+        QFile(content + QStringLiteral("/CZYTAJTO.txt")).open(QIODevice::WriteOnly);
+        QFile(content + QStringLiteral("/Ups.wav")).open(QIODevice::WriteOnly);
+        files::setExecutableDir(exe);
+        files::setUserDataDir(user);
+        files::setSystemConfigFile(root.filePath(QStringLiteral("terravia.conf")));
+        if (sharedResults == QLatin1String("env"))
+            qputenv("TERRAVIA_RESULTS_DIR", shared.toUtf8());
+        if (sharedResults == QLatin1String("conf")) {
+            QFile conf(root.filePath(QStringLiteral("terravia.conf")));
+            QVERIFY(conf.open(QIODevice::WriteOnly));
+            conf.write("# the class's results\nresults = " + shared.toUtf8() + "\n");
+        }
+        if (readOnly)
+            QFile::setPermissions(content, QFile::ReadOwner | QFile::ExeOwner);
+
+        const QString writes = readOnly ? user : content;
+        QCOMPARE(files::dataDir(), QDir::toNativeSeparators(content));
+        QCOMPARE(QFileInfo(files::dataPath(QStringLiteral("PM.dat"))).absolutePath(), content);
+        for (const char *name : {"konf.dat", "tmp.tvw", "Skins.dat", "Net_konf.dat"})
+            QCOMPARE(QFileInfo(files::dataPath(QString::fromLatin1(name))).absolutePath(), writes);
+        QCOMPARE(QFileInfo(files::dataPath(QStringLiteral("Wyniki.tvw"))).absolutePath(),
+                 sharedResults.isEmpty() ? writes : shared);
+        // The user folder appears with the first write, not before.
+        QCOMPARE(QDir(user).exists(), false);
+        QVERIFY(lines::appendFile(files::dataPath(QStringLiteral("konf.dat")), {"1"}));
+        QVERIFY(files::dataExists(QStringLiteral("konf.dat")));
+        QVERIFY(QFile::exists(writes + QStringLiteral("/konf.dat")));
+        // A stored sound whose folder has gone: the bundled one of that name.
+        QCOMPARE(files::soundPath(QStringLiteral("/stary/katalog/Ups.wav")),
+                 QDir::toNativeSeparators(content + QStringLiteral("/Ups.wav")));
+        QCOMPARE(files::soundPath(QStringLiteral("/stary/katalog/Brak.wav")), QString());
+
+        QFile::setPermissions(content, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qunsetenv("TERRAVIA_RESULTS_DIR");
+        files::setExecutableDir(QString());
+        files::setUserDataDir(QString());
+        files::setSystemConfigFile(QString());
     }
 };
 
