@@ -14,6 +14,8 @@ suite() {
 }
 
 suite release build
+echo "== installed program: read-only install tree, empty home"
+bash tools/install_check.sh build
 [ "${1:-all}" = release ] && exit 0
 
 cmake -S . -B build-debug -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTERRAVIA_BENCH=OFF >/dev/null
