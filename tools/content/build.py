@@ -243,8 +243,15 @@ def relief_grids(g, t):
     grid = os.path.join(g.dir, "relief.nc")
     shade = os.path.join(g.dir, "shade.nc")
     g.run("grdcut", global_grid(g), f"-R{w - 1}/{e + 1}/{max(-90, s - 1)}/{min(90, n + 1)}", "-G" + cut)
-    g.run("grdsample", cut, f"-R{w}/{e}/{s}/{n}", f"-I{inc:g}m", "-nb", "-G" + grid)
-    g.run("grdgradient", grid, "-Nt0.6", "-A315", "-G" + shade)
+    # ETOPO5 has stray pits on land (rows of "10 m" in the middle of Polesie,
+    # for one) that the shading turns into dark blots: a cell more than
+    # 150 m below the median of its 3 x 3 neighbours takes that median
+    median = os.path.join(g.dir, "median.nc")
+    clean = os.path.join(g.dir, "clean.nc")
+    g.run("grdfilter", cut, "-Fm3", "-Dp", "-fc", "-G" + median)
+    g.run("grdmath", cut, median, "SUB", "-150", "LT", median, cut, "IFELSE", "=", clean)
+    g.run("grdsample", clean, f"-R{w}/{e}/{s}/{n}", f"-I{inc:g}m", "-nb", "-fg", "-G" + grid)
+    g.run("grdgradient", grid, "-Nt0.6+o0", "-A315", "-G" + shade)
     pale = os.path.join(g.dir, "pale.cpt")
     vivid = os.path.join(g.dir, "vivid.cpt")
     write_palette(pale, True)
