@@ -201,6 +201,7 @@ TINTS = [(-500, "#5f9f55"), (0, "#6fae5c"), (100, "#93c46b"), (200, "#bcd883"),
 PALE_MIX = 0.5     # land outside the region asked about: halfway to white
 
 ETOPO5 = "/usr/share/ferret-vis/data/etopo5.cdf"
+ETOPO5_WEST = 3.75 / 60     # the corrected longitude of the grid's first column
 
 
 def write_palette(path, pale):
@@ -225,8 +226,7 @@ def global_grid(g):
     3.75 minutes east (and not at all north or south).  Both are put right in
     the header of a copy."""
     path = os.path.join(g.dir, "etopo5.nc")
-    shift = 3.75 / 60
-    g.run("grdedit", ETOPO5, f"-R{shift:.9f}/{359 + 55 / 60 + shift:.9f}/-90/90", "-G" + path)
+    g.run("grdedit", ETOPO5, f"-R{ETOPO5_WEST:.9f}/{359 + 55 / 60 + ETOPO5_WEST:.9f}/-90/90", "-G" + path)
     return path
 
 
@@ -239,10 +239,16 @@ def relief_grids(g, t):
     inc = max([v for v in (0.5, 1, 2, 2.5) if v <= px_min / 2] or [0.5])
     w, e = math.floor(w) - 1, math.ceil(e) + 1
     s, n = max(-90, math.floor(s) - 1), min(90, math.ceil(n) + 1)
+    whole = e - w >= 358       # a map round a pole: every longitude
     cut = os.path.join(g.dir, "cut.nc")
     grid = os.path.join(g.dir, "relief.nc")
     shade = os.path.join(g.dir, "shade.nc")
-    g.run("grdcut", global_grid(g), f"-R{w - 1}/{e + 1}/{max(-90, s - 1)}/{min(90, n + 1)}", "-G" + cut)
+    if whole:
+        g.run("grdcut", global_grid(g), f"-R{ETOPO5_WEST:.9f}/{ETOPO5_WEST + 359 + 55 / 60:.9f}"
+              f"/{max(-90, s - 1)}/{min(90, n + 1)}", "-G" + cut)
+        w, e = 0, 360
+    else:
+        g.run("grdcut", global_grid(g), f"-R{w - 1}/{e + 1}/{max(-90, s - 1)}/{min(90, n + 1)}", "-G" + cut)
     # ETOPO5 has stray pits on land (rows of "10 m" in the middle of Polesie,
     # for one) that the shading turns into dark blots: a cell more than
     # 150 m below the median of its 3 x 3 neighbours takes that median
@@ -414,9 +420,12 @@ def build_test(t, data_dir, key_dir, work):
     g = Gmt(work)
     lonlat = [(it["lon"], it["lat"]) for it in t.items]
     pix = project(g, t, lonlat)
+    hx0, hy0, hx1, hy1 = verify.hint_panel(t.width)
     for it, (x, y) in zip(t.items, pix):
         if not (0 <= x <= t.width and 0 <= y <= t.height):
             die(f"{t.file}: '{it['name']}' lies outside the map window")
+        if hx0 <= x < hx1 and hy0 <= y < hy1:
+            die(f"{t.file}: '{it['name']}' lies under the program's hint panel")
 
     # snap river marks onto the drawn rivers, border marks onto the outline
     rivers = outline = None

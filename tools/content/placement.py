@@ -91,7 +91,7 @@ class ClearCost:
         for a, b in zip(pts, pts[1:]):
             dx, dy = b[0] - a[0], b[1] - a[1]
             length = math.hypot(dx, dy)
-            if length == 0:
+            if not length > 0:      # a repeated point, or one GMT cannot project (NaN)
                 continue
             n = max(1, int(length / step))
             part = weight * length / n
@@ -172,7 +172,7 @@ def leader_of(it, x, y):
     return (p, q)
 
 
-def candidates(items, i, width, height, keep=400, reach=260, step=2, clear=None, blocked=()):
+def candidates(items, i, width, height, keep=4000, reach=260, step=2, clear=None, blocked=()):
     it = items[i]
     if it.fixed:
         return [(0.0, it.fixed[0], it.fixed[1])]

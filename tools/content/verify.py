@@ -236,7 +236,7 @@ def check_test(data, conf, desc, pic, errs):
                 errs.append(f"{conf}: markers {a + 1} and {b + 1} overlap")
     manifest = read_manifest(os.path.join(HERE, "manifest", conf[:-4] + ".tsv"))
     if manifest is not None and len(manifest) == n:
-        check_against_manifest(conf, os.path.join(data, pic), boxes, manifest, errs)
+        check_against_manifest(conf, os.path.join(data, pic), w, boxes, manifest, errs)
     return n
 
 
@@ -259,11 +259,15 @@ def rect_point_dist(x, y, px, py):
 POINT_KINDS = {"city", "capital", "peak", "park", "spot", "mark", "river"}
 
 
-def check_against_manifest(conf, picture, boxes, rows, errs):
+def check_against_manifest(conf, picture, width, boxes, rows, errs):
     kinds = [r.get("rodzaj", "") for r in rows]
     if not all(k in POINT_KINDS or k == "area" for k in kinds):
         return
     pts = [(float(r["symbol_x"]), float(r["symbol_y"])) for r in rows]
+    hx0, hy0, hx1, hy1 = hint_panel(width)
+    for r, (px, py) in zip(rows, pts):
+        if hx0 <= px < hx1 and hy0 <= py < hy1:
+            errs.append(f"{conf}: the symbol of '{r['nazwa']}' lies under the program's hint panel")
     for i, (bx, by) in enumerate(boxes):
         own = rect_point_dist(bx, by, *pts[i])
         for j, (px, py) in enumerate(pts):
