@@ -16,6 +16,7 @@ bytes.  Drawing needs gmt, gs and ImageMagick's convert (installed by
 make_content.sh); building the program needs none of them.
 """
 import argparse
+import math
 import os
 import shutil
 import subprocess
@@ -191,6 +192,79 @@ def snap(pt, polylines, limit):
 
 # ---------------------------------------------------------------- drawing
 
+# Hypsometric tints of a school atlas: green lowlands, yellow uplands, browns
+# rising to white peaks.  Heights in metres; colours between two steps blend.
+TINTS = [(-500, "#5f9f55"), (0, "#6fae5c"), (100, "#93c46b"), (200, "#bcd883"),
+         (300, "#e6e49a"), (500, "#f0d68c"), (1000, "#e4b36f"), (1500, "#cf9156"),
+         (2000, "#b87542"), (3000, "#9c5f3a"), (4000, "#8a5a4a"), (5000, "#b4a49e"),
+         (6500, "#f4f2f0"), (9000, "#ffffff")]
+PALE_MIX = 0.5     # land outside the region asked about: halfway to white
+
+ETOPO5 = "/usr/share/ferret-vis/data/etopo5.cdf"
+ETOPO5_WEST = 3.75 / 60     # the corrected longitude of the grid's first column
+
+
+def write_palette(path, pale):
+    def tint(c):
+        rgb = [int(c[k:k + 2], 16) for k in (1, 3, 5)]
+        if pale:
+            rgb = [round(v + (255 - v) * PALE_MIX) for v in rgb]
+        return "{}/{}/{}".format(*rgb)
+    rows = [f"{z0}\t{tint(c0)}\t{z1}\t{tint(c1)}" for (z0, c0), (z1, c1) in zip(TINTS, TINTS[1:])]
+    rows += ["B\t" + tint(TINTS[0][1]), "F\t" + tint(TINTS[-1][1]), "N\t" + THEME["sea"]]
+    with open(path, "w", encoding="ascii") as f:
+        f.write("\n".join(rows) + "\n")
+
+
+def global_grid(g):
+    """ETOPO5 as GMT can wrap it round the globe and lay under the coasts.
+    The file states its last column as 359.92 degrees, a rounding of 359.9167
+    that would spread its 4320 five-minute columns a little too wide and stop
+    GMT seeing a whole circle.  And its heights sit west of the GSHHG
+    coastlines: matching its land against theirs over Europe, North America,
+    East Asia and southern Africa, the mismatch is least with the grid moved
+    3.75 minutes east (and not at all north or south).  Both are put right in
+    the header of a copy."""
+    path = os.path.join(g.dir, "etopo5.nc")
+    g.run("grdedit", ETOPO5, f"-R{ETOPO5_WEST:.9f}/{359 + 55 / 60 + ETOPO5_WEST:.9f}/-90/90", "-G" + path)
+    return path
+
+
+def relief_grids(g, t):
+    """Elevation, hill shading and the two palettes of a physical map.  The
+    five-minute cells are resampled (B-spline) to about half a pixel, no finer
+    than half a minute, so the relief reads smooth rather than blocky."""
+    w, e, s, n = [float(v) for v in g.run("mapproject", t.R, t.J, "-Wr").split()]
+    px_min = (n - s) * 60 / t.height
+    inc = max([v for v in (0.5, 1, 2, 2.5) if v <= px_min / 2] or [0.5])
+    w, e = math.floor(w) - 1, math.ceil(e) + 1
+    s, n = max(-90, math.floor(s) - 1), min(90, math.ceil(n) + 1)
+    whole = e - w >= 358       # a map round a pole: every longitude
+    cut = os.path.join(g.dir, "cut.nc")
+    grid = os.path.join(g.dir, "relief.nc")
+    shade = os.path.join(g.dir, "shade.nc")
+    if whole:
+        g.run("grdcut", global_grid(g), f"-R{ETOPO5_WEST:.9f}/{ETOPO5_WEST + 359 + 55 / 60:.9f}"
+              f"/{max(-90, s - 1)}/{min(90, n + 1)}", "-G" + cut)
+        w, e = 0, 360
+    else:
+        g.run("grdcut", global_grid(g), f"-R{w - 1}/{e + 1}/{max(-90, s - 1)}/{min(90, n + 1)}", "-G" + cut)
+    # ETOPO5 has stray pits on land (rows of "10 m" in the middle of Polesie,
+    # for one) that the shading turns into dark blots: a cell more than
+    # 150 m below the median of its 3 x 3 neighbours takes that median
+    median = os.path.join(g.dir, "median.nc")
+    clean = os.path.join(g.dir, "clean.nc")
+    g.run("grdfilter", cut, "-Fm3", "-Dp", "-fc", "-G" + median)
+    g.run("grdmath", cut, median, "SUB", "-150", "LT", median, cut, "IFELSE", "=", clean)
+    g.run("grdsample", clean, f"-R{w}/{e}/{s}/{n}", f"-I{inc:g}m", "-nb", "-fg", "-G" + grid)
+    g.run("grdgradient", grid, "-Nt0.6+o0", "-A315", "-G" + shade)
+    pale = os.path.join(g.dir, "pale.cpt")
+    vivid = os.path.join(g.dir, "vivid.cpt")
+    write_palette(pale, True)
+    write_palette(vivid, False)
+    return grid, shade, pale, vivid
+
+
 def river_levels(t):
     v = t.opts.get("rivers", "none")
     return [] if v == "none" else v.split(",")
@@ -217,17 +291,36 @@ def draw_map(g, t, ps, symbols, leaders, bars):
 
     if os.path.exists(ps):
         os.remove(ps)
-    add("pscoast", R, J, D, A, "-S" + THEME["sea"], "-G" + land)
-    if focus:
-        add("pscoast", R, J, D, "-E" + focus + "+g" + o.get("focus_fill", THEME["focus"]))
-    for style in filter(None, o.get("fills", "").split(";")):
-        codes, colour = style.split(":")
-        add("pscoast", R, J, D, "-E" + codes.strip() + "+g" + colour.strip())
-    if o.get("woj") == "fill":
-        add_stdin(g, ps, ["psxy", R, J, "-K", "-O"], woj_fill_text())
-    # water again on top of the country fills (lagoons, lakes on borders)
+    if o.get("relief") == "yes":
+        grid, shade, pale, vivid = relief_grids(g, t)
+        add("grdimage", grid, "-I" + shade, "-C" + pale, R, J, "-E72", "-nb")
+        if focus:
+            add("pscoast", R, J, D, "-E" + focus.split("+")[0] + "+c")
+            add("grdimage", grid, "-I" + shade, "-C" + vivid, R, J, "-E72", "-nb")
+            add("pscoast", R, J, "-Q")
+    else:
+        add("pscoast", R, J, D, A, "-S" + THEME["sea"], "-G" + land)
+        if focus:
+            add("pscoast", R, J, D, "-E" + focus + "+g" + o.get("focus_fill", THEME["focus"]))
+        for style in filter(None, o.get("fills", "").split(";")):
+            codes, colour = style.split(":")
+            add("pscoast", R, J, D, "-E" + codes.strip() + "+g" + colour.strip())
+        if o.get("woj") == "fill":
+            add_stdin(g, ps, ["psxy", R, J, "-K", "-O"], woj_fill_text())
+    # water on top of the land colours: flat blue, as an atlas paints it, and
+    # over the country fills too (lagoons, lakes on borders)
     add("pscoast", R, J, D, A, "-S" + THEME["sea"], "-C" + THEME["lake"])
     add("pscoast", R, J, D, A, "-W1/0.6p," + THEME["coast"], "-W2/0.4p," + THEME["coast"])
+
+    # borders under the rivers: where a river is the border the pupil sees
+    # the river, and the border beside it where the two lines part and in
+    # the change of colour from one country to the next
+    if o.get("woj") in ("lines", "fill"):
+        polys("inputs/voivodeship_borders.txt", "-W0.8p," + THEME["woj_border"])
+    if o.get("borders", "yes") == "yes":
+        add("pscoast", R, J, D, "-N1/0.7p," + THEME["border"])
+    if focus and o.get("focus_outline", "yes") == "yes":
+        add("pscoast", R, J, D, "-E" + focus + "+p1.3p," + THEME["focus_border"])
 
     levels = river_levels(t)
     if levels:
@@ -240,12 +333,6 @@ def draw_map(g, t, ps, symbols, leaders, bars):
             add("pscoast", R, J, "-Q")
         else:
             add("pscoast", R, J, D, *["-I%s/%s,%s" % (lv, pen_in, THEME["river"]) for lv in levels])
-    if o.get("woj") in ("lines", "fill"):
-        polys("inputs/voivodeship_borders.txt", "-W0.8p," + THEME["woj_border"])
-    if o.get("borders", "yes") == "yes":
-        add("pscoast", R, J, D, "-N1/0.7p," + THEME["border"])
-    if focus and o.get("focus_outline", "yes") == "yes":
-        add("pscoast", R, J, D, "-E" + focus + "+p1.3p," + THEME["focus_border"])
 
     # symbols and leaders, drawn in picture points (1 pt = 1 px)
     Rp = f"-R0/{t.width}/0/{t.height}"
@@ -305,20 +392,25 @@ def image_size(path):
 
 
 def to_jpeg(png, jpg):
-    subprocess.run([CONVERT, png, "-strip", "-colorspace", "sRGB", "-quality", "88",
-                    "-sampling-factor", "2x2", "-interlace", "none", jpg], check=True)
+    # full-resolution colour (no 2x2 chroma subsampling): a thin blue river
+    # over green land would otherwise come out grey-green
+    subprocess.run([CONVERT, png, "-strip", "-colorspace", "sRGB", "-quality", "90",
+                    "-sampling-factor", "1x1", "-interlace", "none", jpg], check=True)
 
 
 def answer_key(t, png, boxes, out):
+    """The picture with every box filled with its right name, in the marker's
+    font and size, centred as the program centres it."""
     x0, y0, x1, y1 = verify.hint_panel(t.width)
     args = [CONVERT, png, "-fill", "none", "-stroke", "#a00000", "-strokewidth", "1",
             "-draw", f"stroke-dasharray 4 3 rectangle {x0},{y0} {x1 - 1},{y1 - 1}",
-            "-font", "DejaVu-Sans-Bold", "-density", "96", "-pointsize", "8"]
+            "-font", verify.FONT, "-density", "72", "-pointsize", str(verify.FONT_PX)]
     for it, (x, y) in zip(t.items, boxes):
+        tx = x + (placement.BOX_W - verify.text_width(it["name"])) // 2
         args += ["-fill", "#fff6b0", "-stroke", "#000080", "-strokewidth", "1",
                  "-draw", f"rectangle {x},{y} {x + placement.BOX_W - 1},{y + placement.BOX_H - 1}",
                  "-stroke", "none", "-fill", "#000080",
-                 "-annotate", f"+{x + 4}+{y + 17}", it["name"].replace("%", "%%")]
+                 "-annotate", f"+{tx}+{y + 17}", it["name"].replace("%", "%%")]
     subprocess.run(args + [out], check=True)
 
 
@@ -328,9 +420,12 @@ def build_test(t, data_dir, key_dir, work):
     g = Gmt(work)
     lonlat = [(it["lon"], it["lat"]) for it in t.items]
     pix = project(g, t, lonlat)
+    hx0, hy0, hx1, hy1 = verify.hint_panel(t.width)
     for it, (x, y) in zip(t.items, pix):
         if not (0 <= x <= t.width and 0 <= y <= t.height):
             die(f"{t.file}: '{it['name']}' lies outside the map window")
+        if hx0 <= x < hx1 and hy0 <= y < hy1:
+            die(f"{t.file}: '{it['name']}' lies under the program's hint panel")
 
     # snap river marks onto the drawn rivers, border marks onto the outline
     rivers = outline = None
@@ -455,9 +550,9 @@ def write_test_files(t, boxes, data_dir):
 def write_manifest(t, pix, boxes):
     d = os.path.join(HERE, "manifest")
     os.makedirs(d, exist_ok=True)
-    rows = ["nazwa\tdlugosc\tszerokosc\tsymbol_x\tsymbol_y\tramka_x\tramka_y"]
+    rows = ["nazwa\tdlugosc\tszerokosc\trodzaj\tsymbol_x\tsymbol_y\tramka_x\tramka_y"]
     for it, (x, y), (bx, by) in zip(t.items, pix, boxes):
-        rows.append(f"{it['name']}\t{it['lon']:.4f}\t{it['lat']:.4f}\t"
+        rows.append(f"{it['name']}\t{it['lon']:.4f}\t{it['lat']:.4f}\t{it['kind']}\t"
                     f"{round(x)}\t{round(y)}\t{bx}\t{by}")
     with open(os.path.join(d, t.file + ".tsv"), "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(rows) + "\n")

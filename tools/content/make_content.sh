@@ -22,7 +22,7 @@ gmt-gshhg-low=2.3.7-6 ghostscript=10.0.0~dfsg-11+deb12u9
 imagemagick=8:6.9.11.60+dfsg-1.6+deb12u16 imagemagick-6.q16=8:6.9.11.60+dfsg-1.6+deb12u16
 librsvg2-bin=2.54.7+dfsg-1~deb12u2 sox=14.4.2+git20190427-3.5
 libsox-fmt-base=14.4.2+git20190427-3.5 fonts-dejavu-core=2.37-6
-fonts-liberation2=2.1.5-1"
+fonts-liberation2=2.1.5-1 ferret-datasets=7.6.0-5"
 
 missing=""
 for p in $PKGS; do

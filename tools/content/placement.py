@@ -1,8 +1,9 @@
 """Marker box placement.
 
 Every item gets one 129 x 25 box.  Hard rules: the box lies inside the
-picture, overlaps no other box and covers no item's symbol (a point item's
-own symbol included, so the pupil still sees the dot the box belongs to).
+picture, overlaps no other box, covers no item's symbol (a point item's
+own symbol included, so the pupil still sees the dot the box belongs to),
+and lies nearer its own item than any other item's symbol by OWN_MARGIN.
 Within those rules each box should sit as close to its item as it can: next
 to a point symbol, centred on an area's interior point.  Leaders that pass
 under another box, or cross each other, are discouraged but allowed.
@@ -23,6 +24,7 @@ BOX_W = 129
 BOX_H = 25
 BOX_GAP = 3          # minimum free space between two boxes
 LEADER_MIN = 4       # a box farther than this from its symbol gets a leader
+OWN_MARGIN = 6       # a box is this much nearer its own item than any other symbol
 
 
 def rect_point_dist(x, y, px, py):
@@ -89,7 +91,7 @@ class ClearCost:
         for a, b in zip(pts, pts[1:]):
             dx, dy = b[0] - a[0], b[1] - a[1]
             length = math.hypot(dx, dy)
-            if length == 0:
+            if not length > 0:      # a repeated point, or one GMT cannot project (NaN)
                 continue
             n = max(1, int(length / step))
             part = weight * length / n
@@ -170,7 +172,7 @@ def leader_of(it, x, y):
     return (p, q)
 
 
-def candidates(items, i, width, height, keep=400, reach=260, step=2, clear=None, blocked=()):
+def candidates(items, i, width, height, keep=4000, reach=260, step=2, clear=None, blocked=()):
     it = items[i]
     if it.fixed:
         return [(0.0, it.fixed[0], it.fixed[1])]
@@ -197,11 +199,15 @@ def candidates(items, i, width, height, keep=400, reach=260, step=2, clear=None,
     keep_raw = keep
     for c, x, y in raw:
         ok = True
+        own = rect_point_dist(x, y, it.px, it.py)
         for j, o in enumerate(items):
             r = o.radius
             if j == i and it.area:
                 continue
             if r > 0 and covers(x, y, o.px, o.py, r + 1):
+                ok = False
+                break
+            if j != i and r > 0 and rect_point_dist(x, y, o.px, o.py) < own + OWN_MARGIN:
                 ok = False
                 break
         if ok:

@@ -5,20 +5,51 @@ directory and reports what the program would trip over; build.py fails
 when it reports anything.  It can also be run by itself:
 
     python3 verify.py [DATA_DIR]
+
+Where a test's manifest (manifest/<test>.tsv) is at hand, the checks also
+look at the picture itself: every river asked must show river blue near its
+mark, outside every box, and every box must sit nearer its own item than any
+other item's symbol.
 """
+import math
 import os
 import subprocess
 import sys
 
+HERE = os.path.dirname(os.path.abspath(__file__))
+REPO = os.path.dirname(os.path.dirname(HERE))
+
 BOX_W, BOX_H = 129, 25
-MAX_NAME_PX = 127          # bold 8 pt label inside a 129-pixel marker
+MAX_NAME_PX = 127          # a label inside a 129-pixel marker, its frame left
 CONVERT = "/usr/bin/convert"
 
-# The program floats its "Wybrano:" panel over the map, its right edge 10
-# pixels in from the picture's right edge and its top 4 pixels down; it is
-# 30 pixels high and grows to about 300 pixels wide with the longest names.
-# No box may start hidden under it.
+# The font the program draws markers and name fields in (bundled with it, so
+# a name is as wide on every machine as it is here), at its pixel size.
+FONT = os.path.join(REPO, "src", "ui", "resources", "fonts", "LiberationSans-Bold.ttf")
+FONT_PX = 11
+
+# The map area of the test window, maximised with a 40-pixel desktop panel,
+# measured under openbox: 1216 x 574 at 1366 x 768 and 1130 x 606 at
+# 1280 x 800.  A picture must fit both whole, so no pupil has to scroll.
+MAP_W, MAP_H = 1130, 574
+
+# The program floats its "Wybrano:" panel over the top right corner of the
+# map, its right edge 10 pixels in from the picture's right edge and its top
+# 4 pixels down; it is 30 pixels high and grows to about 300 pixels wide with
+# the longest names.  No box may start hidden under it.
 HINT_PANEL_W, HINT_PANEL_H, HINT_PANEL_RIGHT, HINT_PANEL_TOP = 302, 30, 10, 4
+
+# A box must be nearer its own item than any other item's symbol by this
+# much, or the pupil cannot tell which of the two it belongs to.
+OWN_MARGIN = 6
+
+# Rivers are drawn in this blue; a river asked must show at least RIVER_PIXELS
+# pixels of it within RIVER_RADIUS of its mark, none of them under a box.
+RIVER_BLUE = (0x2f, 0x74, 0xc0)
+RIVER_RADIUS, RIVER_PIXELS = 14, 10
+
+# Chains whose tests must all be in the pack.
+REQUIRED_CHAINS = (1, 2, 3, 4)
 
 
 def hint_panel(width):
@@ -84,9 +115,9 @@ ASSETS = ["Ups.wav", "Cel.wav", "celujacy.ico", "bdb.ico", "dst.ico", "ndst.ico"
 
 
 def text_width(name):
-    """Width in pixels of the name as a bold 8 pt label at 96 dpi."""
-    p = subprocess.run([CONVERT, "-font", "DejaVu-Sans-Bold", "-density", "96",
-                        "-pointsize", "8", "label:" + name.replace("%", "%%").replace("@", "\\@"),
+    """Width in pixels of the name in the program's marker font."""
+    p = subprocess.run([CONVERT, "-font", FONT, "-density", "72", "-pointsize", str(FONT_PX),
+                        "label:" + name.replace("%", "%%").replace("@", "\\@"),
                         "-format", "%w", "info:"], capture_output=True, text=True)
     return int(p.stdout.strip()) if p.returncode == 0 and p.stdout.strip() else None
 
@@ -105,8 +136,10 @@ def check_names(test, names):
         except UnicodeEncodeError:
             errs.append(f"{test}: '{n}' has letters outside Windows-1250")
         w = text_width(n)
-        if w is not None and w > MAX_NAME_PX:
-            errs.append(f"{test}: '{n}' is {w} px wide as a bold marker label (max {MAX_NAME_PX})")
+        if w is None:
+            errs.append(f"{test}: '{n}' could not be measured in {FONT}")
+        elif w > MAX_NAME_PX:
+            errs.append(f"{test}: '{n}' is {w} px wide as a marker label (max {MAX_NAME_PX})")
     return errs
 
 
@@ -186,8 +219,8 @@ def check_test(data, conf, desc, pic, errs):
         errs.append(f"{pic}: missing or not a JPEG")
         return n
     w, h = size
-    if not (900 <= w <= 1200 and 500 <= h <= 820):
-        errs.append(f"{pic}: {w}x{h} is outside 900-1200 x 500-820")
+    if w > MAP_W or h > MAP_H:
+        errs.append(f"{pic}: {w}x{h} does not fit the {MAP_W}x{MAP_H} map area without scrolling")
     boxes = list(zip(nums[0::2], nums[1::2]))
     for k, (x, y) in enumerate(boxes, 1):
         if x < 0 or y < 0 or x + BOX_W > w or y + BOX_H > h:
@@ -201,6 +234,87 @@ def check_test(data, conf, desc, pic, errs):
             (xa, ya), (xb, yb) = boxes[a], boxes[b]
             if xa < xb + BOX_W and xb < xa + BOX_W and ya < yb + BOX_H and yb < ya + BOX_H:
                 errs.append(f"{conf}: markers {a + 1} and {b + 1} overlap")
+    manifest = read_manifest(os.path.join(HERE, "manifest", conf[:-4] + ".tsv"))
+    if manifest is not None and len(manifest) == n:
+        check_against_manifest(conf, os.path.join(data, pic), w, boxes, manifest, errs)
+    return n
+
+
+def read_manifest(path):
+    """Rows of a test's manifest as dicts, or None without one."""
+    if not os.path.exists(path):
+        return None
+    with open(path, encoding="utf-8") as f:
+        lines = f.read().splitlines()
+    head = lines[0].split("\t")
+    return [dict(zip(head, line.split("\t"))) for line in lines[1:] if line]
+
+
+def rect_point_dist(x, y, px, py):
+    dx = max(x - px, 0, px - (x + BOX_W))
+    dy = max(y - py, 0, py - (y + BOX_H))
+    return math.hypot(dx, dy)
+
+
+POINT_KINDS = {"city", "capital", "peak", "park", "spot", "mark", "river"}
+
+
+def check_against_manifest(conf, picture, width, boxes, rows, errs):
+    kinds = [r.get("rodzaj", "") for r in rows]
+    if not all(k in POINT_KINDS or k == "area" for k in kinds):
+        return
+    pts = [(float(r["symbol_x"]), float(r["symbol_y"])) for r in rows]
+    hx0, hy0, hx1, hy1 = hint_panel(width)
+    for r, (px, py) in zip(rows, pts):
+        if hx0 <= px < hx1 and hy0 <= py < hy1:
+            errs.append(f"{conf}: the symbol of '{r['nazwa']}' lies under the program's hint panel")
+    for i, (bx, by) in enumerate(boxes):
+        own = rect_point_dist(bx, by, *pts[i])
+        for j, (px, py) in enumerate(pts):
+            if j == i or kinds[j] not in POINT_KINDS:
+                continue
+            d = rect_point_dist(bx, by, px, py)
+            if d < own + OWN_MARGIN:
+                errs.append(f"{conf}: the box of '{rows[i]['nazwa']}' is {d:.0f} px from the symbol "
+                            f"of '{rows[j]['nazwa']}', {own:.0f} px from its own")
+    rivers = [i for i, k in enumerate(kinds) if k == "river"]
+    if rivers:
+        img = read_pixels(picture)
+        for i in rivers:
+            n = river_pixels(img, pts[i], boxes)
+            if n < RIVER_PIXELS:
+                errs.append(f"{conf}: '{rows[i]['nazwa']}' shows {n} river-blue pixels near its mark "
+                            f"(at least {RIVER_PIXELS} wanted)")
+
+
+def read_pixels(path):
+    """(width, height, RGB bytes) of a picture."""
+    raw = subprocess.run([CONVERT, path, "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
+    p = subprocess.run([CONVERT, path, "-format", "%w %h", "info:"], capture_output=True, text=True, check=True)
+    w, h = map(int, p.stdout.split())
+    return w, h, raw
+
+
+def is_river_blue(r, g, b):
+    """Near the river colour, even where the JPEG blurs a thin line a little;
+    the light blue of the sea and the greyer blue of the coasts are not."""
+    return b >= 150 and b - r >= 100 and b - g >= 50
+
+
+def river_pixels(img, pt, boxes):
+    """River-blue pixels within RIVER_RADIUS of the point that no box hides."""
+    w, h, raw = img
+    cx, cy = pt
+    n = 0
+    for y in range(max(0, int(cy - RIVER_RADIUS)), min(h, int(cy + RIVER_RADIUS) + 1)):
+        for x in range(max(0, int(cx - RIVER_RADIUS)), min(w, int(cx + RIVER_RADIUS) + 1)):
+            if (x - cx) ** 2 + (y - cy) ** 2 > RIVER_RADIUS ** 2:
+                continue
+            if any(bx <= x < bx + BOX_W and by <= y < by + BOX_H for bx, by in boxes):
+                continue
+            i = 3 * (y * w + x)
+            if is_river_blue(raw[i], raw[i + 1], raw[i + 2]):
+                n += 1
     return n
 
 
@@ -212,6 +326,9 @@ def check_data_dir(data):
         for conf, desc, pic in tests:
             have = [x.lower() in present for x in (conf, desc, pic)]
             if not any(have):
+                if chain in REQUIRED_CHAINS:
+                    errs.append(f"{conf}: missing; every test of chains "
+                                f"{', '.join(map(str, REQUIRED_CHAINS))} must be in the pack")
                 complete = False
                 continue
             if not all(have):

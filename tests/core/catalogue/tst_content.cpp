@@ -1,5 +1,8 @@
 // Checks the content pack in data/: every test whose files are there must
-// load, and its boxes must fit the picture without covering one another.
+// load, its picture must fit the test window's map area without scrolling,
+// its boxes must fit the picture without covering one another or the rivers
+// asked about, and its names must fit a marker in the program's own font.
+// The tests of chains 1 to 4 must all be there.
 
 #include "Scripted.h"
 #include "catalogue/Catalogue.h"
@@ -9,7 +12,11 @@
 #include "quiz/TestFiles.h"
 
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHash>
 #include <QGuiApplication>
+#include <QImage>
 #include <QImageReader>
 #include <QRect>
 #include <QSet>
@@ -17,11 +24,22 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <cmath>
+
 using namespace tv;
 
 namespace {
 
 const QString kContent = QStringLiteral(TERRAVIA_CONTENT_DIR);
+const QString kManifests = QStringLiteral(TERRAVIA_CONTENT_MANIFESTS);
+
+// The map area of the test window maximised at 1366 x 768 and at 1280 x 800,
+// each with a 40-pixel desktop panel, is 1216 x 574 and 1130 x 606: a
+// picture has to fit both.
+const QSize kMapArea(1130, 574);
+const QSize kBox(129, 25);
+// A marker's label, inside the marker's one-pixel frame.
+const int kLabelWidth = kBox.width() - 2;
 
 QByteArray bytesOf(const QString &name)
 {
@@ -53,14 +71,72 @@ QString encodingProblem(const QByteArray &bytes)
     return QString();
 }
 
+// The content pack's record of a test: one row per marker, by column name.
+QList<QHash<QString, QString>> manifestOf(const QString &configurationFile)
+{
+    QFile f(kManifests + QLatin1Char('/') + configurationFile.chopped(4) + QStringLiteral(".tsv"));
+    QList<QHash<QString, QString>> rows;
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return rows;
+    const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList head = lines.value(0).split(QLatin1Char('\t'));
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QStringList cells = lines.at(i).split(QLatin1Char('\t'));
+        QHash<QString, QString> row;
+        for (qsizetype c = 0; c < head.size() && c < cells.size(); ++c)
+            row.insert(head.at(c), cells.at(c));
+        rows << row;
+    }
+    return rows;
+}
+
+// Pixels of the river blue (#2f74c0, a little blurred by the JPEG) within 14
+// pixels of a river's mark that no box hides; the light blue of the sea and
+// the greyer blue of the coasts do not count.
+int riverPixels(const QImage &picture, const QPoint &mark, const QList<QRect> &boxes)
+{
+    const int r = 14;
+    int n = 0;
+    for (int y = mark.y() - r; y <= mark.y() + r; ++y)
+        for (int x = mark.x() - r; x <= mark.x() + r; ++x) {
+            if (!picture.rect().contains(x, y) || std::hypot(x - mark.x(), y - mark.y()) > r)
+                continue;
+            bool hidden = false;
+            for (const QRect &b : boxes)
+                hidden |= b.contains(x, y);
+            const QColor c = picture.pixelColor(x, y);
+            if (!hidden && c.blue() >= 150 && c.blue() - c.red() >= 100 && c.blue() - c.green() >= 50)
+                ++n;
+        }
+    return n;
+}
+
 } // namespace
 
 class TestContent : public QObject {
     Q_OBJECT
 
     int present = 0;
+    QFont markerFont;
 
 private slots:
+    void initTestCase()
+    {
+        const int id = QFontDatabase::addApplicationFont(QStringLiteral(TERRAVIA_MARKER_FONT));
+        QVERIFY2(id >= 0, TERRAVIA_MARKER_FONT);
+        markerFont = QFont(QFontDatabase::applicationFontFamilies(id).value(0));
+        markerFont.setPixelSize(11);
+        markerFont.setBold(true);
+    }
+
+    void chainsOneToFourAreComplete()
+    {
+        for (int chain = 1; chain <= 4; ++chain)
+            for (const ChainStep &s : catalogue::chainSteps(chain))
+                for (const QString &name : {s.configurationFile, s.descriptionFile, s.pictureFile})
+                    QVERIFY2(files::exists(kContent, name), qPrintable(name));
+    }
+
     void everyPresentTest_data()
     {
         QTest::addColumn<int>("code");
@@ -95,6 +171,7 @@ private slots:
         QCOMPARE(desc.size(), n);
         QSet<int> numbers;
         QSet<QString> names;
+        const QFontMetrics metrics(markerFont);
         for (const QString &line : desc) {
             const auto number = answerNumber(line);
             QVERIFY2(number && *number >= 11 && *number <= 10 + n, qPrintable(line));
@@ -102,6 +179,7 @@ private slots:
             const QString name = answerName(line);
             QVERIFY2(!name.trimmed().isEmpty(), qPrintable(line));
             QCOMPARE(name, name.trimmed());
+            QVERIFY2(metrics.horizontalAdvance(name) <= kLabelWidth, qPrintable(name + QStringLiteral(": too wide for a marker")));
             names.insert(name);
         }
         QCOMPARE(numbers.size(), n);
@@ -110,16 +188,29 @@ private slots:
         QImageReader picture(files::resolve(kContent, e->pictureFile));
         QCOMPARE(picture.format(), QByteArray("jpeg"));
         const QSize size = picture.size();
-        QVERIFY(size.width() >= 900 && size.width() <= 1200);
-        QVERIFY(size.height() >= 500 && size.height() <= 820);
+        QVERIFY2(size.width() <= kMapArea.width() && size.height() <= kMapArea.height(),
+                 qPrintable(QStringLiteral("%1 x %2 does not fit the map area without scrolling")
+                                .arg(size.width())
+                                .arg(size.height())));
         const QRect area(QPoint(0, 0), size);
         QList<QRect> boxes;
         for (int k = 0; k < n; ++k) {
-            const QRect box(conf.config.positions[k], QSize(129, 25));
+            const QRect box(conf.config.positions[k], kBox);
             QVERIFY2(area.contains(box), qPrintable(QStringLiteral("box %1 outside the picture").arg(k + 1)));
             for (const QRect &other : boxes)
                 QVERIFY2(!box.intersects(other), qPrintable(QStringLiteral("box %1 overlaps another").arg(k + 1)));
             boxes << box;
+        }
+
+        // Every river asked shows its blue beside its mark.
+        const QImage image = picture.read();
+        QVERIFY(!image.isNull());
+        for (const auto &row : manifestOf(e->configurationFile)) {
+            if (row.value(QStringLiteral("rodzaj")) != QLatin1String("river"))
+                continue;
+            const QPoint mark(row.value(QStringLiteral("symbol_x")).toInt(), row.value(QStringLiteral("symbol_y")).toInt());
+            QVERIFY2(riverPixels(image, mark, boxes) >= 10,
+                     qPrintable(row.value(QStringLiteral("nazwa")) + QStringLiteral(": the river is not visible")));
         }
     }
 
@@ -159,7 +250,7 @@ private slots:
     void cleanupTestCase()
     {
         // The pack grows region by region; it never shrinks below what ships.
-        QVERIFY2(present >= 15, qPrintable(QStringLiteral("%1 tests present").arg(present)));
+        QVERIFY2(present >= 28, qPrintable(QStringLiteral("%1 tests present").arg(present)));
     }
 };
 
