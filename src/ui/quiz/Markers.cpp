@@ -4,10 +4,23 @@
 #include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QFontDatabase>
 #include <QMimeData>
 #include <QMouseEvent>
 
 namespace tv {
+
+QFont mapFont(int pixelSize)
+{
+    static const QString family = [] {
+        const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
+        return QFontDatabase::applicationFontFamilies(id).value(0, QStringLiteral("Liberation Sans"));
+    }();
+    QFont f(family);
+    f.setBold(true);
+    f.setPixelSize(pixelSize);
+    return f;
+}
 
 MarkerBox::MarkerBox(int k, QWidget *parent) : QLabel(parent), tag(10 + k)
 {
@@ -16,12 +29,7 @@ MarkerBox::MarkerBox(int k, QWidget *parent) : QLabel(parent), tag(10 + k)
     setAlignment(Qt::AlignCenter);
     setAcceptDrops(true);
     setAutoFillBackground(true);
-    // The content pack keeps every name within a bold 8-point line of the
-    // marker's width.
-    QFont f = font();
-    f.setBold(true);
-    f.setPointSize(8);
-    setFont(f);
+    setFont(mapFont(11));
     setLineWidth(1);
     setState(MarkerState::Blank);
     hide();
@@ -92,6 +100,7 @@ NameField::NameField(int k, QWidget *parent) : QLineEdit(parent), tag(k)
 {
     setObjectName(QStringLiteral("nameField%1").arg(k));
     setFixedSize(136, 21);
+    setFont(mapFont(11));
     // Names are dragged, not edited.
     setReadOnly(true);
     setDragEnabled(false);
@@ -147,10 +156,7 @@ HintPanel::HintPanel(QWidget *parent) : QLabel(parent)
     setText(QStringLiteral("Wybrano:?"));
     fillBackground(this, kTooltipYellow);
     setTextColour(this, QColor(128, 0, 0));
-    QFont f = font();
-    f.setBold(true);
-    f.setPixelSize(16);
-    setFont(f);
+    setFont(mapFont(14));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAlignment(Qt::AlignCenter);
     setFixedSize(260, 30);

@@ -8,6 +8,10 @@
 
 namespace tv {
 
+// The bundled bold sans in which markers, names and the hint panel are
+// written: the content pack fits every name to it at 11 pixels.
+QFont mapFont(int pixelSize);
+
 // The drag payload: the tag of the name field the name comes from.
 inline const QString kNameMime = QStringLiteral("application/x-terravia-name");
 

@@ -58,6 +58,11 @@ const QString kMissingDescription =
     QStringLiteral("Nie można załadować tego testu ponieważ, na Twoim dysku brak pliku konfiguracyjnego: ED_o.dat");
 const QString kMissingFileCaption = QStringLiteral("Terravia: Brak pliku");
 constexpr int kRightColumn = 150;
+// The corner of the map the hint panel may cover: the content pack keeps its
+// boxes out of it.
+constexpr int kHintRight = 10;
+constexpr int kHintTop = 4;
+constexpr int kHintMaxWidth = 302;
 
 } // namespace
 
@@ -151,7 +156,9 @@ void TestWindow::buildLayout()
     left->addWidget(toolBar);
     left->addWidget(mapScroll, 1);
 
-    hintPanel = new HintPanel(mapPanel);
+    // Over the map's top right corner, where the content pack keeps every
+    // box clear of it; it scrolls with the map.
+    hintPanel = new HintPanel(canvas);
     hintPanel->raise();
 
     namesPanel = new QWidget(this);
@@ -279,7 +286,7 @@ QString TestWindow::hint() const
 void TestWindow::setHint(const QString &text)
 {
     hintPanel->setText(text);
-    const int wanted = qMax(200, hintPanel->fontMetrics().horizontalAdvance(text) + 24);
+    const int wanted = qBound(200, hintPanel->fontMetrics().horizontalAdvance(text) + 24, kHintMaxWidth);
     if (wanted != hintPanel->width()) {
         const int right = hintPanel->x() + hintPanel->width();
         hintPanel->setFixedWidth(wanted);
@@ -312,10 +319,7 @@ void TestWindow::sizeToPicture()
     const QSize size = pictureSize();
     canvas->resize(size.isEmpty() ? QSize(1, 1) : size);
     mapPicture->resize(size);
-    // The hint panel floats at the right edge of the map, over its top.
-    const int viewWidth = mapScroll->viewport()->width();
-    const int mapRight = qMin(size.width() > 0 ? size.width() : viewWidth, viewWidth);
-    hintPanel->move(qMax(0, mapRight - hintPanel->width() - 10), toolBar->sizeHint().height() + 4);
+    hintPanel->move(qMax(0, size.width() - hintPanel->width() - kHintRight), kHintTop);
     hintPanel->raise();
 }
 

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -135,6 +136,20 @@ private slots:
         QCOMPARE(QSet<QString>(shown.begin(), shown.end()), (QSet<QString>{"Wiedeń", "Praga", "Berlin"}));
         QCOMPARE(w->test.dropsLeft, 3);
         QCOMPARE(w->hint(), QStringLiteral("Wybrano:?"));
+        // Names are written in the bundled font the content pack measured them in.
+        QCOMPARE(QFontInfo(w->marker(1)->font()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(w->marker(1)->font().pixelSize(), 11);
+        QCOMPARE(QFontInfo(w->nameField(1)->font()).family(), QStringLiteral("Liberation Sans"));
+        // The hint panel sits in the map's top right corner, whatever the
+        // window's width, and stays there as the hint grows.
+        auto *hint = w->findChild<QLabel *>(QStringLiteral("hintPanel"));
+        QCOMPARE(hint->parentWidget(), w->mapCanvas());
+        for (const QString &text : {QStringLiteral("Wybrano:?"), QStringLiteral("Wybrano: Wyż. Krakowsko-Częst.")}) {
+            w->setHint(text);
+            QCOMPARE(hint->geometry().right() + 1, 400 - 10);
+            QCOMPARE(hint->y(), 4);
+            QVERIFY(hint->width() <= 302);
+        }
     }
 
     void onlyTheFirstDescriptionLinesAreUsed()
