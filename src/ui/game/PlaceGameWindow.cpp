@@ -57,6 +57,9 @@ PlaceGameWindow::PlaceGameWindow(Shell &shell, const ProgramSettings &settings, 
     setWindowTitle(QStringLiteral("Jakie to miejsce"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/miejsce.svg")));
     setAttribute(Qt::WA_DeleteOnClose);
+    // The child's frame paints no background of its own; the window paints
+    // all of it, so nothing of the frame's picture shows through the tool bar.
+    setAutoFillBackground(true);
     buildLayout();
     buildMenu();
 
@@ -268,6 +271,7 @@ void PlaceGameWindow::fillNames()
         entry->setForeground(kNavy);
         nameList->setItem(row, 0, entry);
     }
+    nameList->scrollToTop();
 }
 
 void PlaceGameWindow::removeCovers()
