@@ -225,7 +225,11 @@ private slots:
         QVERIFY(w->covers.at(7)->isHidden());
         QCOMPARE(w->closedCoverCount(), 31);
         clickCover(7); // an open cover stays open and counts once
+        // The right button asks for the menu; it opens nothing.
+        QTest::mouseClick(w->covers.at(1), Qt::RightButton, {}, QPoint(50, 50));
+        QTest::mouseClick(w->picture, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(w->game.closedCovers, 31);
+        QVERIFY(w->covers.at(1)->isVisible());
 
         for (int i = 0; i < 2; ++i) {
             choose(wrongName());
