@@ -132,6 +132,7 @@ private slots:
             QVERIFY(w->covers.at(i)->isVisible());
         }
         QCOMPARE(w->covers.at(0)->frameStyle(), int(QFrame::Panel | QFrame::Sunken));
+        QCOMPARE(w->covers.at(0)->lineWidth(), 1);
         QCOMPARE(w->covers.at(0)->palette().color(QPalette::Window), QColor(0, 0, 128));
 
         // The names sorted, navy bold, one column of 250 pixels.
@@ -336,6 +337,9 @@ private slots:
     {
         writePack();
         openGame();
+        w->tryEntry(-1);
+        w->tryEntry(int(w->names.size()));
+        QVERIFY(services->messages.isEmpty());
         QTableWidgetItem *entry = w->nameList->item(rowOf(w->game.answer), 0);
         services->answers << QMessageBox::Cancel;
         // As the view reports it: the press selects the entry, then the double click.
