@@ -44,12 +44,12 @@ SeedSource &seedSource()
     return s;
 }
 
+} // namespace
+
 std::uint32_t nextSeed()
 {
     return seedSource() ? seedSource()() : clockSeed();
 }
-
-} // namespace
 
 const QStringList &masterList()
 {

@@ -54,6 +54,9 @@ struct Generator {
 using SeedSource = std::function<std::uint32_t()>;
 std::uint32_t clockSeed();
 void setSeedSource(SeedSource source);
+// The seed of the next draw: the installed source's, else the clock's. The
+// place game draws from the same seeds.
+std::uint32_t nextSeed();
 
 // Compares two titles in upper case, folding only the letters a..z.
 bool sameTitle(const QString &a, const QString &b);

@@ -8,6 +8,7 @@
 #include "catalogue/TestLauncher.h"
 #include "extras/LegendWindow.h"
 #include "extras/MailForm.h"
+#include "game/PlaceGameWindow.h"
 #include "net/LoginWindow.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
@@ -92,6 +93,7 @@ void Application::connectCommands()
         RandomTestWindow random(*testLauncher, main);
         Services::get().execModal(random);
     });
+    connect(m, &MainWindow::placeGameRequested, this, &Application::openPlaceGame);
     connect(m, &MainWindow::resultsRequested, resultsCommands, &ResultsCommands::openResults);
     connect(m, &MainWindow::filterRequested, resultsCommands, &ResultsCommands::openFilter);
     connect(m, &MainWindow::printRequested, resultsCommands, &ResultsCommands::printResults);
@@ -133,6 +135,7 @@ void Application::connectCommands()
         testLauncher->launchChain(chain, options);
     });
     connect(creatorWizard, &CreatorWizard::drawnTestChosen, testLauncher, &TestLauncher::launch);
+    connect(creatorWizard, &CreatorWizard::placeGameRequested, this, &Application::openPlaceGame);
 
     connect(testLauncher, &TestLauncher::creatorRequested, this, [this](bool animated) {
         if (animated)
@@ -142,6 +145,13 @@ void Application::connectCommands()
     });
     connect(testLauncher, &TestLauncher::helpRequested, m, &MainWindow::openHelp);
     connect(testLauncher, &TestLauncher::filterRequested, resultsCommands, &ResultsCommands::openFilter);
+}
+
+void Application::openPlaceGame()
+{
+    PlaceGameWindow *game = PlaceGameWindow::open(*main, shared.settings);
+    connect(game, &PlaceGameWindow::creatorRequested, creatorWizard, &CreatorWizard::openAnimated,
+            Qt::UniqueConnection);
 }
 
 void Application::showStartWindows()

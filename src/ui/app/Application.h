@@ -49,6 +49,8 @@ public:
     PlaceholderDialog &assignmentPrompt() { return *prompt; }
     TestLauncher &launcher() { return *testLauncher; }
     ResultsCommands &results() { return *resultsCommands; }
+    // "Co to za miejsce na ziemi", from the main window or the creator.
+    void openPlaceGame();
 
 private:
     void createWindows();

@@ -425,8 +425,9 @@ void CreatorWizard::goNext()
         return;
     const auto &item = creator::startItems().at(index);
     if (item.target == creator::Target::Game) {
-        emit placeGameRequested();
+        // Out of the way first: the game's covers appear one by one.
         hide();
+        emit placeGameRequested();
         return;
     }
     showPage(item.page);
