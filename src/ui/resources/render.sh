@@ -17,3 +17,4 @@ render splash.svg        splash.png        536  260
 render tlo.svg           tlo.png           1600 1000
 render kreator_tlo.svg   kreator_tlo.png   529  464
 render icons/terravia.svg icons/terravia.png 256 256
+render ekran_ustawienia.svg ekran_ustawienia.png 360 400
