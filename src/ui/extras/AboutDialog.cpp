@@ -84,7 +84,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     for (int k = 0; k < 3; ++k) {
         auto *l = new QLabel(linkTexts[k], addresses);
         l->setObjectName(QStringLiteral("link%1").arg(k));
-        l->setGeometry(14, 20 + 20 * k, 300, 18);
+        l->setGeometry(14, 20 + 20 * k, 220, 18);
         l->setCursor(Qt::PointingHandCursor);
         l->setToolTip(hints[k]);
         l->setMouseTracking(true);
@@ -95,6 +95,15 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
         links[k] = l;
     }
     paintLinks(-1);
+    // The project has no addresses of its own yet; say so where they show.
+    auto *note = new QLabel(QStringLiteral("adresy tymczasowe"), addresses);
+    note->setObjectName(QStringLiteral("placeholderNote"));
+    note->setGeometry(addresses->width() - 14 - 140, 60, 140, 18);
+    note->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setTextColour(note, QColor(128, 128, 128));
+    QFont small = note->font();
+    small.setItalic(true);
+    note->setFont(small);
 
     author = textLine(this, QStringLiteral("Autorzy: zespół programu Terravia"), 16, 300, 260, 20);
     author->setObjectName(QStringLiteral("author"));
@@ -120,15 +129,14 @@ void AboutDialog::centre()
 
 void AboutDialog::openAnimated()
 {
-    setMinimumSize(1, 1);
-    setMaximumSize(kWidth, kHeight);
-    resize(112, 27);
+    setFixedSize(112, 27);
     centre();
     QCoreApplication::processEvents();
     show();
     raise();
+    // Fixed at every step, so that no window manager offers to resize it.
     for (const QSize &step : openingSteps(QSize(kWidth, kHeight))) {
-        resize(step);
+        setFixedSize(step);
         centre();
         QCoreApplication::processEvents();
         waitMs(30);

@@ -23,7 +23,7 @@ SkinsDialog::SkinsDialog(QWidget *parent) : QDialog(parent)
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    heading->setGeometry(12, 10, 230, 18);
+    heading->setGeometry(12, 10, 270, 18);
 
     list = new QListWidget(this);
     list->setObjectName(QStringLiteral("skinList"));
@@ -32,7 +32,7 @@ SkinsDialog::SkinsDialog(QWidget *parent) : QDialog(parent)
     listFont.setPixelSize(16);
     list->setFont(listFont);
     list->setUniformItemSizes(true);
-    list->setGeometry(12, 30, 230, 8 * 20 + 4);
+    list->setGeometry(12, 30, 270, 8 * 20 + 4);
     for (int i = 0; i < skins::kCount; ++i) {
         auto *item = new QListWidgetItem(skins::entryText(i), list);
         item->setSizeHint(QSize(0, 20));
@@ -42,7 +42,7 @@ SkinsDialog::SkinsDialog(QWidget *parent) : QDialog(parent)
     preview->setObjectName(QStringLiteral("preview"));
     preview->setScaledContents(true);
     preview->setFrameStyle(QFrame::Box | QFrame::Plain);
-    preview->setGeometry(254, 10, 137, 185);
+    preview->setGeometry(294, 12, 137, 185);
     preview->hide();
 
     changeButton = new QPushButton(QStringLiteral("Zmień"), this);
@@ -52,7 +52,7 @@ SkinsDialog::SkinsDialog(QWidget *parent) : QDialog(parent)
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     changeButton->setGeometry(12, 206, 110, 28);
     cancelButton->setGeometry(132, 206, 110, 28);
-    setFixedSize(403, 246);
+    setFixedSize(443, 246);
 
     connect(list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { chooseEntry(list->row(item)); });
     connect(list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
