@@ -6,6 +6,7 @@
 #include "extras/ScreenTools.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
 #include <QUrl>
 #include <QUrlQuery>
@@ -115,6 +116,36 @@ private slots:
         QCOMPARE(help::page(data.path(), help::kAuthors), QString());
         QFile::remove(data.file(QStringLiteral("Pocz.chm")));
         QCOMPARE(help::document(data.path(), true), index);
+    }
+
+    // The help that ships: every page, picture and style sheet a page names
+    // is there, and the compiled help's project lists only pages that exist.
+    void shippedHelpLinksResolve()
+    {
+        const QDir help(QStringLiteral(TERRAVIA_CONTENT_DIR "/Pomoc"));
+        const QStringList pages = help.entryList({QStringLiteral("*.html")}, QDir::Files);
+        QVERIFY(pages.contains(help::kIndex));
+        QVERIFY(pages.contains(help::kAuthors));
+        static const QRegularExpression ref(QStringLiteral("(?:href|src)=\"([^\"#:]+)(?:#[^\"]*)?\""));
+        for (const QString &page : pages) {
+            QFile f(help.filePath(page));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(f.readAll());
+            QVERIFY2(html.contains(QLatin1String("charset=utf-8")), qPrintable(page));
+            for (auto it = ref.globalMatch(html); it.hasNext();) {
+                const QString target = it.next().captured(1);
+                QVERIFY2(help.exists(target), qPrintable(page + QStringLiteral(": ") + target));
+            }
+        }
+        QFile project(QStringLiteral(TERRAVIA_CONTENT_DIR "/../tools/help/Pocz.hhp"));
+        QVERIFY(project.open(QIODevice::ReadOnly));
+        int listed = 0;
+        for (const QByteArray &line : project.readAll().split('\n'))
+            if (line.trimmed().startsWith("Pomoc/")) {
+                QVERIFY2(help.exists(QString::fromLatin1(line.trimmed().mid(6))), line.constData());
+                ++listed;
+            }
+        QCOMPARE(listed, pages.size());
     }
 
     void displaySettingsTool()
