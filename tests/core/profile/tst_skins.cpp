@@ -55,6 +55,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("index"); // 0: none
+        QTest::newRow("1") << QByteArray("1\r\n") << 1;
         QTest::newRow("7") << QByteArray("7\r\n") << 7;
         QTest::newRow("no line end") << QByteArray("3") << 3;
         QTest::newRow("out of range") << QByteArray("8\r\n") << 0;

@@ -51,6 +51,9 @@ private slots:
         QCOMPARE(d.list->item(0)->text(), QStringLiteral("STANDARDOWY WINDOWS"));
         QCOMPARE(d.list->item(7)->text(), QStringLiteral("SKÓRA NR 7"));
         QCOMPARE(d.preview->size(), QSize(137, 185));
+        QVERIFY(d.list->font().bold());
+        QCOMPARE(d.list->font().pixelSize(), 16);
+        QCOMPARE(d.list->item(0)->sizeHint().height(), 20);
         QVERIFY(!d.changeButton->isEnabled());
         QVERIFY(d.preview->isHidden());
         click(5);
