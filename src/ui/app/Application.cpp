@@ -6,14 +6,19 @@
 #include "catalogue/FileCheckWindow.h"
 #include "catalogue/LoadingWindow.h"
 #include "catalogue/TestLauncher.h"
+#include "extras/AboutDialog.h"
+#include "extras/ComputerInfoWindow.h"
+#include "extras/Contacts.h"
 #include "extras/LegendWindow.h"
 #include "extras/MailForm.h"
+#include "extras/ScreenAdviceWindow.h"
 #include "game/PlaceGameWindow.h"
 #include "net/LoginWindow.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
 #include "platform/System.h"
 #include "profile/SettingsDialog.h"
+#include "profile/SkinsDialog.h"
 #include "profile/UsersDialog.h"
 #include "results/ResultDialog.h"
 #include "results/ResultsCommands.h"
@@ -22,6 +27,7 @@
 #include "wizards/RandomTestWindow.h"
 
 #include <QCoreApplication>
+#include <QUrl>
 
 namespace tv {
 
@@ -65,16 +71,16 @@ void Application::createWindows()
     login = new LoginWindow(main);
     creatorWizard = new CreatorWizard(*main, main);
     creatorWizard->show();
-    // The about box, the network settings, the skins and the teacher's
-    // prompt come with later parts of the program.
-    about = new PlaceholderDialog(QStringLiteral("aboutDialog"), QStringLiteral("O programie"), main);
+    // The network settings and the teacher's prompt come with later parts
+    // of the program.
+    about = new AboutDialog(main);
     loading = new LoadingWindow(main);
     settingsWindow = new SettingsDialog(shared.settings, main);
     mail = new MailForm(main);
     result = new ResultDialog(*main, shared.settings, shared.session, shared.result, main);
     filter = new ResultsFilterDialog(*main, shared.settings, shared.browser, main);
     network = new PlaceholderDialog(QStringLiteral("networkSettingsDialog"), QStringLiteral("Architektura Klient-Server"), main);
-    skins = new PlaceholderDialog(QStringLiteral("skinsDialog"), QStringLiteral("Skóry"), main);
+    skins = new SkinsDialog(main);
     prompt = new PlaceholderDialog(QStringLiteral("assignmentPrompt"), QStringLiteral("Terravia"), main);
 
     testLauncher = new TestLauncher({*main, *loading, *result, shared.request, shared.chain, shared.settings,
@@ -113,7 +119,19 @@ void Application::connectCommands()
         Services::get().execModal(legend);
     });
     connect(m, &MainWindow::mailRequested, this, [this, modal] { modal(*mail); });
-    connect(m, &MainWindow::aboutRequested, this, [this, modal] { modal(*about); });
+    connect(m, &MainWindow::aboutRequested, about, &AboutDialog::openAnimated);
+    connect(m, &MainWindow::webPageRequested, this,
+            [] { Services::get().openWithDesktop(QUrl(contacts::kWebPage)); });
+    connect(m, &MainWindow::screenAdviceRequested, this, [this] {
+        ScreenAdviceWindow screen(main);
+        Services::get().execModal(screen);
+    });
+    connect(m, &MainWindow::computerInfoRequested, this, [this] {
+        ComputerInfoWindow info(main);
+        Services::get().execModal(info);
+    });
+    connect(m, &MainWindow::skinsRequested, this, [this, modal] { modal(*skins); });
+    connect(skins, &SkinsDialog::skinChosen, m, &MainWindow::applySkin);
 
     connect(settingsWindow, &SettingsDialog::networkSettingsRequested, this, [this, modal] { modal(*network); });
 

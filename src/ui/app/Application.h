@@ -6,6 +6,7 @@
 
 namespace tv {
 
+class AboutDialog;
 class CreatorWizard;
 class LoadingWindow;
 class LoginWindow;
@@ -16,6 +17,7 @@ class ResultDialog;
 class ResultsCommands;
 class ResultsFilterDialog;
 class SettingsDialog;
+class SkinsDialog;
 class TestLauncher;
 
 // The composition root: owns the shared state, creates the long-lived
@@ -38,14 +40,14 @@ public:
     MainWindow &mainWindow() { return *main; }
     LoginWindow &loginWindow() { return *login; }
     CreatorWizard &creator() { return *creatorWizard; }
-    PlaceholderDialog &aboutDialog() { return *about; }
+    AboutDialog &aboutDialog() { return *about; }
     LoadingWindow &loadingWindow() { return *loading; }
     SettingsDialog &settingsDialog() { return *settingsWindow; }
     MailForm &mailForm() { return *mail; }
     ResultDialog &resultDialog() { return *result; }
     ResultsFilterDialog &filterDialog() { return *filter; }
     PlaceholderDialog &networkSettings() { return *network; }
-    PlaceholderDialog &skinsDialog() { return *skins; }
+    SkinsDialog &skinsDialog() { return *skins; }
     PlaceholderDialog &assignmentPrompt() { return *prompt; }
     TestLauncher &launcher() { return *testLauncher; }
     ResultsCommands &results() { return *resultsCommands; }
@@ -60,14 +62,14 @@ private:
     MainWindow *main = nullptr;
     LoginWindow *login = nullptr;
     CreatorWizard *creatorWizard = nullptr;
-    PlaceholderDialog *about = nullptr;
+    AboutDialog *about = nullptr;
     LoadingWindow *loading = nullptr;
     SettingsDialog *settingsWindow = nullptr;
     MailForm *mail = nullptr;
     ResultDialog *result = nullptr;
     ResultsFilterDialog *filter = nullptr;
     PlaceholderDialog *network = nullptr;
-    PlaceholderDialog *skins = nullptr;
+    SkinsDialog *skins = nullptr;
     PlaceholderDialog *prompt = nullptr;
     TestLauncher *testLauncher = nullptr;
     ResultsCommands *resultsCommands = nullptr;

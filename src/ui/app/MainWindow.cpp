@@ -1,11 +1,14 @@
 #include "MainWindow.h"
 
 #include "catalogue/Catalogue.h"
+#include "extras/Help.h"
 #include "net/Session.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
 #include "platform/System.h"
 #include "profile/ProgramSettings.h"
+#include "profile/SkinLook.h"
+#include "profile/Skins.h"
 #include "platform/Look.h"
 
 #include <QAction>
@@ -13,10 +16,12 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -43,11 +48,14 @@ MainWindow::MainWindow(ProgramSettings &settings, const Session &session, QWidge
     buildStatusBar();
     bindKeys();
 
-    // Skins: the presence of Skins.dat draws the tool bar transparent.
+    // Skins: the presence of Skins.dat draws the tool bar transparent; the
+    // skin it names gives the frame and the test windows their look.
+    standardPalette = palette();
     if (files::dataExists(QStringLiteral("Skins.dat"))) {
         skins = QDir(files::dataDir()).entryList({QStringLiteral("*.skn")}, QDir::Files, QDir::Name);
         QCoreApplication::processEvents();
         setToolbarTransparent(true);
+        useSkinLook(skins::readChoice(files::dataDir()).value_or(0));
     } else {
         setToolbarTransparent(false);
     }
@@ -292,8 +300,7 @@ void MainWindow::buildMenus()
     item(settings, QStringLiteral("usersItem"), QStringLiteral("Użytkownicy  [F9]"), &MainWindow::usersRequested);
     settings->addSeparator();
     item(settings, QStringLiteral("legendItem"), QStringLiteral("Legenda  [F2]"), &MainWindow::legendRequested);
-    item(settings, QStringLiteral("skinsItem"), QStringLiteral("Zmień skórę"), &MainWindow::skinsRequested)
-        ->setVisible(false);
+    item(settings, QStringLiteral("skinsItem"), QStringLiteral("Zmień skórę"), &MainWindow::skinsRequested);
 
     QMenu *help = bar->addMenu(QStringLiteral("Pomoc"));
     help->setObjectName(QStringLiteral("helpMenu"));
@@ -467,6 +474,34 @@ void MainWindow::setToolbarTransparent(bool transparent)
                                        : QString());
 }
 
+void MainWindow::applySkin(int index)
+{
+    setToolbarTransparent(index != 0);
+    useSkinLook(index);
+}
+
+void MainWindow::useSkinLook(int index)
+{
+    // A skin that cannot be read leaves the standard look.
+    skins::SkinLoad load;
+    if (index != 0)
+        load = skins::loadSkin(files::dataDir(), index);
+    const bool skinned = index != 0 && load.status.ok;
+    skinIndex = skinned ? index : 0;
+    const SkinLook look = skinned ? makeSkinLook(load.skin, standardPalette, files::dataDir()) : SkinLook{};
+
+    // Menus are windows of their own and take no palette from the frame.
+    const QPalette pal = skinned ? look.palette : QPalette();
+    setPalette(pal);
+    for (QMenu *menu : findChildren<QMenu *>())
+        menu->setPalette(pal);
+    backgroundPicture->setPixmap(look.picture.isNull() ? QPixmap(QStringLiteral(":/pictures/tlo.png"))
+                                                       : look.picture);
+    mdi->setBackground(look.area.isValid() ? look.area : QColor(128, 128, 128));
+    setTextColour(titleLabel, look.title.isValid() ? look.title : QColor(0, 0, 255));
+    skinTestPicture = look.testPicture;
+}
+
 // ---------------------------------------------------------------------------
 // Locking
 
@@ -597,15 +632,19 @@ void MainWindow::openLicence()
 
 void MainWindow::openHelp()
 {
-    if (!files::dataExists(QStringLiteral("Pocz.chm"))) {
-        showMessage(this, QStringLiteral("BŁĄD: Nie mogę odszukać programu Pomocy na Twoim dysku"),
-                    QStringLiteral("Terravia"), Services::Icon::None);
-        return;
-    }
-    Services::get().openWithDesktop(fileUrl(files::dataPath(QStringLiteral("Pocz.chm"))));
+    tv::openHelp(this, kNoHelp);
 }
 
 void MainWindow::openComputerInfo()
+{
+#ifdef Q_OS_WIN
+    openSystemInformationProgram();
+#else
+    emit computerInfoRequested();
+#endif
+}
+
+void MainWindow::openSystemInformationProgram()
 {
     const QString program = files::findProgram(files::dataDir(), QStringLiteral("Sys_Info.exe"));
     if (program.isEmpty()) {
@@ -638,6 +677,24 @@ bool MainWindow::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate)
         onActivated();
     return QMainWindow::event(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Help and the legend, as their captions promise. A test window handles
+    // both keys itself before they reach the frame; the two commands stay
+    // usable under the session lock, like their tool buttons.
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        openHelp();
+        return;
+    }
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit legendRequested();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

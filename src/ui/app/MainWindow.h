@@ -4,6 +4,7 @@
 #include "app/Shell.h"
 
 #include <QMainWindow>
+#include <QPalette>
 
 #include <array>
 
@@ -49,6 +50,7 @@ public:
     QMdiArea *childArea() const override { return mdi; }
     bool hasChildWindow() const override;
     void closeActiveChild() override;
+    QPixmap testWindowPicture() const override { return skinTestPicture; }
 
     // --- commands carried out here ------------------------------------------------
     void exitProgram();
@@ -57,7 +59,10 @@ public:
     void setShowScore(bool on);
     void openLicence();
     void openHelp();
+    // The system's information program where there is one (Windows);
+    // elsewhere the program's own window (computerInfoRequested).
     void openComputerInfo();
+    void openSystemInformationProgram();
 
     // Shows the window maximised or normal, as the settings chose.
     void showAsConfigured();
@@ -76,6 +81,11 @@ public:
     bool toolbarTransparent() const { return transparentToolbar; }
     // The skin files found at start-up when a skin is chosen (kept only).
     const QStringList &skinFiles() const { return skins; }
+    // A new choice in the skins window: 0 the standard look, 1 … 7 a skin.
+    // It takes effect at once; a test window already open keeps its panels.
+    void applySkin(int index);
+    // The skin whose look is in force (0: the standard look).
+    int skinInForce() const { return skinIndex; }
 
 signals:
     // The catalogue entry (single test or chain) with this server code was
@@ -98,6 +108,7 @@ signals:
     void webPageRequested();
     void mailRequested();
     void aboutRequested();
+    void computerInfoRequested();
     // A child window has gone (the test mode may end).
     void childWindowClosed();
 
@@ -105,6 +116,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     using Slot = void (MainWindow::*)();
@@ -135,6 +147,10 @@ private:
     bool transparentToolbar = false;
     bool startMaximised = true;
     QStringList skins;
+    void useSkinLook(int index);
+    int skinIndex = 0;
+    QPalette standardPalette;
+    QPixmap skinTestPicture;
 };
 
 } // namespace tv

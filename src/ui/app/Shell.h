@@ -2,6 +2,7 @@
 
 #include "app/Locking.h"
 
+#include <QPixmap>
 #include <QString>
 
 class QMdiArea;
@@ -47,6 +48,10 @@ public:
     virtual bool hasChildWindow() const = 0;
     // Closes the active child window (it may refuse) and restores the caption.
     virtual void closeActiveChild() = 0;
+
+    // The picture the chosen skin puts behind a test window; none in the
+    // standard look.
+    virtual QPixmap testWindowPicture() const { return QPixmap(); }
 };
 
 } // namespace tv

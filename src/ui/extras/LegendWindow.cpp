@@ -1,8 +1,8 @@
 #include "LegendWindow.h"
 
-#include "platform/Files.h"
-#include "platform/Services.h"
+#include "extras/Help.h"
 #include "platform/Look.h"
+#include "quiz/Markers.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,21 +19,23 @@ LegendWindow::LegendWindow(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     auto *colours = new QGridLayout;
+    // The samples wear the colours of the test window's own markers.
     const struct {
-        QColor colour;
+        MarkerState state;
         const char *text;
     } samples[] = {
-        {QColor(0, 0, 255), "<- Okno puste - użytkownik nic nie wybrał (standardowo na początku testu)"},
-        {QColor(0, 255, 0), "<- Zaznaczona na mapie poprawna wartość (po zakończeniu testu)"},
-        {QColor(255, 255, 255), "<- Wybrane na mapie pole i miejsce przez użytkownika"},
-        {QColor(255, 0, 0), "<- Zaznaczona na mapie błędna wartość (po zakończeniu tesu)"},
+        {MarkerState::Blank, "<- Okno puste - użytkownik nic nie wybrał (standardowo na początku testu)"},
+        {MarkerState::Good, "<- Zaznaczona na mapie poprawna wartość (po zakończeniu testu)"},
+        {MarkerState::Placed, "<- Wybrane na mapie pole i miejsce przez użytkownika"},
+        {MarkerState::Bad, "<- Zaznaczona na mapie błędna wartość (po zakończeniu tesu)"},
     };
     int row = 0;
     for (const auto &s : samples) {
         auto *swatch = new QLabel(this);
+        swatch->setObjectName(QStringLiteral("sample%1").arg(row));
         swatch->setFixedSize(64, 20);
         swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
-        fillBackground(swatch, s.colour);
+        fillBackground(swatch, markerColour(s.state));
         colours->addWidget(swatch, row, 0);
         colours->addWidget(new QLabel(QString::fromUtf8(s.text), this), row, 1);
         ++row;
@@ -59,8 +61,10 @@ LegendWindow::LegendWindow(QWidget *parent) : QDialog(parent)
     }
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     auto *help = new QPushButton(QStringLiteral("Pomoc"), this);
+    help->setObjectName(QStringLiteral("helpButton"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);
@@ -81,11 +85,7 @@ LegendWindow::LegendWindow(QWidget *parent) : QDialog(parent)
 
 void LegendWindow::openHelp()
 {
-    if (files::dataExists(QStringLiteral("Pocz.chm")))
-        Services::get().openWithDesktop(fileUrl(files::dataPath(QStringLiteral("Pocz.chm"))));
-    else
-        showMessage(this, QStringLiteral("BŁĄD: Nie mogę odszukać programu Pomocy na Twoin dysku"),
-                    QStringLiteral("Terravia"), Services::Icon::None);
+    tv::openHelp(this, kNoHelpLegend);
     accept();
 }
 

@@ -12,6 +12,14 @@ void fillBackground(QWidget *widget, const QColor &colour)
     widget->setPalette(pal);
 }
 
+void fillBackgroundPicture(QWidget *widget, const QPixmap &picture)
+{
+    widget->setAutoFillBackground(true);
+    QPalette pal = widget->palette();
+    pal.setBrush(QPalette::Window, QBrush(picture));
+    widget->setPalette(pal);
+}
+
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette pal = widget->palette();

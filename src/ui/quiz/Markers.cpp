@@ -35,9 +35,9 @@ MarkerBox::MarkerBox(int k, QWidget *parent) : QLabel(parent), tag(10 + k)
     hide();
 }
 
-QColor MarkerBox::colour() const
+QColor markerColour(MarkerState state)
 {
-    switch (current) {
+    switch (state) {
     case MarkerState::Blank:
         return QColor(0, 0, 255);
     case MarkerState::Placed:
@@ -48,6 +48,11 @@ QColor MarkerBox::colour() const
         return QColor(255, 0, 0);
     }
     return QColor();
+}
+
+QColor MarkerBox::colour() const
+{
+    return markerColour(current);
 }
 
 void MarkerBox::setState(MarkerState state)

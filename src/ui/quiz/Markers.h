@@ -15,6 +15,9 @@ QFont mapFont(int pixelSize);
 // The drag payload: the tag of the name field the name comes from.
 inline const QString kNameMime = QStringLiteral("application/x-terravia-name");
 
+// The colour a marker wears in each state; the legend shows the same.
+QColor markerColour(MarkerState state);
+
 // A marker on the map: a 129 x 25 panel that takes a dropped name.
 class MarkerBox : public QLabel {
     Q_OBJECT

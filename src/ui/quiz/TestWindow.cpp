@@ -191,6 +191,13 @@ void TestWindow::buildLayout()
     testsMenuButton->hide();
     connect(testsMenuButton, &QToolButton::clicked, this, &TestWindow::showTestsMenu);
 
+    // A skin's picture lies behind both panels instead of the white.
+    const QPixmap skin = context.shell.testWindowPicture();
+    if (!skin.isNull()) {
+        fillBackgroundPicture(mapPanel, skin);
+        fillBackgroundPicture(namesPanel, skin);
+    }
+
     auto *root = new QHBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);

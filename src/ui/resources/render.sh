@@ -17,6 +17,7 @@ render splash.svg        splash.png        536  260
 render tlo.svg           tlo.png           1600 1000
 render kreator_tlo.svg   kreator_tlo.png   529  464
 render icons/terravia.svg icons/terravia.png 256 256
+render ekran_ustawienia.svg ekran_ustawienia.png 360 400
 
 # The application icon in the sizes the desktop's icon theme asks for.
 for s in 16 24 32 48 64 128 256; do

@@ -97,7 +97,7 @@ private slots:
         QVERIFY(!itemByCaption(w, QStringLiteral("Drukuj wyniki testów  [Ctrl + P]"))->isEnabled());
         QVERIFY(!itemByCaption(w, QStringLiteral("Zamknij aktywne okno  [Esc]"))->isEnabled());
         QVERIFY(!buttonByHint(w, QStringLiteral("Zamknij aktywne, podrzędne okno"))->isEnabled());
-        QVERIFY(!itemByCaption(w, QStringLiteral("Zmień skórę"))->isVisible());
+        QVERIFY(itemByCaption(w, QStringLiteral("Zmień skórę"))->isVisible());
         QVERIFY(w->backgroundVisible());
         QVERIFY(!w->toolbarTransparent());
         auto *strip = w->findChild<QToolBar *>(QStringLiteral("titleStrip"));
