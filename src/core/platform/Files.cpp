@@ -48,6 +48,22 @@ QString findEntry(const QString &dir, const QString &name)
 
 } // namespace
 
+bool isPlainName(const QString &name)
+{
+    if (name.isEmpty())
+        return false;
+    bool onlyDots = true;
+    for (const QChar c : name) {
+        // ':' makes a drive ("C:x") or, on Windows, a stream of another file.
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.unicode() == 0)
+            return false;
+        if (c != QLatin1Char('.'))
+            onlyDots = false;
+    }
+    // "." and "..", and "..." which Windows reads as "..".
+    return !onlyDots;
+}
+
 QString dataDir()
 {
     if (!dataDirOverride().isEmpty())
@@ -62,13 +78,15 @@ void setDataDir(const QString &dir)
 
 QString resolve(const QString &dir, const QString &name)
 {
+    if (!isPlainName(name))
+        return QString();
     const QString found = findEntry(dir, name);
     return join(dir, found.isEmpty() ? name : found);
 }
 
 bool exists(const QString &dir, const QString &name)
 {
-    return !name.isEmpty() && !findEntry(dir, name).isEmpty();
+    return isPlainName(name) && !findEntry(dir, name).isEmpty();
 }
 
 QString dataPath(const QString &name)

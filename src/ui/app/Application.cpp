@@ -9,12 +9,14 @@
 #include "extras/LegendWindow.h"
 #include "extras/MailForm.h"
 #include "net/LoginWindow.h"
+#include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
 #include "platform/System.h"
 #include "profile/SettingsDialog.h"
 #include "profile/UsersDialog.h"
 #include "results/ResultDialog.h"
+#include "results/ResultRecord.h"
 #include "results/ResultsCommands.h"
 #include "results/ResultsFilterDialog.h"
 #include "wizards/CreatorWizard.h"
@@ -53,6 +55,9 @@ Application::~Application()
 
 void Application::createWindows()
 {
+    // Writes cut short by a crash or a power cut leave temporary files.
+    files::removeStaleTemporaries(files::dataPath(kResultsFile));
+    files::removeStaleTemporaries(files::dataPath(kSettingsFile));
     // The main window first: creating it takes the skin choice, the settings
     // and the kind of system into account.
     const SettingsLoad load = shared.settings.loadAtStart(files::dataDir());
