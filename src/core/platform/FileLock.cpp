@@ -69,8 +69,6 @@ WriteLock::WriteLock(const QString &path) : lock(std::make_unique<QLockFile>(loc
             path, QStringLiteral("Plik zapisuje właśnie inna kopia programu Terravia. Spróbuj ponownie za chwilę.")));
         break;
     case QLockFile::PermissionError:
-        result = Status::failure(
-            lines::writeError(path, QStringLiteral("Brak uprawnień do utworzenia pliku blokady %1.").arg(lockName)));
         break;
     default:
         result = Status::failure(

@@ -16,9 +16,12 @@ namespace tv::files {
 
 class WriteLock {
 public:
-    // Waits for the lock of the file at path; status() says whether it was
-    // taken. A lock left behind by a copy that died is taken over: at once
-    // when the copy ran on this computer, after the stale time otherwise.
+    // Waits for the lock of the file at path; status() says whether the
+    // write may go ahead. A lock left behind by a copy that died is taken
+    // over: at once when the copy ran on this computer, after the stale time
+    // otherwise. In a folder where no lock file may be created (the pupils
+    // may write the data files but not add files beside them) the write goes
+    // ahead unlocked, as it always has: no copy can lock there.
     explicit WriteLock(const QString &path);
     ~WriteLock();
     WriteLock(const WriteLock &) = delete;
