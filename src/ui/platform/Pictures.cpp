@@ -17,7 +17,7 @@ Picture readPicture(const QString &path)
     const QSize size = reader.size();
     const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
     const qint64 needed = qint64(qMax(size.width(), 0)) * qMax(size.height(), 0) * 4;
-    if (size.isValid() && ((limit > 0 && needed > limit) || size.width() > 32767 || size.height() > 32767))
+    if (size.isValid() && limit > 0 && needed > limit)
         p.reason = QStringLiteral("Obraz jest za duży, by go wyświetlić (%1 x %2 pikseli).")
                        .arg(size.width())
                        .arg(size.height());
