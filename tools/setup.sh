@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing Terravia
 # need, when any is missing, and builds the program into build/terravia/.
+#   bash tools/setup.sh packages   installs the packages only
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +10,7 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
   fonts-dejavu-core
   xvfb xauth openbox xdotool imagemagick poppler-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()
@@ -23,6 +25,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+[ "${1:-}" = packages ] && exit 0
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the whole test suite (no display needed), three
 # times: as released, as a debug build with Qt's own assertions, and under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
-#   bash tools/test.sh            all three
+# AddressSanitizer and UndefinedBehaviorSanitizer; then every reader under
+# libFuzzer for a short, fixed number of inputs.
+#   bash tools/test.sh            all three and the fuzzing
 #   bash tools/test.sh release    only the released build (quicker)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,3 +27,6 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTERRAVIA_BENCH=OFF 
 cmake --build build-asan -j "$(nproc)"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   suite "AddressSanitizer + UndefinedBehaviorSanitizer" build-asan
+
+echo "== the readers under libFuzzer, 20000 inputs each"
+bash tools/fuzz.sh --runs 20000

@@ -5,15 +5,15 @@
 
 #include <QFile>
 
-#include <csignal>
 #include <sys/resource.h>
 
 namespace tv::test {
 
 QMessageBox::StandardButton ScriptedServices::message(QWidget *, const QString &text, const QString &caption,
-                                                      Icon icon, QMessageBox::StandardButtons buttons)
+                                                      Icon icon, QMessageBox::StandardButtons buttons,
+                                                      QMessageBox::StandardButton defaultButton)
 {
-    messages.append({text, caption, icon, buttons});
+    messages.append({text, caption, icon, buttons, defaultButton});
     if (!answers.isEmpty())
         return answers.takeFirst();
     if (buttons & QMessageBox::Ok)
@@ -108,7 +108,7 @@ bool TempDataDir::has(const QString &name) const
 
 FileSizeLimit::FileSizeLimit(qint64 bytes)
 {
-    std::signal(SIGXFSZ, SIG_IGN);
+    ignoreFileSizeSignal(); // as the program does at start-up
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     oldSoft = old.rlim_cur;

@@ -23,6 +23,7 @@ public:
         QString caption;
         Icon icon;
         QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton;
     };
     struct Prompt {
         QString caption;
@@ -59,7 +60,8 @@ public:
     int terminations = 0;
 
     QMessageBox::StandardButton message(QWidget *, const QString &text, const QString &caption, Icon icon,
-                                        QMessageBox::StandardButtons buttons) override;
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override;
     std::optional<QString> input(QWidget *, const QString &caption, const QString &prompt,
                                  const QString &initial) override;
     QString openFileName(QWidget *, const QString &caption, const QString &dir, const QString &filter) override;

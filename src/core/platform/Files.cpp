@@ -92,6 +92,22 @@ QString findEntry(const QString &dir, const QString &name)
 
 } // namespace
 
+bool isPlainName(const QString &name)
+{
+    if (name.isEmpty())
+        return false;
+    bool onlyDots = true;
+    for (const QChar c : name) {
+        // ':' makes a drive ("C:x") or, on Windows, a stream of another file.
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.unicode() == 0)
+            return false;
+        if (c != QLatin1Char('.'))
+            onlyDots = false;
+    }
+    // "." and "..", and "..." which Windows reads as "..".
+    return !onlyDots;
+}
+
 QString dataDir()
 {
     if (!dataDirOverride().isEmpty())
@@ -197,6 +213,8 @@ QString placeOf(const QString &dir, const QString &name)
 
 QString resolve(const QString &dir, const QString &name)
 {
+    if (!isPlainName(name))
+        return QString();
     const QString place = placeOf(dir, name);
     const QString found = findEntry(place, name);
     return join(place, found.isEmpty() ? name : found);
@@ -204,7 +222,7 @@ QString resolve(const QString &dir, const QString &name)
 
 bool exists(const QString &dir, const QString &name)
 {
-    return !name.isEmpty() && !findEntry(placeOf(dir, name), name).isEmpty();
+    return isPlainName(name) && !findEntry(placeOf(dir, name), name).isEmpty();
 }
 
 QString dataPath(const QString &name)

@@ -41,8 +41,15 @@ bool isUserFile(const QString &name);
 // moved since it was stored), else empty.
 QString soundPath(const QString &stored);
 
+// A name that stays inside the directory it is joined to: not empty, no
+// path separator, not "." or "..", no drive or root ("C:", "\\server").
+// Names that come from outside (the teacher's server, a file) must be
+// plain; the joins below refuse any other.
+bool isPlainName(const QString &name);
+
 // dir + native separator + name, spelled as the existing file is spelled when
 // one differs only in letter case; otherwise spelled as asked (a new file).
+// Empty, which opens and names no file, when the name is not plain.
 QString resolve(const QString &dir, const QString &name);
 bool exists(const QString &dir, const QString &name);
 

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace tv::lines {
 
 QStringList split(const QByteArray &bytes)
@@ -136,15 +138,70 @@ Status writeFile(const QString &path, const QStringList &lines)
     return writeBytes(path, join(lines));
 }
 
-Status appendFile(const QString &path, const QStringList &lines)
+void AppendPoint::feed(const char *data, qsizetype size)
+{
+    if (size <= 0)
+        return;
+    lineFeeds += std::count(data, data + size, '\n');
+    bytes += size;
+    last = data[size - 1];
+}
+
+QByteArray AppendPoint::completion(int group) const
+{
+    QByteArray out;
+    if (bytes > 0 && last != '\n')
+        out += last == '\r' ? "\n" : "\r\n";
+    if (group > 1) {
+        const int inGroup = static_cast<int>(lineCount() % group);
+        if (inGroup != 0)
+            out += QByteArray("\r\n").repeated(group - inGroup);
+    }
+    return out;
+}
+
+namespace {
+
+// Reads the file through to learn where appending begins; a missing file
+// begins empty.
+bool scanEnd(const QString &path, AppendPoint &point, QString &why)
+{
+    QFile f(path);
+    if (!f.exists())
+        return true;
+    if (!f.open(QIODevice::ReadOnly)) {
+        why = f.errorString();
+        return false;
+    }
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = f.read(chunk.data(), chunk.size());
+        if (n < 0) {
+            why = f.errorString();
+            return false;
+        }
+        if (n == 0)
+            return true;
+        point.feed(chunk.constData(), n);
+    }
+}
+
+} // namespace
+
+Status appendFile(const QString &path, const QStringList &lines, int group)
 {
     makeParent(path);
+    AppendPoint point;
+    QString why;
+    if (!scanEnd(path, point, why))
+        return Status::failure(readError(path, why));
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return Status::failure(writeError(path, f.errorString()));
     const qint64 before = f.size();
-    if (!writeAll(f, join(lines))) {
-        const QString why = reasonOf(f);
+    // One write: the completion never stands without the lines it prepares.
+    if (!writeAll(f, point.completion(group) + join(lines))) {
+        why = reasonOf(f);
         // Take back a partial record so the file keeps whole records only.
         f.resize(before);
         f.close();
@@ -152,6 +209,18 @@ Status appendFile(const QString &path, const QStringList &lines)
     }
     f.close();
     return Status::success();
+}
+
+QString excerpt(const QString &line)
+{
+    constexpr qsizetype kShown = 60;
+    if (line.size() <= kShown)
+        return line;
+    // Never split a surrogate pair.
+    qsizetype cut = kShown;
+    if (line.at(cut - 1).isHighSurrogate())
+        --cut;
+    return line.left(cut) + QChar(0x2026);
 }
 
 } // namespace tv::lines

@@ -6,6 +6,10 @@
 #include <QOperatingSystemVersion>
 #include <QThread>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 namespace tv {
 
 int osKind(PlatformFamily family, int major, int minor)
@@ -32,6 +36,13 @@ int detectOsKind()
     return osKind(PlatformFamily::WindowsNT, v.majorVersion(), v.minorVersion());
 #else
     return osKind(PlatformFamily::Other, 0, 0);
+#endif
+}
+
+void ignoreFileSizeSignal()
+{
+#ifdef Q_OS_UNIX
+    std::signal(SIGXFSZ, SIG_IGN);
 #endif
 }
 

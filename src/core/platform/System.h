@@ -33,6 +33,12 @@ public:
 // "Data: [" + today's date in the system's short date format + "]"
 QString shortDate(const QDate &date);
 
+// A write beyond the file-size limit of the process (ulimit -f) must fail
+// with an error the writer can report and undo, instead of the signal that
+// ends the program by default and leaves half a record behind. Called once,
+// first thing at start-up.
+void ignoreFileSizeSignal();
+
 // Waits ms milliseconds while pending events run (opening animations).
 void waitMs(int ms);
 // A plain sleep without event processing (the splash second).

@@ -6,9 +6,14 @@
 
 namespace tv {
 
-// The settings in force while the program runs: read from konf.dat once at
-// start-up, changed afterwards only by the settings dialog (users and the
-// remove-placed-names option) and the users list (users).
+// The settings of the running program, in two forms kept apart:
+// - in force: read from konf.dat once at start-up; afterwards only the users
+//   and the remove-placed-names option change, the window size, the creator
+//   choice and the sounds wait for the next start;
+// - saved: what konf.dat holds, as read at start-up and as last written.
+// Every rewrite of konf.dat starts from the saved values, so a choice saved
+// in the settings dialog survives until it is changed again, whichever
+// window writes the file next.
 class ProgramSettings : public QObject {
     Q_OBJECT
 
@@ -19,11 +24,23 @@ public:
     SettingsLoad loadAtStart(const QString &dataDir);
 
     const Settings &current() const { return values; }
+    const Settings &saved() const { return stored; }
+    // Replaces the settings in force (not what is saved).
     void replace(const Settings &settings);
 
     const QStringList &users() const { return values.users; }
     void setUsers(const QStringList &users);
-    void setRemovePlacedNames(int value) { values.removePlacedNames = value; }
+
+    // The settings dialog's "Zastosuj": writes konf.dat from the choices
+    // ("1" for an option equal to 1, else "0"; the sounds as given), which
+    // become the saved values; the users and the remove-placed-names option
+    // take effect at once. A failed write changes nothing.
+    Status saveChoices(const QString &dataDir, const Settings &choices);
+    // The users list window: writes konf.dat with the saved options and
+    // these users, and puts the users in force. An empty saved sound is
+    // written "Brak dźwięku" unless the bundled WAV of the data directory
+    // would stand for it.
+    Status saveUsers(const QString &dataDir, const QStringList &users);
 
     bool removePlacedNames() const { return Settings::on(values.removePlacedNames); }
     bool startCreator() const { return Settings::on(values.startCreator); }
@@ -34,7 +51,10 @@ signals:
     void usersChanged(const QStringList &users);
 
 private:
+    Status write(const QString &dataDir, const QStringList &lines);
+
     Settings values;
+    Settings stored;
     bool maximised = true;
 };
 

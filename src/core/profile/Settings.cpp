@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/LineFile.h"
 
@@ -60,7 +61,7 @@ SettingsLoad parseSettings(const QStringList &lines, const QString &fileName)
                                "Pozostałe wiersze pliku nie zostały odczytane.")
                     .arg(fileName)
                     .arg(lineNo)
-                    .arg(text));
+                    .arg(lines::excerpt(text)));
             return false;
         }
         target = *v;
@@ -124,7 +125,11 @@ QStringList settingsLines(const QString &line1, const QString &line2, const QStr
 
 Status saveSettingsLines(const QString &dataDir, const QStringList &lines)
 {
-    return lines::writeFile(files::resolve(dataDir, kSettingsFile), lines);
+    const QString path = files::resolve(dataDir, kSettingsFile);
+    const files::WriteLock lock(path);
+    if (!lock)
+        return lock.status();
+    return lines::writeFile(path, lines);
 }
 
 } // namespace tv

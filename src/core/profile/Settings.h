@@ -57,7 +57,8 @@ SettingsLoad loadSettings(const QString &dataDir);
 QStringList settingsLines(const QString &line1, const QString &line2, const QString &dropSound,
                           const QString &topGradeSound, const QString &line5, const QStringList &users);
 
-// Replaces konf.dat as a whole; a failed write keeps the old file.
+// Replaces konf.dat as a whole, holding its lock; a failed write keeps the
+// old file.
 Status saveSettingsLines(const QString &dataDir, const QStringList &lines);
 
 } // namespace tv

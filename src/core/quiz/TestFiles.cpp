@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 
+#include "platform/LineFile.h"
 #include "profile/Settings.h"
 
 namespace tv {
@@ -10,7 +11,7 @@ QString notIntegerMessage(const QString &fileName, int line, const QString &text
                           "Nie można załadować tego testu.")
         .arg(fileName)
         .arg(line)
-        .arg(text);
+        .arg(lines::excerpt(text));
 }
 
 ConfigurationRead parseConfiguration(const QStringList &lines, const QString &fileName)

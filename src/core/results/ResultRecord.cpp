@@ -1,5 +1,6 @@
 #include "ResultRecord.h"
 
+#include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/LineFile.h"
 
@@ -30,7 +31,11 @@ ResultRecord ResultRecord::fromLines(const QStringList &seven)
 
 Status appendResult(const QString &dataDir, const ResultRecord &record)
 {
-    return lines::appendFile(files::resolve(dataDir, kResultsFile), record.lines());
+    const QString path = files::resolve(dataDir, kResultsFile);
+    const files::WriteLock lock(path);
+    if (!lock)
+        return lock.status();
+    return lines::appendFile(path, record.lines(), 7);
 }
 
 } // namespace tv

@@ -22,6 +22,13 @@ struct ResultRecord {
     // spill into the next one.
     QStringList lines() const;
     static ResultRecord fromLines(const QStringList &seven);
+
+    bool operator==(const ResultRecord &o) const
+    {
+        return user == o.user && title == o.title && time == o.time && tasks == o.tasks && good == o.good
+            && bad == o.bad && grade == o.grade;
+    }
+    bool operator!=(const ResultRecord &o) const { return !(*this == o); }
 };
 
 inline const QString kResultsFile = QStringLiteral("Wyniki.tvw");
@@ -30,7 +37,10 @@ inline const QString kResultsFile = QStringLiteral("Wyniki.tvw");
 QString oneLine(const QString &field);
 
 // Appends the record to Wyniki.tvw in the data directory, creating the file
-// when it is missing. A failure leaves the records already there intact.
+// when it is missing: the one way every result is stored. It holds the
+// file's lock meanwhile, and first completes a last record that was cut
+// short, so the new one starts on a record boundary. A failure leaves the
+// records already there intact.
 Status appendResult(const QString &dataDir, const ResultRecord &record);
 
 } // namespace tv

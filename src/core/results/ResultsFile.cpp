@@ -1,10 +1,13 @@
 #include "ResultsFile.h"
 
 #include "platform/Cp1250.h"
+#include "platform/FileLock.h"
 #include "platform/LineFile.h"
 #include "platform/Text.h"
 
+#include <QDir>
 #include <QFile>
+#include <QHashFunctions>
 
 #include <algorithm>
 #include <numeric>
@@ -48,6 +51,11 @@ Records parseRecords(const QByteArray &bytes)
     return out;
 }
 
+Fingerprint fingerprintOf(const QByteArray &bytes)
+{
+    return {true, bytes.size(), qHash(bytes, 0)};
+}
+
 ReadRecords readRecords(QIODevice &device)
 {
     ReadRecords r;
@@ -55,13 +63,23 @@ ReadRecords readRecords(QIODevice &device)
         r.status = Status::failure(device.errorString());
         return r;
     }
-    r.records = parseRecords(device.readAll());
+    const QByteArray bytes = device.readAll();
+    r.fingerprint = fingerprintOf(bytes);
+    r.records = parseRecords(bytes);
     return r;
 }
 
-ReadRecords readRecordsFile(const QString &path)
+namespace {
+
+struct RawRead {
+    Status status;
+    bool missing = false;
+    QByteArray bytes;
+};
+
+RawRead readRaw(const QString &path)
 {
-    ReadRecords r;
+    RawRead r;
     QFile f(path);
     if (!f.exists()) {
         r.missing = true;
@@ -72,12 +90,24 @@ ReadRecords readRecordsFile(const QString &path)
         r.status = Status::failure(lines::readError(path, f.errorString()));
         return r;
     }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
+    r.bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
         r.status = Status::failure(lines::readError(path, f.errorString()));
+    return r;
+}
+
+} // namespace
+
+ReadRecords readRecordsFile(const QString &path)
+{
+    ReadRecords r;
+    RawRead raw = readRaw(path);
+    r.status = raw.status;
+    r.missing = raw.missing;
+    if (!raw.status)
         return r;
-    }
-    r.records = parseRecords(bytes);
+    r.fingerprint = fingerprintOf(raw.bytes);
+    r.records = parseRecords(raw.bytes);
     return r;
 }
 
@@ -114,6 +144,68 @@ QByteArray recordBytes(const Records &records)
 Status writeRecordsFile(const QString &path, const Records &records)
 {
     return lines::writeBytes(path, recordBytes(records));
+}
+
+Removal removeRecord(const QString &path, const Records &shown, std::optional<size_t> row,
+                     const Fingerprint &readAs)
+{
+    Removal r;
+    r.records = shown;
+    const files::WriteLock lock(path);
+    if (!lock) {
+        r.status = lock.status();
+        return r;
+    }
+    const RawRead now = readRaw(path);
+    if (!now.status && !now.missing) {
+        r.status = now.status;
+        return r;
+    }
+    const Fingerprint current = now.missing ? Fingerprint{} : fingerprintOf(now.bytes);
+    Records kept;
+    if (current == readAs) {
+        kept = shown;
+        if (row && *row < kept.size())
+            kept.erase(kept.begin() + static_cast<std::ptrdiff_t>(*row));
+        r.outcome = Removal::Outcome::Written;
+    } else {
+        kept = parseRecords(now.bytes);
+        r.records = kept;
+        r.fingerprint = current;
+        if (!row || *row >= shown.size()) {
+            r.outcome = Removal::Outcome::Unchanged;
+            return r;
+        }
+        const auto found = std::find(kept.begin(), kept.end(), shown[*row]);
+        if (found == kept.end()) {
+            r.outcome = Removal::Outcome::RecordGone;
+            return r;
+        }
+        kept.erase(found);
+        r.outcome = Removal::Outcome::Merged;
+    }
+    const QByteArray bytes = recordBytes(kept);
+    const Status written = lines::writeBytes(path, bytes);
+    if (!written) {
+        r.outcome = Removal::Outcome::Failed;
+        r.status = written;
+        return r;
+    }
+    r.records = std::move(kept);
+    r.fingerprint = fingerprintOf(bytes);
+    return r;
+}
+
+Status deleteResultsFile(const QString &path)
+{
+    const files::WriteLock lock(path);
+    if (!lock)
+        return lock.status();
+    QFile f(path);
+    if (!f.exists() || f.remove())
+        return Status::success();
+    return Status::failure(QStringLiteral("Nie można usunąć pliku %1:\r\n%2")
+                               .arg(QDir::toNativeSeparators(path), f.errorString()));
 }
 
 const QString &field(const ResultRecord &record, int column)

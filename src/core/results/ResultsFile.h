@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,10 +29,22 @@ inline const QString kTempFile = QStringLiteral("tmp.tvw");
 // still counts, its missing lines empty.
 Records parseRecords(const QByteArray &bytes);
 
+// The file as a reader saw it, to tell later whether another copy of the
+// program has written it since.
+struct Fingerprint {
+    bool exists = false;
+    qint64 size = 0;
+    size_t hash = 0;
+    bool operator==(const Fingerprint &o) const { return exists == o.exists && size == o.size && hash == o.hash; }
+    bool operator!=(const Fingerprint &o) const { return !(*this == o); }
+};
+Fingerprint fingerprintOf(const QByteArray &bytes);
+
 struct ReadRecords {
     Status status;
     bool missing = false; // the file does not exist (status is then a failure)
     Records records;
+    Fingerprint fingerprint;
 };
 
 ReadRecords readRecords(QIODevice &device);
@@ -45,6 +58,32 @@ QByteArray recordBytes(const Records &records);
 // Replaces the file through a temporary file renamed over it: a crash or a
 // full disk half way leaves the old file whole.
 Status writeRecordsFile(const QString &path, const Records &records);
+
+// The browser's rewrite of Wyniki.tvw after "Usuń zaznaczony wynik": the
+// records shown, without the chosen row (none when the answer was No), in
+// the order shown. Done under the file's lock. When the file is no longer
+// what the browser read (another copy saved or deleted meanwhile), the
+// shown table is stale: the file is read again, the chosen record is
+// removed by its content and every other record stays as it is now.
+struct Removal {
+    enum class Outcome {
+        Written,    // the file was as read: rewritten from the table
+        Merged,     // it had changed: the record was removed from it as it is now
+        Unchanged,  // it had changed and there was nothing to remove: left alone
+        RecordGone, // it had changed and no longer holds the record: left alone
+        Failed,     // reading or writing failed: left alone
+    };
+    Outcome outcome = Outcome::Failed;
+    Status status;
+    Records records;         // what the file holds afterwards (Failed: the shown ones)
+    Fingerprint fingerprint; // of the file afterwards
+};
+Removal removeRecord(const QString &path, const Records &shown, std::optional<size_t> row,
+                     const Fingerprint &readAs);
+
+// "Usuń wyniki testów": deletes the file under its lock. A file already
+// gone counts as deleted.
+Status deleteResultsFile(const QString &path);
 
 // --- columns -----------------------------------------------------------------
 

@@ -14,6 +14,7 @@
 #include "extras/ScreenAdviceWindow.h"
 #include "game/PlaceGameWindow.h"
 #include "net/LoginWindow.h"
+#include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
 #include "platform/System.h"
@@ -21,6 +22,7 @@
 #include "profile/SkinsDialog.h"
 #include "profile/UsersDialog.h"
 #include "results/ResultDialog.h"
+#include "results/ResultRecord.h"
 #include "results/ResultsCommands.h"
 #include "results/ResultsFilterDialog.h"
 #include "wizards/CreatorWizard.h"
@@ -60,6 +62,9 @@ Application::~Application()
 
 void Application::createWindows()
 {
+    // Writes cut short by a crash or a power cut leave temporary files.
+    files::removeStaleTemporaries(files::dataPath(kResultsFile));
+    files::removeStaleTemporaries(files::dataPath(kSettingsFile));
     // The main window first: creating it takes the skin choice, the settings
     // and the kind of system into account.
     const SettingsLoad load = shared.settings.loadAtStart(files::dataDir());

@@ -60,9 +60,12 @@ void Services::install(Services *services)
 }
 
 QMessageBox::StandardButton DesktopServices::message(QWidget *parent, const QString &text, const QString &caption,
-                                                     Icon icon, QMessageBox::StandardButtons buttons)
+                                                     Icon icon, QMessageBox::StandardButtons buttons,
+                                                     QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(toQt(icon), caption, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     // The program's messages use CR LF inside; a bare CR would show as a glyph.
     box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     return static_cast<QMessageBox::StandardButton>(box.exec());

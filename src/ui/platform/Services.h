@@ -24,9 +24,12 @@ public:
 
     virtual ~Services() = default;
 
+    // defaultButton is the one Enter presses; a question that destroys data
+    // makes it No. NoButton leaves the platform's choice.
     virtual QMessageBox::StandardButton message(QWidget *parent, const QString &text, const QString &caption,
                                                 Icon icon,
-                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok) = 0;
+                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) = 0;
     // The one-line input box; nothing when cancelled.
     virtual std::optional<QString> input(QWidget *parent, const QString &caption, const QString &prompt,
                                          const QString &initial) = 0;
@@ -54,7 +57,8 @@ public:
 class DesktopServices : public Services {
 public:
     QMessageBox::StandardButton message(QWidget *parent, const QString &text, const QString &caption, Icon icon,
-                                        QMessageBox::StandardButtons buttons) override;
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override;
     std::optional<QString> input(QWidget *parent, const QString &caption, const QString &prompt,
                                  const QString &initial) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter) override;
@@ -72,9 +76,10 @@ public:
 // Shorthands used throughout the windows.
 inline QMessageBox::StandardButton showMessage(QWidget *parent, const QString &text, const QString &caption,
                                                Services::Icon icon,
-                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok)
+                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
-    return Services::get().message(parent, text, caption, icon, buttons);
+    return Services::get().message(parent, text, caption, icon, buttons, defaultButton);
 }
 
 // The hourglass cursor. Setting it twice does not stack; clearing it always

@@ -158,11 +158,14 @@ void SettingsDialog::showEvent(QShowEvent *event)
 
 void SettingsDialog::onActivated()
 {
-    const Settings &inForce = settings.current();
+    // The sounds as saved, not as in force: a sound chosen and saved since
+    // start-up plays only after the next start, but shown here it is what
+    // "Zastosuj" keeps.
+    const Settings &saved = settings.saved();
     userList->clear();
     if (!files::dataExists(kSettingsFile)) {
-        dropSoundEdit->setText(inForce.dropSound);
-        topGradeSoundEdit->setText(inForce.topGradeSound);
+        dropSoundEdit->setText(saved.dropSound);
+        topGradeSoundEdit->setText(saved.topGradeSound);
         return;
     }
     const auto read = lines::readFile(files::dataPath(kSettingsFile));
@@ -182,10 +185,10 @@ void SettingsDialog::onActivated()
             (one ? creatorOnRadio : creatorOffRadio)->setChecked(true);
             break;
         case 3:
-            dropSoundEdit->setText(inForce.dropSound);
+            dropSoundEdit->setText(saved.dropSound);
             break;
         case 4:
-            topGradeSoundEdit->setText(inForce.topGradeSound);
+            topGradeSoundEdit->setText(saved.topGradeSound);
             break;
         case 5:
             removeNamesCheck->setChecked(one);
@@ -200,26 +203,23 @@ void SettingsDialog::onActivated()
 void SettingsDialog::apply()
 {
     setHourglass(true);
-    QStringList users;
+    Settings choices;
+    choices.startMaximised = maximisedRadio->isChecked() ? 1 : 0;
+    choices.startCreator = creatorOnRadio->isChecked() ? 1 : 0;
+    choices.dropSound = dropSoundEdit->text();
+    choices.topGradeSound = topGradeSoundEdit->text();
+    choices.removePlacedNames = removeNamesCheck->isChecked() ? 1 : 0;
     for (int i = 0; i < userList->count(); ++i)
-        users.append(userList->item(i)->text());
-    const QString line5 = removeNamesCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    const QStringList content =
-        settingsLines(maximisedRadio->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
-                      creatorOnRadio->isChecked() ? QStringLiteral("1") : QStringLiteral("0"), dropSoundEdit->text(), topGradeSoundEdit->text(), line5,
-                      users);
-    const Status saved = saveSettingsLines(files::dataDir(), content);
+        choices.users.append(userList->item(i)->text());
+    // Only the users and the remove-placed-names option take effect now; the
+    // window size, the creator choice and the sounds wait for the next start.
+    const Status saved = settings.saveChoices(files::dataDir(), choices);
+    setHourglass(false);
     if (!saved) {
         // The old konf.dat is intact; the dialog stays open to try again.
-        setHourglass(false);
         showMessage(this, saved.message, QStringLiteral("Terravia"), Services::Icon::Error);
         return;
     }
-    settings.setUsers(users);
-    // Only this option and the users take effect now; the window size, the
-    // creator choice and the sounds wait for the next start.
-    settings.setRemovePlacedNames(line5.toInt());
-    setHourglass(false);
     accept();
 }
 

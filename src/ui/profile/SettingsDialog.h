@@ -20,7 +20,7 @@ class SettingsDialog : public QDialog {
 public:
     explicit SettingsDialog(ProgramSettings &settings, QWidget *parent = nullptr);
 
-    // Fills the controls from konf.dat and the in-memory sounds; runs each
+    // Fills the controls from konf.dat and the saved sounds; runs each
     // time the dialog is shown.
     void onActivated();
     void apply();

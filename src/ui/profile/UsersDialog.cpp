@@ -96,27 +96,18 @@ void UsersDialog::saveAndClose()
 
 bool UsersDialog::writeSettings()
 {
-    const Settings &s = settings.current();
-    const QString dir = files::dataDir();
-    const auto option = [](int v) { return v == 1 ? QStringLiteral("1") : QStringLiteral("0"); };
-    const auto sound = [&](const QString &path, const char *bundled) {
-        if (path.isEmpty() && !files::exists(dir, QString::fromLatin1(bundled)))
-            return QStringLiteral("Brak dźwięku");
-        return path;
-    };
     QStringList users;
     for (int i = 0; i < userList->count(); ++i)
         users << userList->item(i)->text();
     setHourglass(true);
-    const Status saved = saveSettingsLines(
-        dir, settingsLines(option(s.startMaximised), option(s.startCreator), sound(s.dropSound, "Ups.wav"),
-                           sound(s.topGradeSound, "Cel.wav"), QString::number(s.removePlacedNames), users));
+    // The option lines are the saved ones: a choice saved in the settings
+    // dialog since start-up stays saved.
+    const Status saved = settings.saveUsers(files::dataDir(), users);
     setHourglass(false);
     if (!saved) {
         showMessage(this, saved.message, QStringLiteral("Terravia"), Services::Icon::Error);
         return false;
     }
-    settings.setUsers(users);
     listChanged = false;
     return true;
 }

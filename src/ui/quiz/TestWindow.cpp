@@ -9,6 +9,7 @@
 #include "net/Session.h"
 #include "platform/Files.h"
 #include "platform/LineFile.h"
+#include "platform/Pictures.h"
 #include "platform/Services.h"
 #include "platform/System.h"
 #include "platform/Text.h"
@@ -23,9 +24,9 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -488,16 +489,14 @@ bool TestWindow::loadPicture(const QString &path)
 {
     if (path == shownPicture && !mapPicture->pixmap().isNull())
         return true;
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    const QImage image = reader.read();
-    if (image.isNull()) {
+    const Picture picture = readPicture(path);
+    if (picture.image.isNull()) {
         failLoading(QStringLiteral("Nie można odczytać mapy testu z pliku %1:\r\n%2")
-                        .arg(QDir::toNativeSeparators(path), reader.errorString()),
+                        .arg(QDir::toNativeSeparators(path), picture.reason),
                     QStringLiteral("Terravia"));
         return false;
     }
-    mapPicture->setPixmap(QPixmap::fromImage(image));
+    mapPicture->setPixmap(QPixmap::fromImage(picture.image));
     shownPicture = path;
     sizeToPicture();
     return true;
@@ -655,7 +654,7 @@ void TestWindow::showResult()
         setHourglass(false);
         showMessage(this,
                     QStringLiteral("Błąd w pliku opisu testu: wiersz \"%1\" nie kończy się numerem pola (dwie cyfry).")
-                        .arg(j.badLine),
+                        .arg(lines::excerpt(j.badLine)),
                     QStringLiteral("Terravia"), Services::Icon::Error);
         return;
     }

@@ -332,6 +332,8 @@ void ResultsBrowser::readResults(const QString &fileName)
     reportRecords.clear();
     table->horizontalHeader()->setSortIndicatorShown(false);
     if (!files::dataExists(fileName)) {
+        if (fileName == kResultsFile)
+            readAs = {};
         model->setRecords({});
         return;
     }
@@ -342,6 +344,8 @@ void ResultsBrowser::readResults(const QString &fileName)
         showMessage(this, read.status.message, kCaption, Services::Icon::Error);
         return;
     }
+    if (fileName == kResultsFile)
+        readAs = read.fingerprint;
     reportRecords = read.records;
     model->setRecords(std::move(read.records));
 }
@@ -384,12 +388,41 @@ void ResultsBrowser::selectRow(int row)
 // ---------------------------------------------------------------------------
 // Deleting
 
-Status ResultsBrowser::writeResults()
+void ResultsBrowser::rewriteResults(std::optional<int> removedRow)
 {
     setHourglass(true);
-    const Status s = results::writeRecordsFile(files::dataPath(kResultsFile), model->records());
+    std::optional<size_t> row;
+    if (removedRow && *removedRow >= 0)
+        row = static_cast<size_t>(*removedRow);
+    const results::Removal done =
+        results::removeRecord(files::dataPath(kResultsFile), model->records(), row, readAs);
     setHourglass(false);
-    return s;
+    using Outcome = results::Removal::Outcome;
+    switch (done.outcome) {
+    case Outcome::Written:
+        if (row)
+            model->takeRecord(*removedRow);
+        readAs = done.fingerprint;
+        return;
+    case Outcome::Merged:
+    case Outcome::Unchanged:
+    case Outcome::RecordGone:
+        // Another copy of the program wrote the file after it was read: the
+        // table now shows the file as it is.
+        readAs = done.fingerprint;
+        reportRecords = done.records;
+        model->setRecords(done.records);
+        table->horizontalHeader()->setSortIndicatorShown(false);
+        if (done.outcome == Outcome::RecordGone)
+            showMessage(this,
+                        QStringLiteral("Tego wyniku nie ma już w pliku z wynikami: w międzyczasie zmieniła go inna "
+                                       "kopia programu Terravia.\r\nNic nie zostało usunięte."),
+                        kCaption, Services::Icon::Information);
+        return;
+    case Outcome::Failed:
+        showMessage(this, done.status.message, kCaption, Services::Icon::Error);
+        return;
+    }
 }
 
 void ResultsBrowser::deleteSelected()
@@ -407,18 +440,9 @@ void ResultsBrowser::deleteSelected()
         return;
     const QString user = model->records()[row].user;
     const auto answer = showMessage(this, QStringLiteral("Czy napewno chcesz usunąć wynik: ") + user, kCaption,
-                                    Services::Icon::Warning, QMessageBox::Yes | QMessageBox::No);
-    std::optional<ResultRecord> removed;
-    if (answer == QMessageBox::Yes)
-        removed = model->takeRecord(row);
+                                    Services::Icon::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     // Rewritten whatever the answer: the file takes the order displayed.
-    const Status s = writeResults();
-    if (!s) {
-        // The file still holds the record, so the table shows it again.
-        if (removed)
-            model->insertRecord(row, std::move(*removed));
-        showMessage(this, s.message, kCaption, Services::Icon::Error);
-    }
+    rewriteResults(answer == QMessageBox::Yes ? std::optional<int>(row) : std::nullopt);
 }
 
 bool deleteAllResults(QWidget *parent)
@@ -429,15 +453,14 @@ bool deleteAllResults(QWidget *parent)
     }
     const auto answer =
         showMessage(parent, QStringLiteral("Czy napewno chcesz usunąć wszystkie wyniki testów?"), kCaption,
-                    Services::Icon::Warning, QMessageBox::Yes | QMessageBox::No);
+                    Services::Icon::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return false;
-    QFile f(files::dataPath(kResultsFile));
-    if (!f.remove()) {
-        showMessage(parent,
-                    QStringLiteral("Nie można usunąć pliku %1:\r\n%2")
-                        .arg(QDir::toNativeSeparators(f.fileName()), f.errorString()),
-                    kCaption, Services::Icon::Error);
+    setHourglass(true);
+    const Status deleted = results::deleteResultsFile(files::dataPath(kResultsFile));
+    setHourglass(false);
+    if (!deleted) {
+        showMessage(parent, deleted.message, kCaption, Services::Icon::Error);
         return false;
     }
     return true;

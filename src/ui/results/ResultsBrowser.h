@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
+
 class QAction;
 class QKeyEvent;
 class QMdiSubWindow;
@@ -42,8 +44,9 @@ public:
     void showAll();
     void openFilter();
     void closeWindow(); // the context menu's "Zamknij okno [Esc]"
-    // Rewrites Wyniki.tvw from the table in the order displayed.
-    Status writeResults();
+    // Rewrites Wyniki.tvw from the table in the order displayed, without the
+    // row given (the one the user chose to delete); reports what went wrong.
+    void rewriteResults(std::optional<int> removedRow);
     // Prints the whole report; false when the printer could not be started.
     bool printReport(QPrinter &printer) const;
 
@@ -80,6 +83,9 @@ private:
     // The records the report was built from: it follows what was read, not
     // the deletions and sorting that come after.
     results::Records reportRecords;
+    // Wyniki.tvw as last read or written here; a rewrite checks it against
+    // the file, which another copy of the program may have changed.
+    results::Fingerprint readAs;
     bool active = false; // the active child window of the main window
 };
 

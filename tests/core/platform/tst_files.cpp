@@ -1,4 +1,5 @@
 #include "Scripted.h"
+#include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/LineFile.h"
 
@@ -38,7 +39,7 @@ private slots:
                  QDir::toNativeSeparators(data.path() + QStringLiteral("/Wyniki.tvw")));
         data.write(QStringLiteral("WYNIKI.TVW"), "x");
         QVERIFY(lines::appendFile(files::dataPath(QStringLiteral("Wyniki.tvw")), {QStringLiteral("y")}));
-        QCOMPARE(data.read(QStringLiteral("WYNIKI.TVW")), QByteArray("xy\r\n"));
+        QCOMPARE(data.read(QStringLiteral("WYNIKI.TVW")), QByteArray("x\r\ny\r\n"));
         QVERIFY(!QFile::exists(data.file(QStringLiteral("Wyniki.tvw"))));
     }
 
@@ -85,6 +86,68 @@ private slots:
         QCOMPARE(!path.isEmpty(), found);
         if (found)
             QCOMPARE(QFileInfo(path).fileName(), present);
+    }
+
+    // Names from outside (the teacher's server, a file) must not leave the
+    // data directory.
+    void onlyPlainNamesAreJoined_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("plain");
+        QTest::newRow("a data file") << "Wyniki.tvw" << true;
+        QTest::newRow("dots inside") << "a..b.dat" << true;
+        QTest::newRow("hidden") << ".konf" << true;
+        QTest::newRow("Polish letters") << "Łódź.dat" << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("dot") << "." << false;
+        QTest::newRow("parent") << ".." << false;
+        QTest::newRow("three dots") << "..." << false;
+        QTest::newRow("up and over") << "../konf.dat" << false;
+        QTest::newRow("up, Windows") << "..\\konf.dat" << false;
+        QTest::newRow("into a folder") << "sub/x.dat" << false;
+        QTest::newRow("root") << "/etc/passwd" << false;
+        QTest::newRow("Windows root") << "\\Windows\\win.ini" << false;
+        QTest::newRow("network share") << "\\\\serwer\\udzial\\x" << false;
+        QTest::newRow("drive") << "C:\\konf.dat" << false;
+        QTest::newRow("drive, relative") << "C:konf.dat" << false;
+        QTest::newRow("NUL inside") << QStringLiteral("a") + QChar(0) + QStringLiteral("b") << false;
+    }
+    void onlyPlainNamesAreJoined()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, plain);
+        test::TempDataDir data;
+        // Something to find where a refused name would lead.
+        QVERIFY(QDir(data.path()).mkdir("sub"));
+        data.write("sub/x.dat", "x");
+        QCOMPARE(files::isPlainName(name), plain);
+        QCOMPARE(files::dataPath(name).isEmpty(), !plain);
+        QCOMPARE(files::resolve(data.path(), name).isEmpty(), !plain);
+        if (!plain) {
+            QVERIFY(!files::dataExists(name));
+            QVERIFY(!files::exists(data.path(), name));
+        }
+        QVERIFY(!files::dataExists("sub/x.dat"));
+    }
+
+    void badLinesAreQuotedShort_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("shown");
+        const QString sixty = QString(59, QLatin1Char('1')) + QLatin1Char('x');
+        QTest::newRow("short") << "12x" << "12x";
+        QTest::newRow("sixty") << sixty << sixty;
+        QTest::newRow("sixty-one") << sixty + QLatin1Char('y') << sixty + QChar(0x2026);
+        QTest::newRow("a million") << QString(1000000, QLatin1Char('7')) << QString(60, QLatin1Char('7')) + QChar(0x2026);
+        // A surrogate pair is never cut in half.
+        QTest::newRow("pair at the cut") << QString(59, QLatin1Char('a')) + QStringLiteral("\U0001F600zz")
+                                         << QString(59, QLatin1Char('a')) + QChar(0x2026);
+    }
+    void badLinesAreQuotedShort()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, shown);
+        QCOMPARE(lines::excerpt(line), shown);
     }
 
     void systemDirectoriesFollowTheOverride()
@@ -145,7 +208,12 @@ private slots:
                  sharedResults.isEmpty() ? writes : shared);
         // The user folder appears with the first write, not before.
         QCOMPARE(QDir(user).exists(), false);
-        QVERIFY(lines::appendFile(files::dataPath(QStringLiteral("konf.dat")), {"1"}));
+        {
+            // Writers lock first: the lock, too, must find the folder there.
+            const files::WriteLock lock(files::dataPath(QStringLiteral("konf.dat")));
+            QVERIFY(lock.status());
+            QVERIFY(lines::appendFile(files::dataPath(QStringLiteral("konf.dat")), {"1"}));
+        }
         QVERIFY(files::dataExists(QStringLiteral("konf.dat")));
         QVERIFY(QFile::exists(writes + QStringLiteral("/konf.dat")));
         // A stored sound whose folder has gone: the bundled one of that name.

@@ -1,10 +1,18 @@
 #include "Scripted.h"
 #include "platform/LineFile.h"
 #include "platform/System.h"
+#include "results/ResultRecord.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 using namespace tv;
 
@@ -109,6 +117,45 @@ private slots:
         }
         QVERIFY(!st.ok);
         QCOMPARE(data.read(QStringLiteral("Wyniki.tvw")), before);
+    }
+
+    // A copy of the program appending beyond its file-size limit: with the
+    // signal ignored as at start-up the write fails and is taken back; left
+    // to its default, the signal would end the program half way through.
+    void fileSizeLimitFailsTheWriteInsteadOfEndingTheProgram_data()
+    {
+        QTest::addColumn<bool>("asAtStartUp");
+        QTest::newRow("signal ignored at start-up") << true;
+        QTest::newRow("signal left to its default") << false;
+    }
+    void fileSizeLimitFailsTheWriteInsteadOfEndingTheProgram()
+    {
+        QFETCH(bool, asAtStartUp);
+        test::TempDataDir data;
+        const QByteArray before = "Ala\r\nTest: Europa - Stolice\r\n1 min 5 sek\r\n12\r\n10\r\n2\r\nDobry (4)\r\n";
+        data.write(QStringLiteral("Wyniki.tvw"), before);
+        const pid_t child = fork();
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            if (asAtStartUp)
+                ignoreFileSizeSignal();
+            rlimit lim{};
+            getrlimit(RLIMIT_FSIZE, &lim);
+            lim.rlim_cur = static_cast<rlim_t>(before.size() + 100);
+            setrlimit(RLIMIT_FSIZE, &lim);
+            const ResultRecord big{QString(500, QLatin1Char('x')), "t", "c", "1", "1", "0", "g"};
+            _exit(appendResult(data.path(), big).ok ? 1 : 0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        if (asAtStartUp) {
+            QVERIFY(WIFEXITED(status));
+            QCOMPARE(WEXITSTATUS(status), 0); // the failure was reported
+            QCOMPARE(data.read(QStringLiteral("Wyniki.tvw")), before);
+        } else {
+            QVERIFY(WIFSIGNALED(status));
+            QCOMPARE(WTERMSIG(status), SIGXFSZ);
+        }
     }
 #endif
 };

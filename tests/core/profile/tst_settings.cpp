@@ -73,6 +73,11 @@ private slots:
             << QStringList() << 1 << 5;
         QTest::newRow("number too large") << QStringList{"99999999999"} << 0 << 0 << "" << "" << 0 << QStringList()
                                           << -1 << 1;
+        // A damaged file's line may be megabytes long: the message quotes its
+        // beginning only.
+        QTest::newRow("a line of a million characters")
+            << QStringList{"1", QString(1000000, QLatin1Char('5')) + "x"} << 1 << 0 << "" << "" << 0 << QStringList()
+            << 1 << 2;
     }
     void parse()
     {
@@ -98,6 +103,7 @@ private slots:
         if (errorLine) {
             QVERIFY(r.status.message.contains(QLatin1String("konf.dat")));
             QVERIFY(r.status.message.contains(QStringLiteral("wiersz %1").arg(errorLine)));
+            QVERIFY(r.status.message.size() < 300);
         }
     }
 

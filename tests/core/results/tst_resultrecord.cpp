@@ -1,5 +1,6 @@
 #include "Scripted.h"
 #include "results/ResultRecord.h"
+#include "results/ResultsFile.h"
 
 #include <QTest>
 
@@ -20,6 +21,64 @@ private slots:
                                           "12\r\n9\r\n3\r\nDobry (4)\r\n");
         QCOMPARE(data.read("Wyniki.tvw"), one + one);
     }
+
+    // A file that ends in the middle of a line or of a record is completed
+    // before the new record, so the old records read as before and the new
+    // one starts on a record boundary.
+    void appendingCompletesTheLastRecord_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("completion");
+        const QByteArray ala = "Ala\r\nTest: Europa - Stolice\r\n1 min 5 sek\r\n12\r\n10\r\n2\r\nDobry (4)\r\n";
+        QTest::newRow("no file") << QByteArray() << QByteArray();
+        QTest::newRow("whole records") << ala << QByteArray();
+        QTest::newRow("last line without its end") << ala.chopped(2) << QByteArray("\r\n");
+        QTest::newRow("cut between CR and LF") << ala.chopped(1) << QByteArray("\n");
+        QTest::newRow("short record") << ala + "Ola\r\nTest: Polska - Rzeki i Jeziora\r\n"
+                                      << QByteArray("\r\n\r\n\r\n\r\n\r\n");
+        QTest::newRow("short record, cut inside a line")
+            << ala + "Ola\r\nTest: Pol" << QByteArray("\r\n\r\n\r\n\r\n\r\n\r\n");
+        QTest::newRow("one empty line") << QByteArray("\r\n") << QByteArray("\r\n\r\n\r\n\r\n\r\n\r\n");
+        QTest::newRow("bare LF lines") << QByteArray("a\nb\nc\n") << QByteArray("\r\n\r\n\r\n\r\n");
+        QTest::newRow("six lines, the sixth unended")
+            << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6") << QByteArray("\r\n\r\n");
+    }
+    void appendingCompletesTheLastRecord()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, completion);
+        test::TempDataDir data;
+        if (!before.isEmpty())
+            data.write("Wyniki.tvw", before);
+        const ResultRecord r{"Uczeń 2", "Test: Polska - Województwa", "2 min 0 sek", "16", "15", "1",
+                             "Bardzo dobry (5)"};
+        QVERIFY(appendResult(data.path(), r));
+        const QByteArray after = data.read("Wyniki.tvw");
+        QCOMPARE(after, before + completion + results::recordBytes({r}));
+        results::Records expected = results::parseRecords(before);
+        if (before.endsWith('\r'))
+            expected.back().grade.chop(1); // the cut line end is finished
+        expected.push_back(r);
+        QVERIFY(results::parseRecords(after) == expected);
+    }
+
+#ifdef Q_OS_UNIX
+    // The completion is taken back with the record when the disk is full.
+    void failedAppendTakesBackTheCompletionToo()
+    {
+        test::TempDataDir data;
+        const QByteArray before = "Ola\r\nTest: Pol";
+        data.write("Wyniki.tvw", before);
+        const ResultRecord r{QString(400, QLatin1Char('x')), "t", "c", "1", "1", "0", "g"};
+        Status s;
+        {
+            test::FileSizeLimit limit(200);
+            s = appendResult(data.path(), r);
+        }
+        QVERIFY(!s.ok);
+        QCOMPARE(data.read("Wyniki.tvw"), before);
+    }
+#endif
 
     void fieldsStayOnOneLine_data()
     {

@@ -1,5 +1,6 @@
 #include "Scripted.h"
 #include "quiz/Grades.h"
+#include "results/ResultRecord.h"
 #include "results/ResultsFile.h"
 
 #include <QBuffer>
@@ -123,6 +124,68 @@ private slots:
         QVERIFY(writeRecordsFile(path, {}).ok);
         QVERIFY(data.has("Wyniki.tvw"));
         QCOMPARE(data.read("Wyniki.tvw"), QByteArray());
+    }
+
+    // The browser's rewrite after "Usuń zaznaczony wynik": from the table
+    // when the file is as the browser read it; by content from the file as
+    // it is now when another copy of the program wrote it meanwhile.
+    void removingARecord_data()
+    {
+        QTest::addColumn<QString>("meanwhile"); // what another copy did
+        QTest::addColumn<int>("row");           // -1: the answer was No
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QStringList>("stored"); // users in the file afterwards
+        using O = Removal::Outcome;
+        // The table shows Cezary, Bogdan, Adam (sorted differently from the file).
+        QTest::newRow("unchanged, yes") << "" << 1 << int(O::Written) << QStringList{"Cezary", "Adam"};
+        QTest::newRow("unchanged, no") << "" << -1 << int(O::Written) << QStringList{"Cezary", "Bogdan", "Adam"};
+        QTest::newRow("a result saved, yes")
+            << "append" << 1 << int(O::Merged) << QStringList{"Adam", "Cezary", "Nowy"};
+        QTest::newRow("a result saved, no")
+            << "append" << -1 << int(O::Unchanged) << QStringList{"Adam", "Bogdan", "Cezary", "Nowy"};
+        QTest::newRow("the record deleted there")
+            << "delete Bogdan" << 1 << int(O::RecordGone) << QStringList{"Adam", "Cezary"};
+        QTest::newRow("all results deleted there") << "delete all" << 1 << int(O::RecordGone) << QStringList{};
+        QTest::newRow("saved twice: one goes")
+            << "append Bogdan" << 1 << int(O::Merged) << QStringList{"Adam", "Cezary", "Bogdan"};
+    }
+    void removingARecord()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(int, row);
+        QFETCH(int, outcome);
+        QFETCH(QStringList, stored);
+        test::TempDataDir data;
+        const QString path = data.file("Wyniki.tvw");
+        data.write("Wyniki.tvw", recordBytes({rec("Adam"), rec("Bogdan"), rec("Cezary")}));
+        const ReadRecords read = readRecordsFile(path);
+        const Records shown{read.records[2], read.records[1], read.records[0]};
+
+        if (meanwhile == "append")
+            QVERIFY(appendResult(data.path(), rec("Nowy")));
+        else if (meanwhile == "append Bogdan")
+            QVERIFY(appendResult(data.path(), rec("Bogdan")));
+        else if (meanwhile == "delete Bogdan")
+            QVERIFY(writeRecordsFile(path, {rec("Adam"), rec("Cezary")}));
+        else if (meanwhile == "delete all")
+            QVERIFY(deleteResultsFile(path));
+        const QByteArray before = data.read("Wyniki.tvw");
+
+        const Removal done =
+            removeRecord(path, shown, row < 0 ? std::nullopt : std::optional<size_t>(row), read.fingerprint);
+        QCOMPARE(int(done.outcome), outcome);
+        QVERIFY(done.status.ok);
+        QCOMPARE(users(done.records), stored);
+        if (outcome == int(Removal::Outcome::RecordGone) || outcome == int(Removal::Outcome::Unchanged))
+            QCOMPARE(data.read("Wyniki.tvw"), before); // left alone
+        QCOMPARE(users(parseRecords(data.read("Wyniki.tvw"))), stored);
+        QCOMPARE(data.has("Wyniki.tvw"), meanwhile != "delete all");
+        // The fingerprint is that of the file now: a second removal goes
+        // straight through.
+        if (!done.records.empty()) {
+            const Removal again = removeRecord(path, done.records, 0, done.fingerprint);
+            QCOMPARE(int(again.outcome), int(Removal::Outcome::Written));
+        }
     }
 
     void missingAndUnreadableFiles()

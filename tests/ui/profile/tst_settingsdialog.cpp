@@ -80,19 +80,15 @@ private slots:
         QVERIFY(dlg()->maximisedRadio->isChecked());
     }
 
-    void activationReadsTheFileButShowsTheInMemorySounds()
+    void activationReadsTheFile()
     {
         data->write(QStringLiteral("konf.dat"), "0\r\n2\r\nC:\\file.wav\r\nC:\\top.wav\r\n0\r\nOla\r\n\r\n");
         createApp();
-        Settings inForce = app->state().settings.current();
-        inForce.dropSound = QStringLiteral("C:\\memory.wav");
-        inForce.topGradeSound = QStringLiteral("C:\\memtop.wav");
-        app->state().settings.replace(inForce);
         open();
         QVERIFY(dlg()->normalRadio->isChecked());
         QVERIFY(dlg()->creatorOffRadio->isChecked());
-        QCOMPARE(dlg()->dropSoundEdit->text(), QStringLiteral("C:\\memory.wav"));
-        QCOMPARE(dlg()->topGradeSoundEdit->text(), QStringLiteral("C:\\memtop.wav"));
+        QCOMPARE(dlg()->dropSoundEdit->text(), QStringLiteral("C:\\file.wav"));
+        QCOMPARE(dlg()->topGradeSoundEdit->text(), QStringLiteral("C:\\top.wav"));
         QVERIFY(!dlg()->removeNamesCheck->isChecked());
         QCOMPARE(listed(), (QStringList{"Ola", ""}));
         // Lines that are not integers are compared as text, without a word.
@@ -140,9 +136,13 @@ private slots:
         QCOMPARE(app->state().settings.current().startMaximised, before.startMaximised);
         QCOMPARE(app->state().settings.current().startCreator, before.startCreator);
         QVERIFY(!hourglassShown());
-        // Shown again: the old in-memory path, not the one just saved.
+        // Shown again: the path just saved (it plays from the next start),
+        // which a second "Zastosuj" keeps.
         open();
-        QCOMPARE(dlg()->dropSoundEdit->text(), QStringLiteral("C:\\a.wav"));
+        QCOMPARE(dlg()->dropSoundEdit->text(), QStringLiteral("C:\\nowy.wav"));
+        dlg()->apply();
+        QCOMPARE(data->read(QStringLiteral("konf.dat")),
+                 QByteArray("0\r\n0\r\nC:\\nowy.wav\r\nC:\\b.wav\r\n0\r\nOla\r\n\xAF" "aneta \x8Cl\xEAzak\r\n"));
     }
 
     void applyCreatesTheFileWhenMissing()

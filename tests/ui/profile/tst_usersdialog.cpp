@@ -3,6 +3,7 @@
 #include "UiTest.h"
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "profile/SettingsDialog.h"
 #include "profile/UsersDialog.h"
 #include "results/ResultDialog.h"
 
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 using namespace tv;
@@ -194,9 +196,10 @@ private slots:
         QVERIFY(!w.changed());
     }
 
-    // Lines 1 to 5 come from the settings in force since start-up, whatever
-    // the settings dialog saved meanwhile; the sounds as held in memory.
-    void optionLinesFromTheSettingsInForce_data()
+    // Lines 1 to 5 are the saved ones, not those in force: what the
+    // settings dialog saved since start-up stays saved. An empty sound line
+    // is written "Brak dźwięku" unless the bundled WAV stands for it.
+    void optionLinesAsSaved_data()
     {
         QTest::addColumn<QString>("dropSound");
         QTest::addColumn<bool>("upsWav");
@@ -206,30 +209,53 @@ private slots:
         QTest::newRow("empty, Ups.wav present") << "" << true << QByteArray("");
         QTest::newRow("Brak dźwięku, kept") << "Brak dźwięku" << true << QByteArray("Brak d\x9Fwi\xEAku");
     }
-    void optionLinesFromTheSettingsInForce()
+    void optionLinesAsSaved()
     {
         QFETCH(QString, dropSound);
         QFETCH(bool, upsWav);
         QFETCH(QByteArray, line3);
         if (upsWav)
             data->write("Ups.wav", "RIFF");
-        data->writeLines("konf.dat", {"1", "1", "", "", "1", "Ala"});
+        data->writeLines("konf.dat", {"7", "1", dropSound, "C:\\Dzwieki\\brawo.wav", "0", "Ala"});
         createApp();
-        // What the settings dialog would have saved since start-up.
-        data->writeLines("konf.dat", {"0", "0", "D:\\inny.wav", "D:\\inny.wav", "0", "Ala"});
-        Settings s = app->state().settings.current();
-        s.dropSound = dropSound;
-        s.topGradeSound = QStringLiteral("C:\\Dzwieki\\brawo.wav");
-        s.startMaximised = 7; // only 1 counts as on
-        s.removePlacedNames = 0; // its latest value
-        app->state().settings.replace(s);
         UsersDialog w(app->state().settings, main());
         w.show();
         services->inputAnswers << QStringLiteral("Ola");
         w.addUser();
         w.saveAndClose();
+        // Only 1 counts as on.
         QCOMPARE(data->read("konf.dat"),
                  "0\r\n1\r\n" + line3 + "\r\nC:\\Dzwieki\\brawo.wav\r\n0\r\nAla\r\nOla\r\n");
+    }
+
+    // The settings dialog saves a new window size, creator choice and sounds,
+    // which wait for the next start; saving the users list afterwards keeps
+    // them, and so does saving it again.
+    void choicesSavedInTheSettingsDialogSurvive()
+    {
+        data->writeLines("konf.dat", {"1", "1", "C:\\stary.wav", "C:\\brawo.wav", "1", "Ala"});
+        createApp();
+        SettingsDialog &settings = app->settingsDialog();
+        settings.onActivated();
+        settings.normalRadio->setChecked(true);
+        settings.creatorOffRadio->setChecked(true);
+        services->fileAnswers << QStringLiteral("C:\\nowy.wav");
+        settings.chooseDropSound();
+        settings.apply();
+        const QByteArray saved = "0\r\n0\r\nC:\\nowy.wav\r\nC:\\brawo.wav\r\n1\r\nAla\r\n";
+        QCOMPARE(data->read("konf.dat"), saved);
+        for (const char *name : {"Ola", "Ela"}) {
+            UsersDialog w(app->state().settings, main());
+            w.show();
+            services->inputAnswers << QString::fromLatin1(name);
+            w.addUser();
+            w.saveAndClose();
+        }
+        QCOMPARE(data->read("konf.dat"), saved + "Ola\r\nEla\r\n");
+        // In force they still wait for the next start.
+        QCOMPARE(app->state().settings.current().dropSound, QStringLiteral("C:\\stary.wav"));
+        QCOMPARE(app->state().settings.current().startCreator, 1);
+        QCOMPARE(app->state().settings.users(), (QStringList{"Ala", "Ola", "Ela"}));
     }
 
 #ifdef Q_OS_UNIX

@@ -327,6 +327,10 @@ private slots:
         QTest::newRow("count 0") << QStringList{"0", "x.jpg"} << "od 1 do 17";
         QTest::newRow("count 18") << QStringList{"18", "x.jpg", "1", "2"} << "od 1 do 17";
         QTest::newRow("empty file") << QStringList() << "od 1 do 17";
+        // A damaged file: the message quotes the line's beginning only.
+        QTest::newRow("a line of a million characters")
+            << QStringList{"3", "x.jpg", "10", QString(1000000, QLatin1Char('7')) + "x"}
+            << "\"" + QString(60, QLatin1Char('7')) + QChar(0x2026) + "\"";
     }
     void brokenFilesLeaveNothingBehind()
     {
@@ -338,15 +342,37 @@ private slots:
         QCOMPARE(services->messages.size(), 1);
         QVERIFY2(services->lastText().contains(fragment), qPrintable(services->lastText()));
         QVERIFY(services->lastText().contains(QLatin1String("ES.dat")));
+        QVERIFY(services->lastText().size() < 300);
         verifyIdle();
     }
 
+    void brokenPictureIsReported_data()
+    {
+        QTest::addColumn<QByteArray>("picture");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not a picture") << QByteArray("not a picture") << QString();
+        // A JPEG whose header claims 30000 x 30000 pixels: more memory than
+        // the reader will take.
+        QByteArray huge = test::jpeg(QSize(40, 30));
+        const qsizetype sof = huge.indexOf("\xFF\xC0");
+        QVERIFY(sof > 0);
+        huge[sof + 5] = char(0x75);
+        huge[sof + 6] = char(0x30);
+        huge[sof + 7] = char(0x75);
+        huge[sof + 8] = char(0x30);
+        QTest::newRow("too large") << huge
+                                   << "Obraz jest za duży, by go wyświetlić (30000 x 30000 pikseli).";
+    }
     void brokenPictureIsReported()
     {
-        data->write("Europa_stolice.jpg", "not a picture");
+        QFETCH(QByteArray, picture);
+        QFETCH(QString, reason);
+        data->write("Europa_stolice.jpg", picture);
         launch();
         QCOMPARE(services->messages.size(), 1);
         QVERIFY(services->lastText().contains(QLatin1String("Europa_stolice.jpg")));
+        if (!reason.isEmpty())
+            QVERIFY2(services->lastText().endsWith(reason), qPrintable(services->lastText()));
         verifyIdle();
     }
 

@@ -108,6 +108,20 @@ private slots:
         QCOMPARE(data->read("Wyniki.tvw"), record("Ala") + record("   "));
     }
 
+    // A file whose last record was cut short (a crash, an edit by hand): the
+    // saved result starts on a record boundary, the short record reads as
+    // before.
+    void savingAfterARecordCutShort()
+    {
+        data->write("Wyniki.tvw", record("Ola") + "Ela\r\nTest: Pol");
+        start();
+        showResult();
+        dlg()->nameEdit->setText(QStringLiteral("Ala"));
+        dlg()->save();
+        QCOMPARE(data->read("Wyniki.tvw"),
+                 record("Ola") + "Ela\r\nTest: Pol\r\n\r\n\r\n\r\n\r\n\r\n" + record("Ala"));
+    }
+
     void emptyNameIsRefused()
     {
         start();

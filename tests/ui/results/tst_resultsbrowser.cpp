@@ -272,6 +272,7 @@ private slots:
         QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia"));
         QCOMPARE(services->messages.last().icon, Services::Icon::Warning);
         QCOMPARE(services->messages.last().buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(services->messages.last().defaultButton, QMessageBox::No); // Enter keeps the result
         const Records sorted = w->rows();
         QCOMPARE(users(sorted), yes ? QStringList({"Ala", "Cezary", "ola", "Łucja"})
                                     : QStringList({"Ala", "bartek", "Cezary", "ola", "Łucja"}));
@@ -279,6 +280,42 @@ private slots:
         QCOMPARE(data->read("Wyniki.tvw"), stored(sorted));
         // The report is not rebuilt.
         QCOMPARE(w->reportLines().size(), 3 + 5 * 8);
+    }
+
+    // Two copies of the program share Wyniki.tvw: what the other saves or
+    // deletes while this browser is open is never undone by its rewrite.
+    void deletionMeetsAFileChangedByAnotherCopy()
+    {
+        start(five());
+        app->results().openResults();
+        ResultsBrowser *w = browser();
+        w->sortByColumn(0);
+        w->selectRow(1); // "bartek"
+        // The other copy saves a result while the question is open.
+        QVERIFY(appendResult(data->path(), rec("Nowy")));
+        w->deleteSelected(); // yes
+        QCOMPARE(services->messages.size(), 1); // the question alone
+        Records expected = five();
+        expected.erase(expected.begin() + 3);
+        expected.push_back(rec("Nowy"));
+        QCOMPARE(data->read("Wyniki.tvw"), stored(expected));
+        // The table shows the file as it now is.
+        QCOMPARE(users(w->rows()), users(expected));
+        QCOMPARE(users(w->rows()), (QStringList{"ola", "Ala", "Cezary", "Łucja", "Nowy"}));
+
+        // The other copy deletes "Ala" while this one asks about her.
+        w->selectRow(1);
+        Records without = expected;
+        without.erase(without.begin() + 1);
+        QVERIFY(results::writeRecordsFile(data->file("Wyniki.tvw"), without));
+        w->deleteSelected(); // yes
+        QCOMPARE(services->messages.size(), 3);
+        QCOMPARE(services->lastText(),
+                 QStringLiteral("Tego wyniku nie ma już w pliku z wynikami: w międzyczasie zmieniła go inna kopia "
+                                "programu Terravia.\r\nNic nie zostało usunięte."));
+        QCOMPARE(services->messages.last().icon, Services::Icon::Information);
+        QCOMPARE(data->read("Wyniki.tvw"), stored(without));
+        QCOMPARE(users(w->rows()), users(without));
     }
 
     void deletingTheLastRecordLeavesAnEmptyFile()
@@ -445,6 +482,7 @@ private slots:
         QCOMPARE(services->lastText(), QStringLiteral("Czy napewno chcesz usunąć wszystkie wyniki testów?"));
         QCOMPARE(services->messages.last().icon, Services::Icon::Warning);
         QCOMPARE(services->messages.last().buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(services->messages.last().defaultButton, QMessageBox::No);
         QVERIFY(data->has("Wyniki.tvw"));
         QVERIFY(browser());
 
@@ -481,6 +519,7 @@ private slots:
         QVERIFY(!data->has("Wyniki.tvw"));
         QCOMPARE(services->messages.size(), 4);
         QCOMPARE(services->messages.at(2).text, QStringLiteral("Czy napewno chcesz usunąć wszystkie wyniki testów?"));
+        QCOMPARE(services->messages.at(2).defaultButton, QMessageBox::No);
         QCOMPARE(services->lastText(), QStringLiteral("Plik z wynikami został usunięty z powodzeniem"));
         QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia"));
         QCOMPARE(services->messages.last().icon, Services::Icon::Information);

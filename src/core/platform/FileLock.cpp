@@ -1,0 +1,107 @@
+#include "FileLock.h"
+
+#include "LineFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+
+namespace tv::files {
+namespace {
+
+// A write of the results or the settings takes milliseconds; a lock older
+// than this belongs to a copy that will not release it.
+constexpr int kDefaultStaleMs = 5000;
+// Longer than the stale time, so that a writer outwaits a lock left behind
+// by a copy on another computer instead of failing.
+constexpr int kDefaultWaitMs = 7000;
+
+int waitOverride = 0;
+int staleOverride = 0;
+
+bool isTemporaryOf(const QString &entry, const QString &base)
+{
+    // QSaveFile names its temporary file after the target, a dot and six
+    // random ASCII letters.
+    if (entry.size() != base.size() + 7 || !entry.startsWith(base + QLatin1Char('.'), Qt::CaseInsensitive))
+        return false;
+    for (qsizetype i = base.size() + 1; i < entry.size(); ++i) {
+        const char16_t c = entry.at(i).unicode();
+        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void setLockTimes(int waitMs, int staleMs)
+{
+    waitOverride = waitMs;
+    staleOverride = staleMs;
+}
+
+int lockWaitMs()
+{
+    return waitOverride > 0 ? waitOverride : kDefaultWaitMs;
+}
+
+int lockStaleMs()
+{
+    return staleOverride > 0 ? staleOverride : kDefaultStaleMs;
+}
+
+QString WriteLock::lockPathFor(const QString &path)
+{
+    return QDir::fromNativeSeparators(path) + QStringLiteral(".lock");
+}
+
+WriteLock::WriteLock(const QString &path)
+{
+    // The user's data folder is created on the first write; its lock comes first.
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    lock = std::make_unique<QLockFile>(lockPathFor(path));
+    lock->setStaleLockTime(lockStaleMs());
+    if (lock->tryLock(lockWaitMs()))
+        return;
+    const QString lockName = QDir::toNativeSeparators(lock->fileName());
+    switch (lock->error()) {
+    case QLockFile::LockFailedError:
+        result = Status::failure(lines::writeError(
+            path, QStringLiteral("Plik zapisuje właśnie inna kopia programu Terravia. Spróbuj ponownie za chwilę.")));
+        break;
+    case QLockFile::PermissionError:
+        break;
+    default:
+        result = Status::failure(
+            lines::writeError(path, QStringLiteral("Nie można utworzyć pliku blokady %1.").arg(lockName)));
+        break;
+    }
+}
+
+WriteLock::~WriteLock() = default; // QLockFile releases the lock
+
+int removeStaleTemporaries(const QString &path)
+{
+    const QFileInfo target(QDir::fromNativeSeparators(path));
+    const QDir dir = target.dir();
+    if (!dir.exists())
+        return 0;
+    const QString base = target.fileName();
+    QStringList leftovers;
+    for (const QString &entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (isTemporaryOf(entry, base))
+            leftovers << entry;
+    if (leftovers.isEmpty())
+        return 0;
+    const WriteLock held(path);
+    if (!held)
+        return 0; // another copy is writing: its temporary file may be live
+    int removed = 0;
+    for (const QString &entry : leftovers)
+        removed += QFile::remove(dir.filePath(entry)) ? 1 : 0;
+    return removed;
+}
+
+} // namespace tv::files
