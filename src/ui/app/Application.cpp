@@ -8,7 +8,11 @@
 #include "catalogue/TestLauncher.h"
 #include "extras/LegendWindow.h"
 #include "extras/MailForm.h"
+#include "net/AssignmentPrompt.h"
 #include "net/LoginWindow.h"
+#include "net/NetworkFiles.h"
+#include "net/NetworkSettingsDialog.h"
+#include "net/SessionController.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
 #include "platform/System.h"
@@ -35,6 +39,7 @@ Application::~Application()
     // The child windows go first, while every window they report to is
     // whole; then the others in reverse order of creation, the frame last.
     main->closeChildrenForShutdown();
+    delete sessionWindows;
     delete resultsCommands;
     delete testLauncher;
     delete prompt;
@@ -60,25 +65,26 @@ void Application::createWindows()
     if (!load.status)
         showMessage(main, load.status.message, QStringLiteral("Terravia"), Services::Icon::Error);
     shared.osKind = detectOsKind();
+    shared.session.setOsKind(shared.osKind);
 
-    login = new LoginWindow(main);
+    login = new LoginWindow(shared.session, main);
     creatorWizard = new CreatorWizard(*main, main);
     creatorWizard->show();
-    // The about box, the network settings, the skins and the teacher's
-    // prompt come with later parts of the program.
+    // The about box and the skins come with later parts of the program.
     about = new PlaceholderDialog(QStringLiteral("aboutDialog"), QStringLiteral("O programie"), main);
     loading = new LoadingWindow(main);
     settingsWindow = new SettingsDialog(shared.settings, main);
     mail = new MailForm(main);
     result = new ResultDialog(*main, shared.settings, shared.session, shared.result, main);
     filter = new ResultsFilterDialog(*main, shared.settings, shared.browser, main);
-    network = new PlaceholderDialog(QStringLiteral("networkSettingsDialog"), QStringLiteral("Architektura Klient-Server"), main);
+    network = new NetworkSettingsDialog(shared.session, main);
     skins = new PlaceholderDialog(QStringLiteral("skinsDialog"), QStringLiteral("Skóry"), main);
-    prompt = new PlaceholderDialog(QStringLiteral("assignmentPrompt"), QStringLiteral("Terravia"), main);
+    prompt = new AssignmentPrompt(main);
 
     testLauncher = new TestLauncher({*main, *loading, *result, shared.request, shared.chain, shared.settings,
                                      shared.session, shared.result});
     resultsCommands = new ResultsCommands(*main, shared.browser, *filter);
+    sessionWindows = new SessionController(shared.session, shared.result, {*main, *login, *prompt, *result, *testLauncher});
 }
 
 void Application::connectCommands()
@@ -114,6 +120,8 @@ void Application::connectCommands()
     connect(m, &MainWindow::aboutRequested, this, [this, modal] { modal(*about); });
 
     connect(settingsWindow, &SettingsDialog::networkSettingsRequested, this, [this, modal] { modal(*network); });
+    connect(network, &NetworkSettingsDialog::restartRequested, m, &MainWindow::restartProgram);
+    connect(login, &LoginWindow::helpRequested, m, &MainWindow::openHelp);
 
     // The creator's launches are the catalogue's, except that they never
     // report to the server and hide the creator when the test window opens.
@@ -146,7 +154,7 @@ void Application::connectCommands()
 
 void Application::showStartWindows()
 {
-    if (files::dataExists(QStringLiteral("Net_konf.dat"))) {
+    if (netfiles::clientModeConfigured()) {
         creatorWizard->close();
         Services::get().execModal(*login);
         return;

@@ -10,11 +10,14 @@ class CreatorWizard;
 class LoadingWindow;
 class LoginWindow;
 class MailForm;
+class AssignmentPrompt;
 class MainWindow;
+class NetworkSettingsDialog;
 class PlaceholderDialog;
 class ResultDialog;
 class ResultsCommands;
 class ResultsFilterDialog;
+class SessionController;
 class SettingsDialog;
 class TestLauncher;
 
@@ -44,11 +47,12 @@ public:
     MailForm &mailForm() { return *mail; }
     ResultDialog &resultDialog() { return *result; }
     ResultsFilterDialog &filterDialog() { return *filter; }
-    PlaceholderDialog &networkSettings() { return *network; }
+    NetworkSettingsDialog &networkSettings() { return *network; }
     PlaceholderDialog &skinsDialog() { return *skins; }
-    PlaceholderDialog &assignmentPrompt() { return *prompt; }
+    AssignmentPrompt &assignmentPrompt() { return *prompt; }
     TestLauncher &launcher() { return *testLauncher; }
     ResultsCommands &results() { return *resultsCommands; }
+    SessionController &sessionController() { return *sessionWindows; }
 
 private:
     void createWindows();
@@ -64,11 +68,12 @@ private:
     MailForm *mail = nullptr;
     ResultDialog *result = nullptr;
     ResultsFilterDialog *filter = nullptr;
-    PlaceholderDialog *network = nullptr;
+    NetworkSettingsDialog *network = nullptr;
     PlaceholderDialog *skins = nullptr;
-    PlaceholderDialog *prompt = nullptr;
+    AssignmentPrompt *prompt = nullptr;
     TestLauncher *testLauncher = nullptr;
     ResultsCommands *resultsCommands = nullptr;
+    SessionController *sessionWindows = nullptr;
 };
 
 } // namespace tv
