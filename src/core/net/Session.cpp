@@ -37,8 +37,7 @@ void Session::connectToServer(const QString &address, const QString &name)
     login = name;
     // A refusal of an earlier attempt must not decide how this one ends.
     reason = Unexpected;
-    if (targets.fixedLocalAddress.isEmpty())
-        local.refresh();
+    refreshLocalAddress();
     dropSocket();
     incoming.clear();
     connectionOpen = false;
@@ -164,6 +163,12 @@ void Session::sendStatusRunning(const QString &title)
 void Session::sendStatusIdle()
 {
     send(protocol::statusIdle(localAddress()));
+}
+
+void Session::refreshLocalAddress()
+{
+    if (targets.fixedLocalAddress.isEmpty())
+        local.refresh();
 }
 
 QString Session::localAddress() const

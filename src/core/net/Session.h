@@ -72,6 +72,8 @@ public:
     void sendStatusIdle();
     // This computer's address as the status report gives it.
     QString localAddress() const;
+    // Starts finding out this computer's address anew, in the background.
+    void refreshLocalAddress();
 
     // --- polling -----------------------------------------------------------------------
     // Reads the server's lines once a second while a session runs.

@@ -93,13 +93,14 @@ LoginWindow::LoginWindow(Session &session, QWidget *parent) : QDialog(parent), s
         buttons->addWidget(b);
 
     auto *body = new QVBoxLayout;
-    body->setContentsMargins(12, 10, 12, 8);
+    body->setContentsMargins(16, 12, 16, 12);
+    body->setSpacing(4);
     body->addWidget(notice);
     body->addWidget(mode);
-    body->addSpacing(6);
+    body->addSpacing(10);
     body->addWidget(nameLabel);
     body->addWidget(nameEdit);
-    body->addSpacing(4);
+    body->addSpacing(8);
     body->addLayout(buttons);
 
     auto *root = new QVBoxLayout(this);

@@ -164,6 +164,9 @@ void NetworkSettingsDialog::showEvent(QShowEvent *event)
 
 void NetworkSettingsDialog::onActivated()
 {
+    // The search by UDP shows the local subnet: this computer's address is
+    // looked up while the window is read.
+    session.refreshLocalAddress();
     if (!netfiles::clientModeConfigured())
         return;
     const netfiles::FirstLine stored = netfiles::readPassword(session.osKind());
