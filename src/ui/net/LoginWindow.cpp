@@ -154,6 +154,8 @@ bool LoginWindow::passwordRowShown() const
 
 void LoginWindow::login()
 {
+    if (session.connectionUp())
+        return; // the name is with the server; its answer is awaited
     setHourglass(true);
     setStatus(kConnecting);
     QString address;

@@ -173,7 +173,10 @@ private slots:
         QCOMPARE(login().status(), QStringLiteral("Połączono do serwera... Oczekiwanie na odpowiedź"));
         QVERIFY(session().serverPoll().isActive());
         QVERIFY(login().isVisible()); // until the server answers
+        login().okButton->click();    // pressed again while waiting: nothing more
+        QCOMPARE(login().status(), QStringLiteral("Połączono do serwera... Oczekiwanie na odpowiedź"));
         tickWith("02");
+        QCOMPARE(server->lines(), QStringList{"1Jaś Nowak"});
         QVERIFY(!login().isVisible());
         QVERIFY(!hourglassShown());
         QCOMPARE(session().userName(), QStringLiteral("Jaś Nowak"));
