@@ -32,7 +32,6 @@ Discovery::Discovery(const protocol::Endpoints &endpoints, QObject *parent)
 
 Discovery::~Discovery()
 {
-    quiet = true;
     udp->disconnect(this);
     tcp->disconnect(this);
     tcp->abort();

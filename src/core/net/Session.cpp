@@ -22,7 +22,6 @@ Session::Session(QObject *parent) : QObject(parent)
 Session::~Session()
 {
     socket->disconnect(this);
-    quiet = true;
     socket->abort();
 }
 

@@ -49,7 +49,7 @@ private slots:
         QTest::newRow("165, highest") << "165" << Kind::AssignTest << 65 << "";
         QTest::newRow("only two digits count") << "1481" << Kind::AssignTest << 48 << "";
         for (const char *ignored : {"", "0", "1", "03", "09", "0x", "0 ", "15", "199", "109", "166", "1x5", "15x",
-                                    "2Jan^", "x00", " 00"})
+                                    "245", "2Jan^", "x00", " 00"})
             QTest::newRow(qPrintable(QStringLiteral("ignored \"%1\"").arg(QLatin1String(ignored))))
                 << QString::fromLatin1(ignored) << Kind::None << 0 << "";
     }
@@ -90,10 +90,16 @@ private slots:
         d.feed(longest + "\r\n");                      // exactly the limit: kept
         d.feed(QByteArray(3 * kMaxLineLength, 'y'));   // no line end yet: not kept in memory
         d.feed(QByteArray(kMaxLineLength, 'y') + "\n06\n");
+        d.feed(longest + "\r"); // the longest line, its LF still to come
+        d.feed("\n");
+        d.feed("x" + longest);    // one too many, waiting for its LF
+        d.feed("\r\n07\n");
         QCOMPARE(d.next(), std::optional<QString>(QString::fromLatin1(longest)));
         QCOMPARE(d.next(), std::optional<QString>(QStringLiteral("06")));
+        QCOMPARE(d.next(), std::optional<QString>(QString::fromLatin1(longest)));
+        QCOMPARE(d.next(), std::optional<QString>(QStringLiteral("07")));
         QVERIFY(!d.next());
-        QCOMPARE(d.droppedLines(), 2);
+        QCOMPARE(d.droppedLines(), 3);
     }
 
     void clientLinesByteForByte_data()

@@ -90,6 +90,17 @@ private slots:
         QVERIFY(session->serverPoll().isActive());
     }
 
+    void aTickWaitsAMomentForALine()
+    {
+        QVERIFY(connectAs(QStringLiteral("Ola")));
+        QSignalSpy state(session.get(), &Session::stateRequested);
+        // On its way, not yet taken in by the program: the tick's short wait
+        // reads it.
+        server->sendLine("06");
+        session->pollTick();
+        QCOMPARE(state.size(), 1);
+    }
+
     void badLinesAreIgnoredAndPollingGoesOn()
     {
         QVERIFY(connectAs(QStringLiteral("Ola")));
