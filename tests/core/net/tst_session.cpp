@@ -62,6 +62,17 @@ private slots:
         QCOMPARE(session->serverPoll().interval(), 1000);
     }
 
+    void connectingAgainWhileConnectedIsIgnored()
+    {
+        QVERIFY(connectAs(QStringLiteral("Ola")));
+        session->connectToServer(QStringLiteral("127.0.0.1"), QStringLiteral("Ala"));
+        QVERIFY(session->connectionUp());
+        QTest::qWait(20);
+        QVERIFY(server->clientConnected());
+        QCOMPARE(server->lines(), QStringList{"1Ola"});
+        QCOMPARE(session->loginName(), QStringLiteral("Ola"));
+    }
+
     void failedAttemptLowersTheFlag()
     {
         server->stopListening();
