@@ -179,10 +179,13 @@ private slots:
         QVERIFY(d.addressEdit->text().isEmpty());
         QVERIFY(!hourglassShown());
         QVERIFY(!d.applyButton->isEnabled());
-        // A late answer is not taken.
+        // Searching again sends again, and this time the answer comes.
         server->udpAnswer = "127.0.0.1^x";
-        QTest::qWait(50);
-        QCOMPARE(services->messages.size(), 1);
+        d.findButton->click();
+        QTRY_COMPARE_WITH_TIMEOUT(services->messages.size(), 2, 5000);
+        QCOMPARE(services->lastText(), kUdpFound);
+        QCOMPARE(server->udpRequests.size(), 2);
+        verifyFound(QStringLiteral("127.0.0.1"), QStringLiteral("x"));
     }
 
     void tcpSearchByName()
