@@ -1,7 +1,6 @@
 #include "Application.h"
 
 #include "MainWindow.h"
-#include "PlaceholderDialog.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/FileCheckWindow.h"
 #include "catalogue/LoadingWindow.h"
@@ -13,7 +12,11 @@
 #include "extras/MailForm.h"
 #include "extras/ScreenAdviceWindow.h"
 #include "game/PlaceGameWindow.h"
+#include "net/AssignmentPrompt.h"
 #include "net/LoginWindow.h"
+#include "net/NetworkFiles.h"
+#include "net/NetworkSettingsDialog.h"
+#include "net/SessionController.h"
 #include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
@@ -44,6 +47,7 @@ Application::~Application()
     // The child windows go first, while every window they report to is
     // whole; then the others in reverse order of creation, the frame last.
     main->closeChildrenForShutdown();
+    delete sessionWindows;
     delete resultsCommands;
     delete testLauncher;
     delete prompt;
@@ -72,25 +76,25 @@ void Application::createWindows()
     if (!load.status)
         showMessage(main, load.status.message, QStringLiteral("Terravia"), Services::Icon::Error);
     shared.osKind = detectOsKind();
+    shared.session.setOsKind(shared.osKind);
 
-    login = new LoginWindow(main);
+    login = new LoginWindow(shared.session, main);
     creatorWizard = new CreatorWizard(*main, main);
     creatorWizard->show();
-    // The network settings and the teacher's prompt come with later parts
-    // of the program.
     about = new AboutDialog(main);
     loading = new LoadingWindow(main);
     settingsWindow = new SettingsDialog(shared.settings, main);
     mail = new MailForm(main);
     result = new ResultDialog(*main, shared.settings, shared.session, shared.result, main);
     filter = new ResultsFilterDialog(*main, shared.settings, shared.browser, main);
-    network = new PlaceholderDialog(QStringLiteral("networkSettingsDialog"), QStringLiteral("Architektura Klient-Server"), main);
+    network = new NetworkSettingsDialog(shared.session, main);
     skins = new SkinsDialog(main);
-    prompt = new PlaceholderDialog(QStringLiteral("assignmentPrompt"), QStringLiteral("Terravia"), main);
+    prompt = new AssignmentPrompt(main);
 
     testLauncher = new TestLauncher({*main, *loading, *result, shared.request, shared.chain, shared.settings,
                                      shared.session, shared.result});
     resultsCommands = new ResultsCommands(*main, shared.browser, *filter);
+    sessionWindows = new SessionController(shared.session, shared.result, {*main, *login, *prompt, *result, *testLauncher});
 }
 
 void Application::connectCommands()
@@ -139,6 +143,8 @@ void Application::connectCommands()
     connect(skins, &SkinsDialog::skinChosen, m, &MainWindow::applySkin);
 
     connect(settingsWindow, &SettingsDialog::networkSettingsRequested, this, [this, modal] { modal(*network); });
+    connect(network, &NetworkSettingsDialog::restartRequested, m, &MainWindow::restartProgram);
+    connect(login, &LoginWindow::helpRequested, m, &MainWindow::openHelp);
 
     // The creator's launches are the catalogue's, except that they never
     // report to the server and hide the creator when the test window opens.
@@ -179,7 +185,7 @@ void Application::openPlaceGame()
 
 void Application::showStartWindows()
 {
-    if (files::dataExists(QStringLiteral("Net_konf.dat"))) {
+    if (netfiles::clientModeConfigured()) {
         creatorWizard->close();
         Services::get().execModal(*login);
         return;

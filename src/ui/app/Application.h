@@ -11,11 +11,13 @@ class CreatorWizard;
 class LoadingWindow;
 class LoginWindow;
 class MailForm;
+class AssignmentPrompt;
 class MainWindow;
-class PlaceholderDialog;
+class NetworkSettingsDialog;
 class ResultDialog;
 class ResultsCommands;
 class ResultsFilterDialog;
+class SessionController;
 class SettingsDialog;
 class SkinsDialog;
 class TestLauncher;
@@ -46,11 +48,12 @@ public:
     MailForm &mailForm() { return *mail; }
     ResultDialog &resultDialog() { return *result; }
     ResultsFilterDialog &filterDialog() { return *filter; }
-    PlaceholderDialog &networkSettings() { return *network; }
+    NetworkSettingsDialog &networkSettings() { return *network; }
     SkinsDialog &skinsDialog() { return *skins; }
-    PlaceholderDialog &assignmentPrompt() { return *prompt; }
+    AssignmentPrompt &assignmentPrompt() { return *prompt; }
     TestLauncher &launcher() { return *testLauncher; }
     ResultsCommands &results() { return *resultsCommands; }
+    SessionController &sessionController() { return *sessionWindows; }
     // "Co to za miejsce na ziemi", from the main window or the creator.
     void openPlaceGame();
 
@@ -68,11 +71,12 @@ private:
     MailForm *mail = nullptr;
     ResultDialog *result = nullptr;
     ResultsFilterDialog *filter = nullptr;
-    PlaceholderDialog *network = nullptr;
+    NetworkSettingsDialog *network = nullptr;
     SkinsDialog *skins = nullptr;
-    PlaceholderDialog *prompt = nullptr;
+    AssignmentPrompt *prompt = nullptr;
     TestLauncher *testLauncher = nullptr;
     ResultsCommands *resultsCommands = nullptr;
+    SessionController *sessionWindows = nullptr;
 };
 
 } // namespace tv

@@ -582,7 +582,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::closeActiveChild()
 {
-    if (QMdiSubWindow *active = mdi->activeSubWindow())
+    // The current child, also while another top-level window (a message,
+    // the teacher's prompt) has the focus.
+    if (QMdiSubWindow *active = mdi->currentSubWindow())
         active->close();
     setCaption(texts::kCaption);
 }

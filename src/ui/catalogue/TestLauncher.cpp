@@ -110,6 +110,9 @@ bool TestLauncher::launchEntry(const CatalogueEntry &entry, const Options &optio
     showMessage(parent, missingFileMessage(missing), kMissingFileCaption, Services::Icon::Information);
     context.loading.hide();
     shell.unlockAfterTest();
+    // During a lesson the pupil must not reach the menus.
+    if (session.active())
+        shell.lockForSession();
     return false;
 }
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/Status.h"
+
+#include <QString>
+
+// The two files of client-server mode. Net_konf.dat in the data directory
+// holds the server's address; its presence is what makes the program a
+// client at start. tvpass.dat holds the access password that the pupil must
+// give to leave client-server mode; it lies in a system directory chosen by
+// the kind of system (none for kind 0, the Winnt directory for kind 3, the
+// Windows directory otherwise).
+namespace tv::netfiles {
+
+inline const QString kServerFile = QStringLiteral("Net_konf.dat");
+inline const QString kPasswordFile = QStringLiteral("tvpass.dat");
+
+struct FirstLine {
+    Status status;
+    QString text; // the first line, empty when the file is empty
+};
+
+bool clientModeConfigured();
+FirstLine readServerAddress();
+Status writeServerAddress(const QString &address);
+
+// Where the password file is written and read; empty for kind 0, which keeps
+// none.
+QString passwordDir(int osKind);
+// Nothing is read for kind 0 (an empty password). For kind 3 the Windows
+// directory stands in when the Winnt one has no file.
+FirstLine readPassword(int osKind);
+// Readable and writable by its owner only, from the moment it exists. Nothing
+// is written for kind 0.
+Status writePassword(int osKind, const QString &password);
+
+// Back to local mode: the password file (from the Winnt directory for kind 3,
+// from the Windows directory otherwise) and Net_konf.dat, each only if it
+// exists.
+void removeClientConfiguration(int osKind);
+
+} // namespace tv::netfiles
