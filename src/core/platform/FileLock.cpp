@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QLockFile>
+#include <QThread>
 
 namespace tv::files {
 namespace {
@@ -57,13 +60,43 @@ QString WriteLock::lockPathFor(const QString &path)
     return QDir::fromNativeSeparators(path) + QStringLiteral(".lock");
 }
 
+namespace {
+
+// Qt removes a stale lock while holding a second lock file beside it (the
+// lock's name + ".rmlock"). A copy killed in that moment leaves it behind
+// empty, and Qt would then wait half a minute before any copy may write
+// again. That removal takes microseconds: one older than the stale time
+// is abandoned.
+void clearAbandonedRemovalLock(const QString &lockPath)
+{
+    const QFileInfo removal(lockPath + QStringLiteral(".rmlock"));
+    if (removal.exists() && removal.lastModified().msecsTo(QDateTime::currentDateTime()) > lockStaleMs())
+        QFile::remove(removal.filePath());
+}
+
+bool tryLockClearingAbandoned(QLockFile &lock, int waitMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (int pause = 5;; pause = qMin(pause * 2, 100)) {
+        if (lock.tryLock(0))
+            return true;
+        if (lock.error() != QLockFile::LockFailedError || waited.elapsed() >= waitMs)
+            return false;
+        clearAbandonedRemovalLock(lock.fileName());
+        QThread::msleep(pause);
+    }
+}
+
+} // namespace
+
 WriteLock::WriteLock(const QString &path)
 {
     // The user's data folder is created on the first write; its lock comes first.
     QDir().mkpath(QFileInfo(path).absolutePath());
     lock = std::make_unique<QLockFile>(lockPathFor(path));
     lock->setStaleLockTime(lockStaleMs());
-    if (lock->tryLock(lockWaitMs()))
+    if (tryLockClearingAbandoned(*lock, lockWaitMs()))
         return;
     const QString lockName = QDir::toNativeSeparators(lock->fileName());
     switch (lock->error()) {

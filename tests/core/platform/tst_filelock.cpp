@@ -124,6 +124,22 @@ private slots:
         QCOMPARE(data.has("Wyniki.tvw"), taken);
     }
 
+    // A copy killed while removing a stale lock leaves Qt's removal lock
+    // behind, empty; older than the stale time it holds no write back.
+    void abandonedRemovalLock()
+    {
+        test::TempDataDir data;
+        files::setLockTimes(300, 1000);
+        const QString lock = files::WriteLock::lockPathFor(data.file("Wyniki.tvw"));
+        writeForeignLock(lock, 999999, QStringLiteral("pracownia-2"), 60);
+        QFile removal(lock + QStringLiteral(".rmlock"));
+        QVERIFY(removal.open(QIODevice::ReadWrite));
+        QVERIFY(removal.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-10), QFileDevice::FileModificationTime));
+        removal.close();
+        QVERIFY(appendResult(data.path(), kRecord).ok);
+        QVERIFY(data.has("Wyniki.tvw"));
+    }
+
     void staleTemporariesGoOthersStay()
     {
         test::TempDataDir data;
