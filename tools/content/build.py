@@ -227,7 +227,7 @@ PALE_MIX = 0.5     # land outside the region asked about: halfway to white
 # relief of the ice and of the mountains read from the shading alone.
 ICE_TINTS = [(-9000, "#d3dfea"), (0, "#d8e3ed"), (500, "#e0e9f1"), (1500, "#eaf0f5"),
              (2500, "#f3f6f9"), (3500, "#fbfcfd"), (5000, "#ffffff")]
-ICE_SHELF = "#cfe0ee"     # floating ice, between the grounding line and the ice front
+ICE_SHELF = "#c4dbee"     # floating ice, between the grounding line and the ice front
 
 ETOPO5 = "/usr/share/ferret-vis/data/etopo5.cdf"
 ETOPO5_WEST = 3.75 / 60     # the corrected longitude of the grid's first column
@@ -284,7 +284,9 @@ def relief_grids(g, t):
     if whole:
         g.run("grdcut", global_grid(g), f"-R{ETOPO5_WEST:.9f}/{ETOPO5_WEST + 359 + 55 / 60:.9f}"
               f"/{max(-90, s - 1)}/{min(90, n + 1)}", "-G" + cut)
-        w, e = 0, 360
+        # the grid's seam, where its first and last columns meet, on the
+        # 180th meridian: the edge of a world map, not its middle
+        w, e = -180, 180
     else:
         g.run("grdcut", global_grid(g), f"-R{w - 1}/{e + 1}/{max(-90, s - 1)}/{min(90, n + 1)}", "-G" + cut)
     # ETOPO5 has stray pits on land (rows of "10 m" in the middle of Polesie,
@@ -303,13 +305,23 @@ def relief_grids(g, t):
         g.run("grdfilter", grid, "-Fg50", "-D4", "-G" + smooth)
         grid = smooth
         g.run("grdgradient", grid, "-Nt0.3+o0", "-A315", "-fg", "-G" + shade)
+    elif whole:
+        g.run("grdgradient", grid, "-Nt0.6+o0", "-A315", "-fg", "-G" + shade)
     else:
         g.run("grdgradient", grid, "-Nt0.6+o0", "-A315", "-G" + shade)
     pale = os.path.join(g.dir, "pale.cpt")
     vivid = os.path.join(g.dir, "vivid.cpt")
     tints = ICE_TINTS if t.opts.get("palette") == "ice" else TINTS
+    if t.opts.get("sea_depth"):
+        # the open sea in the sea's own blue even before it is painted: at a
+        # world map's scale GSHHG paints the sea in large tiles, and their
+        # anti-aliased seams would otherwise show the relief beneath
+        depth = float(t.opts["sea_depth"])
+        tints = [(-12000, THEME["sea"]), (depth, THEME["sea"]), (depth + 0.1, tints[1][1])] + tints[1:]
     write_palette(pale, True, tints)
     write_palette(vivid, False, tints)
+    if t.opts.get("ice"):
+        write_palette(os.path.join(g.dir, "ice.cpt"), False, ICE_TINTS)
     return grid, shade, pale, vivid
 
 
@@ -348,6 +360,12 @@ def draw_map(g, t, ps, symbols, leaders, bars, lines=()):
             add("pscoast", R, J, D, "-E" + focus.split("+")[0] + "+c")
             add("grdimage", grid, "-I" + shade, "-C" + vivid, R, J, "-E72", "-nb")
             add("pscoast", R, J, "-Q")
+        if o.get("ice"):
+            # the ice sheets of Antarctica and Greenland white, as an atlas
+            # paints them, not brown as land of their height would be
+            add("pscoast", R, J, D, "-E" + o["ice"] + "+c")
+            add("grdimage", grid, "-I" + shade, "-C" + os.path.join(g.dir, "ice.cpt"), R, J, "-E72", "-nb")
+            add("pscoast", R, J, "-Q")
         if o.get("ice_shelves") == "yes":
             # the floating ice shelves flat and pale, the grounded ice sheet
             # with its relief: ETOPO5 gives the shelves no height of their own
@@ -378,7 +396,7 @@ def draw_map(g, t, ps, symbols, leaders, bars, lines=()):
         add("pscoast", R, J, D, "-E" + o["states"] + "+p0.7p," + THEME["woj_border"])
     add("pscoast", R, J, D, A, "-W1/0.6p," + THEME["coast"], "-W2/0.4p," + THEME["coast"])
     if o.get("ice_shelves") == "yes":
-        add("pscoast", R, J, D, "-A0+ag", "-W1/0.5p,#7f97ad,2_2:0")
+        add("pscoast", R, J, D, "-A0+ag", "-W1/0.5p,#6b86a0,2_2:0")
 
     # borders under the rivers: where a river is the border the pupil sees
     # the river, and the border beside it where the two lines part and in
