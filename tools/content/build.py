@@ -284,8 +284,13 @@ def relief_grids(g, t):
     if whole:
         g.run("grdcut", global_grid(g), f"-R{ETOPO5_WEST:.9f}/{ETOPO5_WEST + 359 + 55 / 60:.9f}"
               f"/{max(-90, s - 1)}/{min(90, n + 1)}", "-G" + cut)
-        # the grid's seam, where its first and last columns meet, on the
-        # 180th meridian: the edge of a world map, not its middle
+        # ETOPO5's columns, one every five minutes, stop a column short of
+        # the full circle; laid out as cells (pixel registration) they span
+        # 360 degrees exactly and GMT wraps them, with no gap of missing
+        # heights along the meridian where the first and last columns meet
+        cells = os.path.join(g.dir, "cells.nc")
+        g.run("grdedit", cut, "-T", "-G" + cells)
+        cut = cells
         w, e = -180, 180
     else:
         g.run("grdcut", global_grid(g), f"-R{w - 1}/{e + 1}/{max(-90, s - 1)}/{min(90, n + 1)}", "-G" + cut)
@@ -320,7 +325,7 @@ def relief_grids(g, t):
         tints = [(-12000, THEME["sea"]), (depth, THEME["sea"]), (depth + 0.1, tints[1][1])] + tints[1:]
     write_palette(pale, True, tints)
     write_palette(vivid, False, tints)
-    if t.opts.get("ice"):
+    if t.opts.get("ice") or t.opts.get("ice_south"):
         write_palette(os.path.join(g.dir, "ice.cpt"), False, ICE_TINTS)
     return grid, shade, pale, vivid
 
@@ -360,12 +365,26 @@ def draw_map(g, t, ps, symbols, leaders, bars, lines=()):
             add("pscoast", R, J, D, "-E" + focus.split("+")[0] + "+c")
             add("grdimage", grid, "-I" + shade, "-C" + vivid, R, J, "-E72", "-nb")
             add("pscoast", R, J, "-Q")
+        # the ice sheets of Greenland and Antarctica white, as an atlas
+        # paints them, not brown as land of their height would be
+        ice_cpt = os.path.join(g.dir, "ice.cpt")
         if o.get("ice"):
-            # the ice sheets of Antarctica and Greenland white, as an atlas
-            # paints them, not brown as land of their height would be
             add("pscoast", R, J, D, "-E" + o["ice"] + "+c")
-            add("grdimage", grid, "-I" + shade, "-C" + os.path.join(g.dir, "ice.cpt"), R, J, "-E72", "-nb")
+            add("grdimage", grid, "-I" + shade, "-C" + ice_cpt, R, J, "-E72", "-nb")
             add("pscoast", R, J, "-Q")
+        if o.get("ice_south"):
+            # Antarctica as the land south of a parallel: DCW's outline of it
+            # stops short of the pole, and on a world map its southern strip
+            # would stay brown
+            lat = float(o["ice_south"])
+            south = os.path.join(g.dir, "south.txt")
+            with open(south, "w") as f:
+                f.writelines(f"{lon} {lat}\n" for lon in range(-180, 181, 5))
+                f.writelines(f"{lon} -90\n" for lon in range(180, -181, -5))
+            add("pscoast", R, J, D, "-Gc")
+            add("psclip", south, R, J, "-A")
+            add("grdimage", grid, "-I" + shade, "-C" + ice_cpt, R, J, "-E72", "-nb")
+            add("psclip", "-C")
         if o.get("ice_shelves") == "yes":
             # the floating ice shelves flat and pale, the grounded ice sheet
             # with its relief: ETOPO5 gives the shelves no height of their own
@@ -696,7 +715,9 @@ def overlay(t, png, labels):
                      "-stroke", "none", "-fill", c,
                      "-draw", f"polygon {x0 + 38},{ym - 6} {x0 + 50},{ym} {x0 + 38},{ym + 6}",
                      "-fill", "#1b2633", "-annotate", f"+{x0 + 60}+{ym + 4}", text]
-    if len(args) > 5:
+    if len(args) > 6:
+        # only when there is something to write: rewriting the picture
+        # would change its stored resolution, and with it the JPEG's bytes
         subprocess.run(args + [png], check=True)
 
 
