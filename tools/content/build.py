@@ -373,15 +373,19 @@ def draw_map(g, t, ps, symbols, leaders, bars, lines=()):
             add("grdimage", grid, "-I" + shade, "-C" + ice_cpt, R, J, "-E72", "-nb")
             add("pscoast", R, J, "-Q")
         if o.get("ice_south"):
-            # Antarctica as the land south of a parallel: DCW's outline of it
-            # stops short of the pole, and on a world map its southern strip
-            # would stay brown
+            # Antarctica as all south of a parallel, the sea painted over it
+            # later: DCW's outline of it stops short of the pole, and a clip
+            # to GSHHG's land leaves slivers of brown along the map's edge
             lat = float(o["ice_south"])
             south = os.path.join(g.dir, "south.txt")
+            # the outline drawn straight between points close enough to
+            # follow the map's curved edge along the 180th meridian
+            steps = int(lat + 90)
             with open(south, "w") as f:
                 f.writelines(f"{lon} {lat}\n" for lon in range(-180, 181, 5))
-                f.writelines(f"{lon} -90\n" for lon in range(180, -181, -5))
-            add("pscoast", R, J, D, "-Gc")
+                f.writelines(f"180 {lat - k}\n" for k in range(1, steps + 1))
+                f.writelines(f"{lon} -90\n" for lon in range(175, -181, -5))
+                f.writelines(f"-180 {-90 + k}\n" for k in range(1, steps))
             add("psclip", south, R, J, "-A")
             add("grdimage", grid, "-I" + shade, "-C" + ice_cpt, R, J, "-E72", "-nb")
             add("psclip", "-C")
