@@ -54,8 +54,17 @@ SYMBOLS = {
     "spot": ("-Sc15p -W1.6p,#d62728", 9),
     "mark": ("-Sc7p -G#d62728 -W0.8p,#3a0a0a", 5),
     "river": (None, 8),        # a short bar across the river, drawn apart
+    "current": (None, 3),      # a point on a current's arrow: the box sits beside it
+    "station": ("-Sc8p -G#ffffff -W2.2p,#d62728", 7),
     "area": (None, 0),
 }
+
+# Lines a table may add to its map ([lines]): ocean currents as arrows, warm
+# in red and cold in blue, a conventional boundary as a dashed line, and the
+# outline of a salt lake that GSHHG does not hold.
+CURRENT_COLOURS = {"warm": "#d62728", "cold": "#1f5fbf"}
+BOUNDARY_PEN = "1.1p,#5a3a6e,6_3:0"
+SALT_LAKE = "#d4e8f5"
 
 
 def die(msg):
@@ -73,20 +82,30 @@ def read_table(path):
     t = Test()
     t.opts = {}
     t.items = []
+    t.lines = []       # (style, [(lon, lat), ...])
+    t.labels = []      # (text, lon, lat, pixel size)
     section = "head"
     with open(path, encoding="utf-8") as f:
         for ln, raw in enumerate(f, 1):
             line = raw.rstrip("\n")
             if not line.strip() or line.lstrip().startswith("#"):
                 continue
-            if line.strip() == "[items]":
-                section = "items"
+            if line.strip() in ("[items]", "[lines]", "[labels]"):
+                section = line.strip()[1:-1]
                 continue
             if section == "head":
                 if "=" not in line:
                     die(f"{path}:{ln}: expected key = value")
                 k, v = line.split("=", 1)
                 t.opts[k.strip()] = v.strip()
+            elif section == "lines":
+                style, pts = [c.strip() for c in line.split("|", 1)]
+                if style not in CURRENT_COLOURS and style not in ("boundary", "saltlake"):
+                    die(f"{path}:{ln}: unknown line style '{style}'")
+                t.lines.append((style, [tuple(float(v) for v in p.split()) for p in pts.split(",")]))
+            elif section == "labels":
+                text, lon, lat, size = [c.strip() for c in line.split("|")]
+                t.labels.append((text, float(lon), float(lat), int(size)))
             else:
                 cells = [c.strip() for c in line.split("|")]
                 while len(cells) < 5:
@@ -104,11 +123,15 @@ def read_table(path):
     w, h = t.opts["size"].split("x")
     t.width, t.height = int(w), int(h)
     t.chain = int(t.opts.get("chain", "0"))
-    win = [float(v) for v in t.opts["window"].split("/")]
-    if len(win) == 3:
-        # the top follows from the picture's aspect, so pixels stay square
-        win.append(win[2] + (win[1] - win[0]) * t.height / t.width)
-    t.R = "-R" + "/".join(f"{v:.6f}".rstrip("0").rstrip(".") for v in win) + "+uk"
+    if t.opts["window"] == "world":
+        # the whole globe, as a world map projection draws it
+        t.R = "-Rd"
+    else:
+        win = [float(v) for v in t.opts["window"].split("/")]
+        if len(win) == 3:
+            # the top follows from the picture's aspect, so pixels stay square
+            win.append(win[2] + (win[1] - win[0]) * t.height / t.width)
+        t.R = "-R" + "/".join(f"{v:.6f}".rstrip("0").rstrip(".") for v in win) + "+uk"
     t.J = "-J" + t.opts["projection"] + f"/{t.width}p"
     t.res = t.opts.get("resolution", "f")
     return t
@@ -200,18 +223,24 @@ TINTS = [(-500, "#5f9f55"), (0, "#6fae5c"), (100, "#93c46b"), (200, "#bcd883"),
          (6500, "#f4f2f0"), (9000, "#ffffff")]
 PALE_MIX = 0.5     # land outside the region asked about: halfway to white
 
+# Antarctica's ice sheet as an atlas tints it: white and pale blue-grey, the
+# relief of the ice and of the mountains read from the shading alone.
+ICE_TINTS = [(-9000, "#d3dfea"), (0, "#d8e3ed"), (500, "#e0e9f1"), (1500, "#eaf0f5"),
+             (2500, "#f3f6f9"), (3500, "#fbfcfd"), (5000, "#ffffff")]
+ICE_SHELF = "#c4dbee"     # floating ice, between the grounding line and the ice front
+
 ETOPO5 = "/usr/share/ferret-vis/data/etopo5.cdf"
 ETOPO5_WEST = 3.75 / 60     # the corrected longitude of the grid's first column
 
 
-def write_palette(path, pale):
+def write_palette(path, pale, tints=TINTS):
     def tint(c):
         rgb = [int(c[k:k + 2], 16) for k in (1, 3, 5)]
         if pale:
             rgb = [round(v + (255 - v) * PALE_MIX) for v in rgb]
         return "{}/{}/{}".format(*rgb)
-    rows = [f"{z0}\t{tint(c0)}\t{z1}\t{tint(c1)}" for (z0, c0), (z1, c1) in zip(TINTS, TINTS[1:])]
-    rows += ["B\t" + tint(TINTS[0][1]), "F\t" + tint(TINTS[-1][1]), "N\t" + THEME["sea"]]
+    rows = [f"{z0}\t{tint(c0)}\t{z1}\t{tint(c1)}" for (z0, c0), (z1, c1) in zip(tints, tints[1:])]
+    rows += ["B\t" + tint(tints[0][1]), "F\t" + tint(tints[-1][1]), "N\t" + THEME["sea"]]
     with open(path, "w", encoding="ascii") as f:
         f.write("\n".join(rows) + "\n")
 
@@ -235,8 +264,17 @@ def relief_grids(g, t):
     five-minute cells are resampled (B-spline) to about half a pixel, no finer
     than half a minute, so the relief reads smooth rather than blocky."""
     w, e, s, n = [float(v) for v in g.run("mapproject", t.R, t.J, "-Wr").split()]
+    # the corners of a polar map do not reach its pole: the grid must
+    for pole, (x, y) in zip((-90, 90), project(g, t, [(0, -90), (0, 90)])):
+        if 0 <= x <= t.width and 0 <= y <= t.height:
+            w, e = -180, 180
+            s, n = (-90, n) if pole < 0 else (s, 90)
     px_min = (n - s) * 60 / t.height
     inc = max([v for v in (0.5, 1, 2, 2.5) if v <= px_min / 2] or [0.5])
+    if "relief_inc" in t.opts:
+        # a world map's or a polar map's pixel spans many five-minute cells
+        # (near a pole, many more of longitude than of latitude)
+        inc = float(t.opts["relief_inc"])
     w, e = math.floor(w) - 1, math.ceil(e) + 1
     s, n = max(-90, math.floor(s) - 1), min(90, math.ceil(n) + 1)
     whole = e - w >= 358       # a map round a pole: every longitude
@@ -246,7 +284,14 @@ def relief_grids(g, t):
     if whole:
         g.run("grdcut", global_grid(g), f"-R{ETOPO5_WEST:.9f}/{ETOPO5_WEST + 359 + 55 / 60:.9f}"
               f"/{max(-90, s - 1)}/{min(90, n + 1)}", "-G" + cut)
-        w, e = 0, 360
+        # ETOPO5's columns, one every five minutes, stop a column short of
+        # the full circle; laid out as cells (pixel registration) they span
+        # 360 degrees exactly and GMT wraps them, with no gap of missing
+        # heights along the meridian where the first and last columns meet
+        cells = os.path.join(g.dir, "cells.nc")
+        g.run("grdedit", cut, "-T", "-G" + cells)
+        cut = cells
+        w, e = -180, 180
     else:
         g.run("grdcut", global_grid(g), f"-R{w - 1}/{e + 1}/{max(-90, s - 1)}/{min(90, n + 1)}", "-G" + cut)
     # ETOPO5 has stray pits on land (rows of "10 m" in the middle of Polesie,
@@ -257,11 +302,31 @@ def relief_grids(g, t):
     g.run("grdfilter", cut, "-Fm3", "-Dp", "-fc", "-G" + median)
     g.run("grdmath", cut, median, "SUB", "-150", "LT", median, cut, "IFELSE", "=", clean)
     g.run("grdsample", clean, f"-R{w}/{e}/{s}/{n}", f"-I{inc:g}m", "-nb", "-fg", "-G" + grid)
-    g.run("grdgradient", grid, "-Nt0.6+o0", "-A315", "-G" + shade)
+    if t.opts.get("palette") == "ice":
+        # ETOPO5 over the ice sheet is streaked along the meridians; the ice
+        # is smooth on the scale of a map of the whole continent, so it is
+        # smoothed (a Gaussian of 50 km, on the sphere) and shaded gently
+        smooth = os.path.join(g.dir, "smooth.nc")
+        g.run("grdfilter", grid, "-Fg50", "-D4", "-G" + smooth)
+        grid = smooth
+        g.run("grdgradient", grid, "-Nt0.3+o0", "-A315", "-fg", "-G" + shade)
+    elif whole:
+        g.run("grdgradient", grid, "-Nt0.6+o0", "-A315", "-fg", "-G" + shade)
+    else:
+        g.run("grdgradient", grid, "-Nt0.6+o0", "-A315", "-G" + shade)
     pale = os.path.join(g.dir, "pale.cpt")
     vivid = os.path.join(g.dir, "vivid.cpt")
-    write_palette(pale, True)
-    write_palette(vivid, False)
+    tints = ICE_TINTS if t.opts.get("palette") == "ice" else TINTS
+    if t.opts.get("sea_depth"):
+        # the open sea in the sea's own blue even before it is painted: at a
+        # world map's scale GSHHG paints the sea in large tiles, and their
+        # anti-aliased seams would otherwise show the relief beneath
+        depth = float(t.opts["sea_depth"])
+        tints = [(-12000, THEME["sea"]), (depth, THEME["sea"]), (depth + 0.1, tints[1][1])] + tints[1:]
+    write_palette(pale, True, tints)
+    write_palette(vivid, False, tints)
+    if t.opts.get("ice") or t.opts.get("ice_south"):
+        write_palette(os.path.join(g.dir, "ice.cpt"), False, ICE_TINTS)
     return grid, shade, pale, vivid
 
 
@@ -270,7 +335,7 @@ def river_levels(t):
     return [] if v == "none" else v.split(",")
 
 
-def draw_map(g, t, ps, symbols, leaders, bars):
+def draw_map(g, t, ps, symbols, leaders, bars, lines=()):
     o = t.opts
     R, J, D = t.R, t.J, "-D" + t.res
     A = "-A" + o.get("min_area", "0")
@@ -293,9 +358,42 @@ def draw_map(g, t, ps, symbols, leaders, bars):
         os.remove(ps)
     if o.get("relief") == "yes":
         grid, shade, pale, vivid = relief_grids(g, t)
-        add("grdimage", grid, "-I" + shade, "-C" + pale, R, J, "-E72", "-nb")
+        # a map of the whole world, or of a continent alone, has no
+        # surroundings to pale
+        add("grdimage", grid, "-I" + shade, "-C" + (pale if focus else vivid), R, J, "-E72", "-nb")
         if focus:
             add("pscoast", R, J, D, "-E" + focus.split("+")[0] + "+c")
+            add("grdimage", grid, "-I" + shade, "-C" + vivid, R, J, "-E72", "-nb")
+            add("pscoast", R, J, "-Q")
+        # the ice sheets of Greenland and Antarctica white, as an atlas
+        # paints them, not brown as land of their height would be
+        ice_cpt = os.path.join(g.dir, "ice.cpt")
+        if o.get("ice"):
+            add("pscoast", R, J, D, "-E" + o["ice"] + "+c")
+            add("grdimage", grid, "-I" + shade, "-C" + ice_cpt, R, J, "-E72", "-nb")
+            add("pscoast", R, J, "-Q")
+        if o.get("ice_south"):
+            # Antarctica as all south of a parallel, the sea painted over it
+            # later: DCW's outline of it stops short of the pole, and a clip
+            # to GSHHG's land leaves slivers of brown along the map's edge
+            lat = float(o["ice_south"])
+            south = os.path.join(g.dir, "south.txt")
+            # the outline drawn straight between points close enough to
+            # follow the map's curved edge along the 180th meridian
+            steps = int(lat + 90)
+            with open(south, "w") as f:
+                f.writelines(f"{lon} {lat}\n" for lon in range(-180, 181, 5))
+                f.writelines(f"180 {lat - k}\n" for k in range(1, steps + 1))
+                f.writelines(f"{lon} -90\n" for lon in range(175, -181, -5))
+                f.writelines(f"-180 {-90 + k}\n" for k in range(1, steps))
+            add("psclip", south, R, J, "-A")
+            add("grdimage", grid, "-I" + shade, "-C" + ice_cpt, R, J, "-E72", "-nb")
+            add("psclip", "-C")
+        if o.get("ice_shelves") == "yes":
+            # the floating ice shelves flat and pale, the grounded ice sheet
+            # with its relief: ETOPO5 gives the shelves no height of their own
+            add("pscoast", R, J, D, "-A0+ai", "-G" + ICE_SHELF)
+            add("pscoast", R, J, D, "-A0+ag", "-Gc")
             add("grdimage", grid, "-I" + shade, "-C" + vivid, R, J, "-E72", "-nb")
             add("pscoast", R, J, "-Q")
     else:
@@ -310,7 +408,18 @@ def draw_map(g, t, ps, symbols, leaders, bars):
     # water on top of the land colours: flat blue, as an atlas paints it, and
     # over the country fills too (lagoons, lakes on borders)
     add("pscoast", R, J, D, A, "-S" + THEME["sea"], "-C" + THEME["lake"])
+    # salt lakes that hold water only now and then, as an atlas draws them:
+    # pale blue inside a dashed shore
+    salt = "".join(">\n" + "".join(f"{lon} {lat}\n" for lon, lat in pts + pts[:1])
+                   for style, pts in t.lines if style == "saltlake")
+    if salt:
+        add_stdin(g, ps, ["psxy", R, J, "-G" + SALT_LAKE, "-W0.7p," + THEME["river"] + ",2_1.5:0",
+                          "-K", "-O"], salt)
+    if o.get("states"):
+        add("pscoast", R, J, D, "-E" + o["states"] + "+p0.7p," + THEME["woj_border"])
     add("pscoast", R, J, D, A, "-W1/0.6p," + THEME["coast"], "-W2/0.4p," + THEME["coast"])
+    if o.get("ice_shelves") == "yes":
+        add("pscoast", R, J, D, "-A0+ag", "-W1/0.5p,#6b86a0,2_2:0")
 
     # borders under the rivers: where a river is the border the pupil sees
     # the river, and the border beside it where the two lines part and in
@@ -326,18 +435,34 @@ def draw_map(g, t, ps, symbols, leaders, bars):
     if levels:
         clip = o.get("river_clip", "")
         pen_in = o.get("river_pen", "0.9p")
+        # rivers that flow only after rains (GSHHG's intermittent levels)
+        # dashed, as an atlas draws them
+        dashed = set(o.get("river_dashed", "").split(","))
+
+        def pen(lv, width, colour):
+            return "-I%s/%s,%s%s" % (lv, width, colour, ",4_2:0" if lv in dashed else "")
         if clip:
-            add("pscoast", R, J, D, *["-I%s/0.6p,%s" % (lv, THEME["river_faded"]) for lv in levels])
+            add("pscoast", R, J, D, *[pen(lv, "0.6p", THEME["river_faded"]) for lv in levels])
             add("pscoast", R, J, D, "-E" + clip + "+c")
-            add("pscoast", R, J, D, *["-I%s/%s,%s" % (lv, pen_in, THEME["river"]) for lv in levels])
+            add("pscoast", R, J, D, *[pen(lv, pen_in, THEME["river"]) for lv in levels])
             add("pscoast", R, J, "-Q")
         else:
-            add("pscoast", R, J, D, *["-I%s/%s,%s" % (lv, pen_in, THEME["river"]) for lv in levels])
+            add("pscoast", R, J, D, *[pen(lv, pen_in, THEME["river"]) for lv in levels])
 
     # symbols and leaders, drawn in picture points (1 pt = 1 px)
     Rp = f"-R0/{t.width}/0/{t.height}"
     Jp = "-Jx1p"
     H = t.height
+    for style, pts in lines:
+        txt = ">\n" + "".join(f"{x:.2f} {H - y:.2f}\n" for x, y in pts)
+        if style == "boundary":
+            add_stdin(g, ps, ["psxy", Rp, Jp, "-W" + BOUNDARY_PEN, "-K", "-O"], txt)
+            continue
+        colour = CURRENT_COLOURS[style]
+        # a white casing keeps the arrow readable over land colours and relief
+        add_stdin(g, ps, ["psxy", Rp, Jp, "-W4.2p,#ffffff", "-K", "-O"], txt)
+        add_stdin(g, ps, ["psxy", Rp, Jp, f"-W2.4p,{colour}+ve9p+g{colour}+p0.5p,{colour}+h0.5",
+                          "-K", "-O"], txt)
     if leaders:
         txt = "".join(f">\n{p[0]:.2f} {H - p[1]:.2f}\n{q[0]:.2f} {H - q[1]:.2f}\n"
                       for p, q in leaders)
@@ -427,12 +552,21 @@ def build_test(t, data_dir, key_dir, work):
         if hx0 <= x < hx1 and hy0 <= y < hy1:
             die(f"{t.file}: '{it['name']}' lies under the program's hint panel")
 
-    # snap river marks onto the drawn rivers, border marks onto the outline
+    lines = table_lines(g, t)
+    currents = [pts for style, pts in lines if style in CURRENT_COLOURS]
+
+    # snap river marks onto the drawn rivers, border marks onto the outline,
+    # a current's mark onto its arrow
     rivers = outline = None
     bars = []
     for k, it in enumerate(t.items):
         kind = it["kind"]
-        if kind == "river":
+        if kind == "current":
+            s = snap(pix[k], currents, 12)
+            if s is None:
+                die(f"{t.file}: no current drawn near '{it['name']}'")
+            pix[k] = s[0]
+        elif kind == "river":
             if rivers is None:
                 lv = river_levels(t)
                 txt = g.run("pscoast", t.R, t.J, "-D" + t.res, "-M",
@@ -468,10 +602,13 @@ def build_test(t, data_dir, key_dir, work):
         kind = it["kind"]
         items.append(placement.Item(it["name"], x, y, kind == "area",
                                     SYMBOLS[kind][1], pref, fixed))
-    clear = clear_cost(g, t)
+    clear = clear_cost(g, t, currents)
     seed = sum(ord(c) for c in t.file) * 7919
-    boxes, leaders = placement.place(items, t.width, t.height, seed,
-                                     clear=clear, blocked=[verify.hint_panel(t.width)])
+    labels = label_places(g, t)
+    blocked = [verify.hint_panel(t.width)] + [r for _text, _size, _pos, r in labels]
+    if t.opts.get("legend") == "currents":
+        blocked.append(legend_rect(t))
+    boxes, leaders = placement.place(items, t.width, t.height, seed, clear=clear, blocked=blocked)
     for i, (bx, by) in enumerate(boxes):
         for j, o in enumerate(items):
             if o.radius and not (i == j and o.area) and placement.covers(bx, by, o.px, o.py, o.radius):
@@ -488,8 +625,9 @@ def build_test(t, data_dir, key_dir, work):
 
     ps = os.path.join(work, "map.ps")
     png = os.path.join(work, "map.png")
-    draw_map(g, t, ps, symbols, [l for l in leaders if l], bars)
+    draw_map(g, t, ps, symbols, [l for l in leaders if l], bars, lines)
     rasterize(g, t, ps, png)
+    overlay(t, png, labels)
     to_jpeg(png, os.path.join(data_dir, t.picture))
 
     write_test_files(t, boxes, data_dir)
@@ -498,7 +636,96 @@ def build_test(t, data_dir, key_dir, work):
         answer_key(t, png, boxes, os.path.join(key_dir, t.file + "_klucz.png"))
 
 
-def clear_cost(g, t):
+def catmull_rom(pts, steps=10):
+    """A smooth curve through the points (pixels), for a current's path."""
+    if len(pts) < 3:
+        return pts
+    ext = [pts[0]] + pts + [pts[-1]]
+    out = [pts[0]]
+    for k in range(1, len(ext) - 2):
+        p0, p1, p2, p3 = ext[k - 1], ext[k], ext[k + 1], ext[k + 2]
+        for j in range(1, steps + 1):
+            u = j / steps
+            out.append(tuple(0.5 * (2 * p1[c] + (-p0[c] + p2[c]) * u
+                                    + (2 * p0[c] - 5 * p1[c] + 4 * p2[c] - p3[c]) * u * u
+                                    + (-p0[c] + 3 * p1[c] - 3 * p2[c] + p3[c]) * u ** 3)
+                             for c in (0, 1)))
+    return out
+
+
+def table_lines(g, t):
+    """The [lines] of a table in picture pixels: a current's path smoothed
+    through its points, a boundary followed point by point (its straight
+    stretches are split every degree, so a parallel bends as the projection
+    bends it)."""
+    out = []
+    for style, pts in t.lines:
+        if style == "saltlake":
+            continue
+        if style == "boundary":
+            dense = [pts[0]]
+            for (a, b), (c, d) in zip(pts, pts[1:]):
+                n = max(1, int(max(abs(c - a), abs(d - b))))
+                dense += [(a + (c - a) * k / n, b + (d - b) * k / n) for k in range(1, n + 1)]
+            out.append((style, project(g, t, dense)))
+        else:
+            out.append((style, catmull_rom(project(g, t, pts))))
+    for style, pts in out:
+        for x, y in pts:
+            if not (-1 <= x <= t.width + 1 and -1 <= y <= t.height + 1) or x != x:
+                die(f"{t.file}: a line of style '{style}' leaves the map")
+    return out
+
+
+LABEL_COLOUR = "#3b2a1a"
+
+
+def label_places(g, t):
+    """The names written on the map ([labels]): text, size, where its
+    baseline starts, and the rectangle it covers, which no box may touch."""
+    out = []
+    if not t.labels:
+        return out
+    pts = project(g, t, [(lon, lat) for _text, lon, lat, _size in t.labels])
+    for (text, _lon, _lat, size), (x, y) in zip(t.labels, pts):
+        w = verify.text_width(text, size)
+        x0, y0 = round(x - w / 2), round(y - size / 2)
+        rect = (x0 - 3, y0 - 3, x0 + w + 3, y0 + size + 4)
+        if rect[0] < 0 or rect[1] < 0 or rect[2] > t.width or rect[3] > t.height:
+            die(f"{t.file}: the label '{text}' leaves the picture")
+        out.append((text, size, (x0, y0 + round(size * 0.8)), rect))
+    return out
+
+
+def legend_rect(t):
+    return (6, t.height - 52, 170, t.height - 6)
+
+
+def overlay(t, png, labels):
+    """Write the map's labels and its legend, in the program's own font."""
+    args = [CONVERT, png, "-font", verify.FONT, "-density", "72"]
+    for text, size, (x, y), _rect in labels:
+        args += ["-pointsize", str(size), "-stroke", "#ffffff", "-strokewidth", "3", "-fill", "#ffffff",
+                 "-annotate", f"+{x}+{y}", text.replace("%", "%%"),
+                 "-stroke", "none", "-fill", LABEL_COLOUR, "-annotate", f"+{x}+{y}", text.replace("%", "%%")]
+    if t.opts.get("legend") == "currents":
+        x0, y0, x1, y1 = legend_rect(t)
+        args += ["-stroke", "#7b8a99", "-strokewidth", "1", "-fill", "#ffffffe6",
+                 "-draw", f"roundrectangle {x0},{y0} {x1},{y1} 5,5", "-pointsize", "12"]
+        for k, (style, text) in enumerate((("warm", "prąd ciepły"), ("cold", "prąd zimny"))):
+            c = CURRENT_COLOURS[style]
+            ym = y0 + 14 + 19 * k
+            args += ["-stroke", c, "-strokewidth", "3", "-draw", f"line {x0 + 10},{ym} {x0 + 40},{ym}",
+                     "-stroke", "none", "-fill", c,
+                     "-draw", f"polygon {x0 + 38},{ym - 6} {x0 + 50},{ym} {x0 + 38},{ym + 6}",
+                     "-fill", "#1b2633", "-annotate", f"+{x0 + 60}+{ym + 4}", text]
+    if len(args) > 6:
+        # only when there is something to write: rewriting the picture
+        # would change its stored resolution, and with it the JPEG's bytes
+        subprocess.run(args + [png], check=True)
+
+
+def clear_cost(g, t, currents=()):
     """The lines the boxes of this test should leave visible, with their
     weights: 'keep_clear = rivers:0.5,coast:0.3', where
       rivers   the rivers drawn on the map (riverN: those of level N only),
@@ -524,6 +751,10 @@ def clear_cost(g, t):
             txt = g.run("pscoast", t.R, t.J, D, "-M", "-E" + t.opts["focus"].split("+")[0])
         elif what == "borders":
             txt = g.run("pscoast", t.R, t.J, D, "-M", "-N1")
+        elif what == "currents":
+            for line in currents:
+                cost.add_polyline(line, weight)
+            continue
         else:
             die(f"{t.file}: unknown keep_clear '{what}'")
         for line in lines_in_pixels(g, t, txt):
