@@ -14,6 +14,8 @@ QMessageBox::StandardButton ScriptedServices::message(QWidget *, const QString &
                                                       Icon icon, QMessageBox::StandardButtons buttons)
 {
     messages.append({text, caption, icon, buttons});
+    if (onMessage)
+        onMessage();
     if (!answers.isEmpty())
         return answers.takeFirst();
     if (buttons & QMessageBox::Ok)
