@@ -291,6 +291,7 @@ void CreatorWizard::showPlain()
     show();
     raise();
     activateWindow();
+    startList->setFocus(Qt::OtherFocusReason);
 }
 
 void CreatorWizard::openAnimated()
@@ -312,6 +313,9 @@ void CreatorWizard::openAnimated()
         waitMs(40);
     }
     setFixedSize(kWidth, kHeight);
+    // The keyboard goes on in the creator, as after a plain showing.
+    activateWindow();
+    startList->setFocus(Qt::OtherFocusReason);
     shell.setCommandEnabled(Command::MenuTests, false);
     shell.setCommandEnabled(Command::ButtonCreator, false);
     shell.setCommandEnabled(Command::ItemCreator, false);
