@@ -345,10 +345,9 @@ void TestWindow::setUpKeyboard()
     edgeScroll->setInterval(40);
     connect(edgeScroll, &QTimer::timeout, this, &TestWindow::edgeScrollTick);
 
-    // Tab goes through the names, then the markers, then the commands.
-    for (QAction *a : toolBar->actions())
-        if (QWidget *b = toolBar->widgetForAction(a))
-            b->setFocusPolicy(Qt::TabFocus);
+    // Tab goes through the names, then the markers, then the commands; the
+    // map itself is no stop (its markers are).
+    mapScroll->setFocusPolicy(Qt::NoFocus);
     QList<QWidget *> chain;
     for (NameField *f : fields)
         chain << f;
@@ -356,8 +355,10 @@ void TestWindow::setUpKeyboard()
         chain << m;
     chain << resultButton;
     for (QAction *a : toolBar->actions())
-        if (QWidget *b = toolBar->widgetForAction(a))
+        if (QWidget *b = a->isSeparator() ? nullptr : toolBar->widgetForAction(a)) {
+            b->setFocusPolicy(Qt::TabFocus);
             chain << b;
+        }
     for (int i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }

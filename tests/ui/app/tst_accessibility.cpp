@@ -72,26 +72,30 @@ private slots:
         TestWindow *w = app->launcher().testWindow();
         QVERIFY(w);
         w->onStartDelay();
-        QCOMPARE(unnamedControls(w), QStringList());
+        const QStringList inTest = unnamedControls(w);
+        QVERIFY2(inTest.isEmpty(), qPrintable(inTest.join(QStringLiteral("; "))));
 
         ResultDialog &result = app->resultDialog();
         QStringList unnamedInResult;
+        QString goodName;
         services->onModal = [&](QDialog &d) {
             d.show();
             unnamedInResult = unnamedControls(&d);
             for (QLabel *value : {result.timeLabel, result.goodLabel, result.gradeLabel})
                 if (!value->accessibleName().contains(value->text()))
                     unnamedInResult << value->objectName() + QStringLiteral(" without its value");
-            QCOMPARE(result.goodLabel->accessibleName(), QStringLiteral("Dobrych odpowiedzi: 0"));
+            goodName = result.goodLabel->accessibleName();
             d.hide();
             return int(QDialog::Rejected);
         };
         w->showResult();
-        QCOMPARE(unnamedInResult, QStringList());
+        QVERIFY2(unnamedInResult.isEmpty(), qPrintable(unnamedInResult.join(QStringLiteral("; "))));
+        QCOMPARE(goodName, QStringLiteral("Dobrych odpowiedzi: 0"));
 
         SettingsDialog &settings = app->settingsDialog();
         settings.show();
-        QCOMPARE(unnamedControls(&settings), QStringList());
+        const QStringList inSettings = unnamedControls(&settings);
+        QVERIFY2(inSettings.isEmpty(), qPrintable(inSettings.join(QStringLiteral("; "))));
         settings.hide();
     }
 
