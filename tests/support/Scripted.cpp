@@ -14,6 +14,8 @@ QMessageBox::StandardButton ScriptedServices::message(QWidget *, const QString &
                                                       QMessageBox::StandardButton defaultButton)
 {
     messages.append({text, caption, icon, buttons, defaultButton});
+    if (onMessage)
+        onMessage();
     if (!answers.isEmpty())
         return answers.takeFirst();
     if (buttons & QMessageBox::Ok)

@@ -38,6 +38,8 @@ public:
     // Answers for the message boxes in turn; when empty, the first of
     // Ok, Yes in the offered buttons.
     QList<QMessageBox::StandardButton> answers;
+    // Runs while a message is up, to look at the windows around it.
+    std::function<void()> onMessage;
 
     QList<Prompt> prompts;
     QList<std::optional<QString>> inputAnswers; // when empty: cancelled

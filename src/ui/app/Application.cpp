@@ -190,12 +190,12 @@ void Application::showStartWindows()
         Services::get().execModal(*login);
         return;
     }
+    // The creator stays a tool window of the main window: on top of
+    // everything it would hide the dialogs opened while it is shown.
     if (shared.settings.startCreator()) {
-        creatorWizard->setWindowFlag(Qt::WindowStaysOnTopHint, true);
         QCoreApplication::processEvents();
         creatorWizard->showPlain();
     } else {
-        creatorWizard->setWindowFlag(Qt::WindowStaysOnTopHint, false);
         creatorWizard->close();
     }
 }

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QKeyEvent>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
@@ -230,7 +231,7 @@ void MainWindow::buildMenus()
     bar->setObjectName(QStringLiteral("menuBar"));
     auto set = [this](Command c, QAction *a) { commands[static_cast<int>(c)] = a; };
 
-    QMenu *file = bar->addMenu(QStringLiteral("Plik"));
+    QMenu *file = bar->addMenu(QStringLiteral("&Plik"));
     file->setObjectName(QStringLiteral("fileMenu"));
     set(Command::MenuFile, file->menuAction());
     set(Command::ItemResults, item(file, QStringLiteral("resultsItem"), QStringLiteral("Wyniki testów"),
@@ -252,7 +253,7 @@ void MainWindow::buildMenus()
     set(Command::ItemExit, item(file, QStringLiteral("exitItem"), QStringLiteral("Zamknij program Terravia  [Alt + F4]"),
                                 &MainWindow::exitProgram));
 
-    QMenu *tests = bar->addMenu(QStringLiteral("Testy"));
+    QMenu *tests = bar->addMenu(QStringLiteral("&Testy"));
     tests->setObjectName(QStringLiteral("testsMenu"));
     set(Command::MenuTests, tests->menuAction());
     set(Command::ItemCreator, item(tests, QStringLiteral("creatorItem"), QStringLiteral("Kreator testów"),
@@ -261,13 +262,13 @@ void MainWindow::buildMenus()
     tests->addSeparator();
     buildTestsMenu(tests);
 
-    QMenu *check = bar->addMenu(QStringLiteral("Sprawdź"));
+    QMenu *check = bar->addMenu(QStringLiteral("&Sprawdź"));
     check->setObjectName(QStringLiteral("checkMenu"));
     set(Command::MenuCheck, check->menuAction());
     set(Command::ItemPlaceGame, item(check, QStringLiteral("placeGameItem"), QStringLiteral("Co to za miejsce na ziemi"),
                                      &MainWindow::placeGameRequested));
 
-    QMenu *options = bar->addMenu(QStringLiteral("Opcje"));
+    QMenu *options = bar->addMenu(QStringLiteral("&Opcje"));
     options->setObjectName(QStringLiteral("optionsMenu"));
     set(Command::MenuOptions, options->menuAction());
     showScoreItem = item(options, QStringLiteral("showScoreItem"), texts::kShowScoreOff, nullptr);
@@ -286,7 +287,7 @@ void MainWindow::buildMenus()
     set(Command::ItemRestart, item(options, QStringLiteral("restartItem"), QStringLiteral("Zresetuj Terravia"),
                                    &MainWindow::askRestart));
 
-    QMenu *settings = bar->addMenu(QStringLiteral("Ustawienia"));
+    QMenu *settings = bar->addMenu(QStringLiteral("&Ustawienia"));
     settings->setObjectName(QStringLiteral("settingsMenu"));
     set(Command::MenuSettings, settings->menuAction());
     item(settings, QStringLiteral("settingsItem"), QStringLiteral("Ustawienia programu  [F7]"),
@@ -302,7 +303,7 @@ void MainWindow::buildMenus()
     item(settings, QStringLiteral("legendItem"), QStringLiteral("Legenda  [F2]"), &MainWindow::legendRequested);
     item(settings, QStringLiteral("skinsItem"), QStringLiteral("Zmień skórę"), &MainWindow::skinsRequested);
 
-    QMenu *help = bar->addMenu(QStringLiteral("Pomoc"));
+    QMenu *help = bar->addMenu(QStringLiteral("Po&moc"));
     help->setObjectName(QStringLiteral("helpMenu"));
     set(Command::MenuHelp, help->menuAction());
     item(help, QStringLiteral("helpItem"), QStringLiteral("Pomoc  [F1]"), &MainWindow::openHelp);
@@ -377,17 +378,50 @@ void MainWindow::bindKeys()
     for (const auto &k : keys) {
         auto *sc = new QShortcut(k.key, this);
         const QString name = QString::fromLatin1(k.item);
-        connect(sc, &QShortcut::activated, this, [this, name] {
-            QAction *a = action(name);
-            if (!a || !a->isEnabled())
-                return;
-            const auto menus = menuBar()->actions();
-            for (QAction *m : menus)
-                if (m->menu() && m->menu()->actions().contains(a) && !m->isEnabled())
-                    return;
-            a->trigger();
-        });
+        connect(sc, &QShortcut::activated, this, [this, name] { triggerIfChoosable(name); });
     }
+}
+
+bool MainWindow::triggerIfChoosable(const QString &itemName)
+{
+    QAction *a = action(itemName);
+    if (!a || !a->isEnabled())
+        return false;
+    const auto menus = menuBar()->actions();
+    for (QAction *m : menus)
+        if (m->menu() && m->menu()->actions().contains(a) && !m->isEnabled())
+            return false;
+    a->trigger();
+    return true;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // [F1], [F2] and [F6] as the menus print them. Plain key presses rather
+    // than shortcuts: a test window, which has the same keys for the same
+    // commands, takes them first while it is open.
+    const char *name = nullptr;
+    if (event->modifiers() == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_F1:
+            name = "helpItem";
+            break;
+        case Qt::Key_F2:
+            name = "legendItem";
+            break;
+        case Qt::Key_F6:
+            name = "filterItem";
+            break;
+        default:
+            break;
+        }
+    }
+    if (name) {
+        event->accept();
+        triggerIfChoosable(QString::fromLatin1(name));
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 // ---------------------------------------------------------------------------

@@ -114,6 +114,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -127,6 +128,8 @@ private:
     void buildStatusBar();
     void buildBackground();
     void bindKeys();
+    // Runs a menu item as choosing it would: only while it and its menu are enabled.
+    bool triggerIfChoosable(const QString &itemName);
     void applyLock(LockOperation op);
     void refuseExit();
     QAction *item(QMenu *menu, const QString &name, const QString &caption, Slot slot);

@@ -93,6 +93,8 @@ bool TestLauncher::launchEntry(const CatalogueEntry &entry, const Options &optio
     if (session.active() && (mark == Mark::ReportR || (mark == Mark::ReportS && missing == 0))) {
         // Reported to the teacher; the session lock stays.
         setHourglass(false);
+        // The always-on-top loading window would cover the message.
+        context.loading.hide();
         if (mark == Mark::ReportS)
             showMessage(parent, missingFileMessage(missing), kMissingFileCaption, Services::Icon::Information);
         if (session.connectionUp()) {
@@ -100,15 +102,14 @@ bool TestLauncher::launchEntry(const CatalogueEntry &entry, const Options &optio
                 session.setDisconnectReason(8);
             session.sendMissingFileReport(shell.title());
         }
-        context.loading.hide();
         session.resumePolling();
         return false;
     }
     if (mark == Mark::Eight)
         session.setDisconnectReason(8);
     setHourglass(false);
-    showMessage(parent, missingFileMessage(missing), kMissingFileCaption, Services::Icon::Information);
     context.loading.hide();
+    showMessage(parent, missingFileMessage(missing), kMissingFileCaption, Services::Icon::Information);
     shell.unlockAfterTest();
     // During a lesson the pupil must not reach the menus.
     if (session.active())

@@ -1,4 +1,5 @@
 #include "Services.h"
+#include "StandardDialogs.h"
 
 #include "platform/Files.h"
 
@@ -59,26 +60,52 @@ void Services::install(Services *services)
     installed() = services;
 }
 
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const QString &text, const QString &caption,
+                                            Services::Icon icon, QMessageBox::StandardButtons buttons)
+{
+    auto box = std::make_unique<QMessageBox>(toQt(icon), caption, QString(), buttons, parent);
+    // The program's messages use CR LF inside; a bare CR would show as a glyph.
+    box->setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    // A window's own look (the creator's white texts) stops at its messages.
+    box->setStyleSheet(QStringLiteral("QLabel { color: palette(window-text); background: transparent; }"));
+    box->setPalette(QApplication::palette(box.get()));
+    return box;
+}
+
+std::unique_ptr<QInputDialog> makeInputDialog(QWidget *parent, const QString &caption, const QString &prompt,
+                                              const QString &initial)
+{
+    auto dialog = std::make_unique<QInputDialog>(parent);
+    dialog->setWindowTitle(caption);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(initial);
+    dialog->setInputMode(QInputDialog::TextInput);
+    // Room for the caption in a title bar (drawn bold by most window
+    // managers) beside its icon and buttons.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int wanted = QFontMetrics(titleFont).horizontalAdvance(caption) + 160;
+    dialog->setMinimumWidth(qMax(dialog->minimumSizeHint().width(), wanted));
+    return dialog;
+}
+
 QMessageBox::StandardButton DesktopServices::message(QWidget *parent, const QString &text, const QString &caption,
                                                      Icon icon, QMessageBox::StandardButtons buttons,
                                                      QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(toQt(icon), caption, text, buttons, parent);
+    const auto box = makeMessageBox(parent, text, caption, icon, buttons);
     if (defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(defaultButton);
-    // The program's messages use CR LF inside; a bare CR would show as a glyph.
-    box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+        box->setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box->exec());
 }
 
 std::optional<QString> DesktopServices::input(QWidget *parent, const QString &caption, const QString &prompt,
                                               const QString &initial)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok)
+    const auto dialog = makeInputDialog(parent, caption, prompt, initial);
+    if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog->textValue();
 }
 
 QString DesktopServices::openFileName(QWidget *parent, const QString &caption, const QString &dir,

@@ -61,13 +61,20 @@ SettingsDialog::SettingsDialog(ProgramSettings &settings, QWidget *parent) : QDi
     auto *sounds = new QGroupBox(QStringLiteral(" Dźwięki "), this);
     auto soundRow = [&](const QString &label, QLineEdit *&edit, QPushButton *&btn, const char *editName,
                         const char *btnName, QGridLayout *grid, int row) {
-        grid->addWidget(new QLabel(label, sounds), row, 0, 1, 2);
+        auto *caption = new QLabel(label, sounds);
+        grid->addWidget(caption, row, 0, 1, 2);
         edit = new QLineEdit(sounds);
         edit->setReadOnly(true);
         named(edit, editName);
+        caption->setBuddy(edit);
+        edit->setAccessibleName(label);
+        edit->setAccessibleDescription(QStringLiteral("Ścieżka pliku dźwięku"));
         btn = new QPushButton(QStringLiteral("..."), sounds);
         named(btn, btnName);
         btn->setToolTip(QStringLiteral("Zmień dźwięk"));
+        // "..." says nothing when read aloud.
+        btn->setAccessibleName(QStringLiteral("Zmień dźwięk"));
+        btn->setAccessibleDescription(label);
         btn->setFixedWidth(32);
         grid->addWidget(edit, row + 1, 0);
         grid->addWidget(btn, row + 1, 1);
@@ -86,6 +93,8 @@ SettingsDialog::SettingsDialog(ProgramSettings &settings, QWidget *parent) : QDi
     auto *usersLabel = new QLabel(QStringLiteral("Lista użytkowników aplikacji"), this);
     userList = new QListWidget(this);
     named(userList, "userList");
+    usersLabel->setBuddy(userList);
+    userList->setAccessibleName(QStringLiteral("Lista użytkowników aplikacji"));
     newButton = new QPushButton(QStringLiteral("Nowy"), this);
     named(newButton, "newButton");
     newButton->setToolTip(QStringLiteral("Nowy użytkownik"));

@@ -23,6 +23,8 @@ UsersDialog::UsersDialog(ProgramSettings &settings, QWidget *parent) : QDialog(p
     auto *label = new QLabel(QStringLiteral("Lista zarejestrowanych użytkowników Terravia"), this);
     userList = new QListWidget(this);
     userList->setObjectName(QStringLiteral("userList"));
+    label->setBuddy(userList);
+    userList->setAccessibleName(QStringLiteral("Lista zarejestrowanych użytkowników Terravia"));
     QFont f = userList->font();
     f.setPixelSize(16);
     userList->setFont(f);

@@ -1,14 +1,42 @@
 #include "Markers.h"
 #include "platform/Look.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QFontDatabase>
 #include <QMimeData>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
+#include <optional>
 
 namespace tv {
+
+namespace {
+
+// The keyboard's focus on the map and in the names: a frame that shows on
+// blue, white, green and red alike.
+const QColor kFocusFrame(255, 170, 0);
+const QColor kPickedFrame(128, 0, 0);
+
+void drawFocusFrame(QPainter &p, const QRect &r)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.setPen(QPen(kFocusFrame, 2));
+    p.drawRect(r.adjusted(2, 2, -2, -2));
+}
+
+bool isEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
+} // namespace
 
 QFont mapFont(int pixelSize)
 {
@@ -31,8 +59,112 @@ MarkerBox::MarkerBox(int k, QWidget *parent) : QLabel(parent), tag(10 + k)
     setAutoFillBackground(true);
     setFont(mapFont(11));
     setLineWidth(1);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(QStringLiteral(
+        "Enter lub spacja: upuść tu wybraną nazwę; strzałki: najbliższe pole w tym kierunku; cyfry: numer pola"));
     setState(MarkerState::Blank);
     hide();
+}
+
+QString MarkerBox::judgementMark() const
+{
+    switch (current) {
+    case MarkerState::Good:
+        return QStringLiteral("\u2713");
+    case MarkerState::Bad:
+        return QStringLiteral("\u2717");
+    default:
+        return QString();
+    }
+}
+
+void MarkerBox::describe()
+{
+    QString name = QStringLiteral("Pole %1: %2").arg(number()).arg(text().isEmpty() ? QStringLiteral("puste") : text());
+    if (current == MarkerState::Good)
+        name += QStringLiteral(", dobrze");
+    else if (current == MarkerState::Bad)
+        name += QStringLiteral(", źle");
+    if (name != accessibleName())
+        setAccessibleName(name);
+}
+
+void MarkerBox::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter p(this);
+    const QRect r = contentsRect();
+    // Room on the left for the number while focused, on the right for the
+    // mark once judged; the name stays centred where it fits.
+    const QString mark = judgementMark();
+    const QString numberText = QString::number(number());
+    QFont small = font();
+    small.setPixelSize(11);
+    const int left = hasFocus() ? QFontMetrics(small).horizontalAdvance(numberText) + 8 : 0;
+    const int right = mark.isEmpty() ? 0 : 15;
+    QRect textRect = r;
+    if (fontMetrics().horizontalAdvance(text()) + 2 * qMax(left, right) > r.width())
+        textRect.adjust(left, 0, -right, 0);
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(textRect, Qt::AlignCenter, text());
+    if (!mark.isEmpty()) {
+        QFont mf = font();
+        mf.setPixelSize(15);
+        p.setFont(mf);
+        p.setPen(current == MarkerState::Good ? QColor(0, 64, 0) : QColor(255, 255, 255));
+        p.drawText(QRect(r.right() - right + 1, r.top(), right, r.height()), Qt::AlignCenter, mark);
+    }
+    if (hasFocus()) {
+        drawFocusFrame(p, rect());
+        const QRect badge(3, 3, left - 2, height() - 6);
+        p.fillRect(badge, Qt::black);
+        p.setFont(small);
+        p.setPen(Qt::white);
+        p.drawText(badge, Qt::AlignCenter, numberText);
+    }
+}
+
+void MarkerBox::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (isEnter(key) && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        event->accept();
+        emit dropRequested(this);
+        return;
+    }
+    const auto direction = [key]() -> std::optional<navigation::Direction> {
+        switch (key) {
+        case Qt::Key_Left:
+            return navigation::Direction::Left;
+        case Qt::Key_Right:
+            return navigation::Direction::Right;
+        case Qt::Key_Up:
+            return navigation::Direction::Up;
+        case Qt::Key_Down:
+            return navigation::Direction::Down;
+        default:
+            return std::nullopt;
+        }
+    }();
+    if (direction) {
+        event->accept();
+        emit moveRequested(this, *direction);
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void MarkerBox::focusInEvent(QFocusEvent *event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void MarkerBox::focusOutEvent(QFocusEvent *event)
+{
+    QLabel::focusOutEvent(event);
+    update();
 }
 
 QColor markerColour(MarkerState state)
@@ -62,6 +194,8 @@ void MarkerBox::setState(MarkerState state)
     setTextColour(this, QColor(0, 0, 128));
     // A placed name sits in a lowered panel; blank and judged markers are flat.
     setFrameStyle(state == MarkerState::Placed ? (QFrame::Panel | QFrame::Sunken) : (QFrame::Box | QFrame::Plain));
+    describe();
+    update();
 }
 
 bool MarkerBox::accepts(const QMimeData *mime, QObject *source) const
@@ -111,7 +245,60 @@ NameField::NameField(int k, QWidget *parent) : QLineEdit(parent), tag(k)
     setDragEnabled(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     setCursor(Qt::OpenHandCursor);
+    setAccessibleDescription(QStringLiteral("Enter lub spacja: wybierz tę nazwę, potem wskaż pole na mapie"));
+    connect(this, &QLineEdit::textChanged, this, &NameField::describe);
+    describe();
     hide();
+}
+
+void NameField::describe()
+{
+    QString name = QStringLiteral("Nazwa: %1").arg(text().isEmpty() ? QStringLiteral("puste") : text());
+    if (isPicked)
+        name += QStringLiteral(", wybrana");
+    if (name != accessibleName())
+        setAccessibleName(name);
+}
+
+void NameField::setPicked(bool on)
+{
+    if (isPicked == on)
+        return;
+    isPicked = on;
+    describe();
+    update();
+}
+
+void NameField::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (isEnter(key) && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        event->accept();
+        emit chosen(this);
+        emit pickRequested(this);
+        return;
+    }
+    if ((key == Qt::Key_Up || key == Qt::Key_Down) && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        focusNextPrevChild(key == Qt::Key_Down);
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void NameField::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (!isPicked && !hasFocus())
+        return;
+    QPainter p(this);
+    if (isPicked) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kPickedFrame, 2, Qt::DashLine));
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+    if (hasFocus())
+        drawFocusFrame(p, rect());
 }
 
 void NameField::mousePressEvent(QMouseEvent *event)
@@ -167,6 +354,16 @@ HintPanel::HintPanel(QWidget *parent) : QLabel(parent)
     setFixedSize(260, 30);
     setCursor(Qt::SizeAllCursor);
     setToolTip(QStringLiteral("Przesuń mnie myszką"));
+    setAccessibleName(text());
+    setAccessibleDescription(QStringLiteral("Wybrana nazwa"));
+}
+
+void HintPanel::announce(const QString &caption)
+{
+    setText(caption);
+    // A new accessible name is what a screen reader hears of the change.
+    if (accessibleName() != caption)
+        setAccessibleName(caption);
 }
 
 void HintPanel::mousePressEvent(QMouseEvent *event)

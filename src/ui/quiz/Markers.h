@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quiz/MapNavigation.h"
 #include "quiz/MapTest.h"
 
 #include <QLabel>
@@ -29,12 +30,24 @@ public:
     MarkerState state() const { return current; }
     QColor colour() const;
     bool lowered() const { return current == MarkerState::Placed; }
+    int number() const { return tag - 10; }
+    // What a judged marker shows besides its colour: "✓" or "✗" (empty
+    // before judging), so the result does not rest on red and green alone.
+    QString judgementMark() const;
 
 signals:
     void dropped(MarkerBox *marker, int sourceTag);
     void doubleClicked(MarkerBox *marker);
+    // Enter or Space on the focused marker: drop the picked name here.
+    void dropRequested(MarkerBox *marker);
+    // An arrow key on the focused marker.
+    void moveRequested(MarkerBox *marker, navigation::Direction direction);
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -42,6 +55,7 @@ protected:
 
 private:
     bool accepts(const QMimeData *mime, QObject *source) const;
+    void describe();
     MarkerState current = MarkerState::Blank;
 };
 
@@ -52,19 +66,28 @@ class NameField : public QLineEdit {
 public:
     NameField(int k, QWidget *parent);
     int tag = 0; // K, the field's number
+    // The name picked up by the keyboard, waiting for a marker.
+    void setPicked(bool on);
+    bool picked() const { return isPicked; }
 
 signals:
     void chosen(NameField *field);
+    // Enter or Space: the name is picked up, as a click chooses it.
+    void pickRequested(NameField *field);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void describe();
     QPoint pressAt;
     bool pressed = false;
+    bool isPicked = false;
 };
 
 // The floating hint panel over the map: shows the chosen name; the pupil can
@@ -74,6 +97,8 @@ class HintPanel : public QLabel {
 
 public:
     explicit HintPanel(QWidget *parent);
+    // Sets the caption and tells assistive technology that it changed.
+    void announce(const QString &text);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

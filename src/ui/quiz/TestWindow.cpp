@@ -23,6 +23,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragMoveEvent>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -81,6 +84,7 @@ TestWindow::TestWindow(const TestWindowContext &context, QWidget *parent) : QWid
     buildLayout();
     buildMenus();
     bindKeys();
+    setUpKeyboard();
 
     startDelay = new QTimer(this);
     startDelay->setObjectName(QStringLiteral("startDelay"));
@@ -140,6 +144,10 @@ void TestWindow::buildLayout()
     mapPicture = new QLabel(canvas);
     mapPicture->setObjectName(QStringLiteral("mapPicture"));
     mapPicture->move(0, 0);
+    mapPicture->setAccessibleName(QStringLiteral("Mapa testu"));
+    // The map takes a dragged name only to scroll under it near its edges;
+    // names are dropped on the markers.
+    canvas->setAcceptDrops(true);
     canvas->installEventFilter(this);
     mapPicture->installEventFilter(this);
     for (int k = 1; k <= kMaxMarkers; ++k) {
@@ -148,6 +156,10 @@ void TestWindow::buildLayout()
         connect(m, &MarkerBox::dropped, this,
                 [this](MarkerBox *target, int source) { dropName(target->tag - 10, source); });
         connect(m, &MarkerBox::doubleClicked, this, [this](MarkerBox *target) { askMarker(target->tag - 10); });
+        connect(m, &MarkerBox::dropRequested, this, [this](MarkerBox *target) { dropPicked(target->number()); });
+        connect(m, &MarkerBox::moveRequested, this,
+                [this](MarkerBox *target, navigation::Direction d) { moveFocusFrom(target->number(), d); });
+        m->installEventFilter(this);
     }
     mapScroll->setWidget(canvas);
 
@@ -177,6 +189,7 @@ void TestWindow::buildLayout()
         e->move(4, 16 + 24 * (k - 1));
         fields[k - 1] = e;
         connect(e, &NameField::chosen, this, [this](NameField *f) { setHint(QStringLiteral("Wybrano: ") + f->text()); });
+        connect(e, &NameField::pickRequested, this, [this](NameField *f) { pickName(f->tag); });
     }
     resultButton = new QPushButton(QIcon(QStringLiteral(":/icons/wynik_testu.svg")), QStringLiteral("Wynik testu"),
                                    namesPanel);
@@ -283,7 +296,205 @@ bool TestWindow::eventFilter(QObject *watched, QEvent *event)
         contextMenu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
     }
+    auto *marker = qobject_cast<MarkerBox *>(watched);
+    if (marker && event->type() == QEvent::FocusIn) {
+        lastMarker = marker->number();
+        mapScroll->ensureWidgetVisible(marker, 40, 40);
+    }
+    if (watched == canvas || marker) {
+        auto *w = static_cast<QWidget *>(watched);
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto *drag = static_cast<QDragMoveEvent *>(event);
+            if (!drag->mimeData() || !drag->mimeData()->hasFormat(kNameMime))
+                break;
+            dragMovedTo(mapScroll->viewport()->mapFromGlobal(w->mapToGlobal(drag->position().toPoint())));
+            if (watched == canvas) {
+                // Entered to hear the moves; no drop on the bare map.
+                if (event->type() == QEvent::DragEnter)
+                    drag->acceptProposedAction();
+                else
+                    drag->ignore();
+                return true;
+            }
+            break;
+        }
+        case QEvent::Drop:
+            dragEnded();
+            if (watched == canvas) {
+                event->ignore();
+                return true;
+            }
+            break;
+        case QEvent::DragLeave:
+            if (watched == canvas)
+                edgeScroll->stop();
+            break;
+        default:
+            break;
+        }
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------
+// The keyboard
+
+void TestWindow::setUpKeyboard()
+{
+    numberPause = new QTimer(this);
+    numberPause->setObjectName(QStringLiteral("numberPause"));
+    numberPause->setSingleShot(true);
+    numberPause->setInterval(900);
+    connect(numberPause, &QTimer::timeout, this, &TestWindow::onNumberPause);
+    edgeScroll = new QTimer(this);
+    edgeScroll->setObjectName(QStringLiteral("edgeScroll"));
+    edgeScroll->setInterval(40);
+    connect(edgeScroll, &QTimer::timeout, this, &TestWindow::edgeScrollTick);
+
+    // Tab goes through the names, then the markers, then the commands; the
+    // map itself is no stop (its markers are).
+    mapScroll->setFocusPolicy(Qt::NoFocus);
+    QList<QWidget *> chain;
+    for (NameField *f : fields)
+        chain << f;
+    for (MarkerBox *m : markers)
+        chain << m;
+    chain << resultButton;
+    for (QAction *a : toolBar->actions())
+        if (QWidget *b = a->isSeparator() ? nullptr : toolBar->widgetForAction(a)) {
+            b->setFocusPolicy(Qt::TabFocus);
+            chain << b;
+        }
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void TestWindow::setPicked(int field)
+{
+    picked = field;
+    for (NameField *f : fields)
+        f->setPicked(f->tag == field);
+    numberEntry.reset(field ? test.count() : 0);
+    numberPause->stop();
+}
+
+void TestWindow::pickName(int field)
+{
+    if (field < 1 || field > test.count())
+        return;
+    setPicked(field);
+    // On to the map: the marker last visited, else the first still blank.
+    int target = lastMarker >= 1 && lastMarker <= test.count() ? lastMarker : 0;
+    for (int k = 1; k <= test.count() && !target; ++k)
+        if (test.marker(k).state == MarkerState::Blank)
+            target = k;
+    markers[(target ? target : 1) - 1]->setFocus(Qt::OtherFocusReason);
+}
+
+void TestWindow::dropPicked(int marker)
+{
+    if (numberEntry.waiting()) {
+        // Enter after a first digit: that number, not the focused marker.
+        numberPause->stop();
+        marker = numberEntry.commit();
+    }
+    if (marker < 1 || marker > test.count())
+        return;
+    const int field = picked;
+    if (!field) {
+        setHint(kNoHint);
+        return;
+    }
+    setPicked(0);
+    QPointer<TestWindow> alive(this);
+    dropName(marker, field);
+    // The drop may have ended the test, and the result dialog the window.
+    if (alive && !context.result.testFinished)
+        focusAfterDrop(field);
+}
+
+void TestWindow::focusAfterDrop(int field)
+{
+    const int n = test.count();
+    for (int i = 1; i <= n; ++i) {
+        NameField *f = fields[(field - 1 + i) % n];
+        if (!f->text().isEmpty()) {
+            f->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    resultButton->setFocus(Qt::OtherFocusReason);
+}
+
+void TestWindow::typeDigit(int digit)
+{
+    if (!picked)
+        return;
+    const int marker = numberEntry.type(digit);
+    if (marker) {
+        numberPause->stop();
+        dropPicked(marker);
+    } else if (numberEntry.waiting()) {
+        numberPause->start();
+    }
+}
+
+void TestWindow::onNumberPause()
+{
+    numberPause->stop();
+    if (const int marker = numberEntry.commit())
+        dropPicked(marker);
+}
+
+void TestWindow::moveFocusFrom(int marker, navigation::Direction direction)
+{
+    std::vector<QPoint> centres;
+    for (int k = 1; k <= test.count(); ++k)
+        centres.push_back(markers[k - 1]->geometry().center());
+    const int to = navigation::nearestMarker(centres, marker - 1, direction);
+    if (to >= 0)
+        markers[to]->setFocus(Qt::OtherFocusReason);
+}
+
+void TestWindow::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key >= Qt::Key_0 && key <= Qt::Key_9 && !(event->modifiers() & ~Qt::KeypadModifier) && picked) {
+        event->accept();
+        typeDigit(key - Qt::Key_0);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TestWindow::dragMovedTo(QPoint viewportPos)
+{
+    dragAt = viewportPos;
+    if (!navigation::edgeScrollStep(mapScroll->viewport()->rect(), dragAt).isNull()) {
+        if (!edgeScroll->isActive())
+            edgeScroll->start();
+    } else {
+        edgeScroll->stop();
+    }
+}
+
+void TestWindow::dragEnded()
+{
+    edgeScroll->stop();
+}
+
+void TestWindow::edgeScrollTick()
+{
+    const QPoint step = navigation::edgeScrollStep(mapScroll->viewport()->rect(), dragAt);
+    QScrollBar *h = mapScroll->horizontalScrollBar();
+    QScrollBar *v = mapScroll->verticalScrollBar();
+    const QPoint before(h->value(), v->value());
+    h->setValue(h->value() + step.x());
+    v->setValue(v->value() + step.y());
+    if (QPoint(h->value(), v->value()) == before)
+        edgeScroll->stop(); // at the end of the map that way
 }
 
 QString TestWindow::hint() const
@@ -293,7 +504,7 @@ QString TestWindow::hint() const
 
 void TestWindow::setHint(const QString &text)
 {
-    hintPanel->setText(text);
+    hintPanel->announce(text);
     const int wanted = qBound(200, hintPanel->fontMetrics().horizontalAdvance(text) + 24, kHintMaxWidth);
     if (wanted != hintPanel->width()) {
         const int right = hintPanel->x() + hintPanel->width();
@@ -394,8 +605,9 @@ void TestWindow::failLoading(const QString &message, const QString &caption)
     setUpdatesEnabled(true);
     clock->stop();
     setHourglass(false);
-    showMessage(this, message, caption, Services::Icon::Information);
+    // The always-on-top loading window would cover the message.
     context.loading.hide();
+    showMessage(this, message, caption, Services::Icon::Information);
     emit loaded(false);
     // Nothing half-built stays behind: the window goes as a whole.
     if (QWidget *frame = parentWidget())
@@ -449,6 +661,10 @@ bool TestWindow::loadTest(const QString &configurationFile, const QString &descr
     // The finished map is painted as soon as control returns to the loop.
     setUpdatesEnabled(true);
     clock->start();
+    // A pupil at the keyboard starts at the first name.
+    setPicked(0);
+    lastMarker = 0;
+    fields[0]->setFocus(Qt::OtherFocusReason);
     emit loaded(true);
     return true;
 }
@@ -582,6 +798,8 @@ void TestWindow::setResultEnabled(bool on)
 
 void TestWindow::dropName(int marker, int field)
 {
+    setPicked(0);
+    edgeScroll->stop();
     setHint(kNoHint);
     if (field < 1 || field > kMaxMarkers)
         return;

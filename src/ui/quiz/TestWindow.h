@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quiz/MapNavigation.h"
 #include "quiz/MapTest.h"
 
 #include <QStringList>
@@ -81,6 +82,31 @@ public:
     void showLegend();
     void showTestsMenu();
 
+    // --- the keyboard ------------------------------------------------------------------
+    // Picks up the name of field `field` (Enter or Space on it): the focus
+    // goes to a marker, where Enter, or the marker's number, drops it.
+    void pickName(int field);
+    int pickedName() const { return picked; }
+    // Enter or Space on marker `marker`: the picked name goes there, through
+    // the same drop as the mouse's.
+    void dropPicked(int marker);
+    // A digit typed while a name is picked.
+    void typeDigit(int digit);
+    // The pause after a first digit that could begin a longer number ends.
+    void onNumberPause();
+    // An arrow key on a marker: the nearest marker that way takes the focus.
+    void moveFocusFrom(int marker, navigation::Direction direction);
+    QTimer *numberPauseTimer() const { return numberPause; }
+
+    // --- dragging near the edge of the map ------------------------------------------------
+    // Where a dragged name is, in the map view's coordinates; near an edge
+    // the map scrolls by itself until the name moves away or is dropped.
+    void dragMovedTo(QPoint viewportPos);
+    void dragEnded();
+    void edgeScrollTick();
+    QTimer *edgeScrollTimer() const { return edgeScroll; }
+    QScrollArea *mapView() const { return mapScroll; }
+
     // Runs when the window becomes the active child window.
     void onActivated();
     // After a test of a chain has been judged: the next test, or the chain's result.
@@ -115,6 +141,7 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -131,6 +158,9 @@ private:
     void setUndoEnabled(bool on);
     void setResultEnabled(bool on);
     bool sessionActive() const;
+    void setPicked(int field);
+    void focusAfterDrop(int field);
+    void setUpKeyboard();
 
     TestWindowContext context;
     QWidget *mapPanel = nullptr;
@@ -152,6 +182,12 @@ private:
     QStringList description;     // description lines read, used by the layout
     Configuration configuration; // marker count and positions read
     QString shownPicture;        // the picture now on the map
+    int picked = 0;              // the name field picked up by the keyboard, 0 none
+    int lastMarker = 0;          // the marker that last had the focus
+    navigation::NumberEntry numberEntry;
+    QTimer *numberPause = nullptr;
+    QTimer *edgeScroll = nullptr;
+    QPoint dragAt;               // the dragged name, in the map view's coordinates
 };
 
 } // namespace tv

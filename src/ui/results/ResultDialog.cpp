@@ -30,6 +30,12 @@ namespace tv {
 
 namespace {
 
+bool isSaveKey(const QKeyEvent *event)
+{
+    return event->matches(QKeySequence::Save)
+        || (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_S);
+}
+
 QLabel *valueLabel(QWidget *parent, const char *name, const QColor &colour)
 {
     auto *l = new QLabel(parent);
@@ -56,8 +62,16 @@ ResultDialog::ResultDialog(Shell &shell, ProgramSettings &settings, Session &ses
     auto *userLabel = new QLabel(QStringLiteral("Użytkownik"), this);
     nameEdit = new QLineEdit(this);
     nameEdit->setObjectName(QStringLiteral("nameEdit"));
+    nameEdit->setAccessibleName(QStringLiteral("Użytkownik"));
+    nameEdit->setAccessibleDescription(QStringLiteral("Imię i nazwisko; Enter lub Ctrl+S zapisuje wynik"));
     nameList = new QComboBox(this);
     nameList->setObjectName(QStringLiteral("nameList"));
+    nameList->setAccessibleName(QStringLiteral("Użytkownik"));
+    nameList->setAccessibleDescription(QStringLiteral("Zarejestrowani użytkownicy; Enter lub Ctrl+S zapisuje wynik"));
+    userLabel->setBuddy(nameEdit);
+    // Ctrl+S saves from the name too; the list would take it for a search.
+    nameEdit->installEventFilter(this);
+    nameList->installEventFilter(this);
     nameList->setMaxVisibleItems(15);
     nameList->setEditable(false);
     newUserButton = new QPushButton(QStringLiteral("Nowy..."), this);
@@ -73,6 +87,7 @@ ResultDialog::ResultDialog(Shell &shell, ProgramSettings &settings, Session &ses
     gradeLabel = valueLabel(this, "gradeLabel", QColor(0, 0, 255));
     gradePicture = new QLabel(this);
     gradePicture->setObjectName(QStringLiteral("gradePicture"));
+    gradePicture->setAccessibleName(QStringLiteral("Ocena"));
     gradePicture->setFixedSize(48, 48);
     gradePicture->setAlignment(Qt::AlignCenter);
     countdownLabel = new QLabel(QStringLiteral("Zamknięcie okna za: 30 sekund"), this);
@@ -113,6 +128,7 @@ ResultDialog::ResultDialog(Shell &shell, ProgramSettings &settings, Session &ses
     for (int i = 0; i < 5; ++i) {
         grid->addWidget(new QLabel(captions[i], this), i, 0, Qt::AlignRight);
         grid->addWidget(values[i], i, 1);
+        figureCaptions.append({values[i], captions[i]});
     }
     grid->addWidget(gradePicture, 0, 2, 5, 1, Qt::AlignCenter);
     grid->setColumnStretch(1, 1);
@@ -188,6 +204,7 @@ void ResultDialog::onActivated()
         nameEdit->show();
         nameEdit->setReadOnly(true);
         nameEdit->setText(session.userName());
+        describeFigures();
         sendButton->setFocus();
         return;
     }
@@ -206,8 +223,33 @@ void ResultDialog::onActivated()
         nameList->addItems(settings.users());
         nameList->setCurrentIndex(-1);
     }
-    saveButton->setFocus();
+    describeFigures();
+    // The pupil types or chooses the name first; Enter then saves.
+    if (nameEdit->isVisibleTo(this))
+        nameEdit->setFocus();
+    else
+        nameList->setFocus();
     soundDelay->start();
+}
+
+void ResultDialog::describeFigures()
+{
+    // A screen reader hears each figure with its caption.
+    for (const auto &[value, caption] : figureCaptions)
+        value->setAccessibleName(caption + QLatin1Char(' ') + value->text());
+    gradePicture->setAccessibleName(QStringLiteral("Ocena: ") + gradeLabel->text());
+}
+
+bool ResultDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == nameEdit || watched == nameList) && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (isSaveKey(key)) {
+            save();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ResultDialog::playTopGradeSound()
@@ -325,7 +367,7 @@ bool ResultDialog::hasGradeIcon() const
 
 void ResultDialog::keyPressEvent(QKeyEvent *event)
 {
-    if (event->matches(QKeySequence::Save) || (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_S)) {
+    if (isSaveKey(event)) {
         save();
         return;
     }

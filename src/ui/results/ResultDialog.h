@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <QPair>
 
 class QCheckBox;
 class QComboBox;
@@ -74,15 +76,18 @@ protected:
     void showEvent(QShowEvent *event) override;
     void done(int result) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool sessionMode() const;
+    void describeFigures();
 
     Shell &shell;
     ProgramSettings &settings;
     Session &session;
     ResultState &state;
     bool closingFromButton = false;
+    QList<QPair<QLabel *, QString>> figureCaptions; // each figure and the caption before it
 };
 
 } // namespace tv

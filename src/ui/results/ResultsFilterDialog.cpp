@@ -94,8 +94,8 @@ ResultsFilterDialog::ResultsFilterDialog(Shell &shell, const ProgramSettings &se
         if (on)
             chooseByTest();
     });
-    // A click, and a change of selection by the keys, take the entry; a
-    // selection made by "Szukaj testu..." only marks it.
+    // A click, a change of selection by the keys and "Szukaj testu..." take
+    // the entry: OK filters by the one shown selected.
     connect(choiceList, &QListWidget::itemClicked, this, &ResultsFilterDialog::takeChoice);
     connect(choiceList, &QListWidget::itemSelectionChanged, this, [this] {
         if (!selectingByCode)
@@ -221,6 +221,7 @@ void ResultsFilterDialog::searchTest()
     choiceList->setCurrentRow(found);
     selectingByCode = false;
     choiceList->scrollToItem(choiceList->item(found), QAbstractItemView::PositionAtCenter);
+    takeChoice();
 }
 
 void ResultsFilterDialog::applyFilter()

@@ -46,7 +46,9 @@ QLabel *heading(const QString &text, QWidget *parent)
 } // namespace
 
 CreatorWizard::CreatorWizard(Shell &shell, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), shell(shell),
+    // A tool window of the main window: above it, never above the dialogs
+    // and messages that open over the program.
+    : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint), shell(shell),
       background(QStringLiteral(":/pictures/kreator_tlo.png"))
 {
     setObjectName(QStringLiteral("creatorWizard"));
@@ -54,8 +56,10 @@ CreatorWizard::CreatorWizard(Shell &shell, QWidget *parent)
     setFixedSize(kWidth, kHeight);
     setModal(false);
     // White texts on the navy picture; lists and buttons keep their own look.
+    // Every rule names the creator's own widgets: a message box opened over
+    // the creator is its child too, and must keep the standard colours.
     setStyleSheet(QStringLiteral(
-        "QLabel, QGroupBox { color: white; }"
+        "QStackedWidget#pages QLabel, QStackedWidget#pages QGroupBox { color: white; }"
         "QGroupBox#options { background: rgba(255, 255, 255, 236); border: 1px solid #9fb3d6;"
         "  border-radius: 6px; margin-top: 4px; padding: 6px; }"
         "QGroupBox#options QRadioButton { color: #1f3a68; font-weight: bold; padding: 2px; }"
@@ -65,7 +69,7 @@ CreatorWizard::CreatorWizard(Shell &shell, QWidget *parent)
         "QGroupBox#categories QRadioButton { color: #1f3a68; }"
         "QListWidget#startList { font-size: 11pt; font-weight: bold; color: #1f3a68; }"
         "QListWidget#startList::item { padding: 2px 4px; }"
-        "QPushButton { min-height: 26px; padding: 0 12px; }"));
+        "QStackedWidget#pages QPushButton, QPushButton#closeButton { min-height: 26px; padding: 0 12px; }"));
 
     pages = new QStackedWidget(this);
     pages->setObjectName(QStringLiteral("pages"));
@@ -243,6 +247,10 @@ QWidget *CreatorWizard::buildRandomPage()
     drawList = new QListWidget(page);
     drawList->setObjectName(QStringLiteral("drawList"));
     drawList->setSelectionMode(QAbstractItemView::MultiSelection);
+    // Long titles wrap rather than lose their ends.
+    drawList->setWordWrap(true);
+    drawList->setTextElideMode(Qt::ElideNone);
+    drawList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     drawList->hide();
     auto *middle = new QHBoxLayout;
     middle->addWidget(group);
@@ -283,6 +291,7 @@ void CreatorWizard::showPlain()
     show();
     raise();
     activateWindow();
+    startList->setFocus(Qt::OtherFocusReason);
 }
 
 void CreatorWizard::openAnimated()
@@ -304,6 +313,9 @@ void CreatorWizard::openAnimated()
         waitMs(40);
     }
     setFixedSize(kWidth, kHeight);
+    // The keyboard goes on in the creator, as after a plain showing.
+    activateWindow();
+    startList->setFocus(Qt::OtherFocusReason);
     shell.setCommandEnabled(Command::MenuTests, false);
     shell.setCommandEnabled(Command::ButtonCreator, false);
     shell.setCommandEnabled(Command::ItemCreator, false);
@@ -396,6 +408,18 @@ void CreatorWizard::showPage(const QString &name)
     for (int i = 0; i < pages->count(); ++i)
         if (pages->widget(i)->objectName() == name)
             pages->setCurrentIndex(i);
+    // Enter on a page: "Dalej >>" on the start page, "ZAŁADUJ TEST" on the others.
+    QPushButton *wanted = defaultButton();
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setDefault(b == wanted);
+}
+
+QPushButton *CreatorWizard::defaultButton() const
+{
+    QWidget *page = pages->currentWidget();
+    if (page->objectName() == QLatin1String("startPage"))
+        return nextButton;
+    return page->findChild<QPushButton *>(page->objectName() + QStringLiteral("LoadButton"));
 }
 
 QRadioButton *CreatorWizard::option(const QString &page, const QString &caption) const

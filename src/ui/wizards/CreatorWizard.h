@@ -49,6 +49,8 @@ public:
 
     QString currentPage() const;
     void showPage(const QString &name);
+    // The button that Enter presses on the page shown.
+    QPushButton *defaultButton() const;
     // The radio button of an option on a page (topic pages and the
     // composite page), by its caption.
     QRadioButton *option(const QString &page, const QString &caption) const;

@@ -56,10 +56,14 @@ RandomTestWindow::RandomTestWindow(TestLauncher &launcher, QWidget *parent) : QD
     drawnTitle = new QLabel(draw::kNotDrawn, this);
     drawnTitle->setObjectName(QStringLiteral("drawnTitle"));
     drawnTitle->setAlignment(Qt::AlignCenter);
-    drawnTitle->setMinimumHeight(44);
     QFont tf = drawnTitle->font();
     tf.setBold(true);
     drawnTitle->setFont(tf);
+    // The longest titles take two lines at the full size of the animation.
+    drawnTitle->setWordWrap(true);
+    QFont full = tf;
+    full.setPointSize(kEndSize);
+    drawnTitle->setMinimumHeight(2 * QFontMetrics(full).lineSpacing() + 4);
 
     drawButton = new QPushButton(QStringLiteral("Losuj"), this);
     drawButton->setObjectName(QStringLiteral("drawButton"));

@@ -33,7 +33,7 @@ protected:
 QAction *menuByTitle(MainWindow *w, const QString &title)
 {
     for (QAction *a : w->menuBar()->actions())
-        if (a->text() == title)
+        if (QString(a->text()).remove(QLatin1Char('&')) == title)
             return a;
     return nullptr;
 }
@@ -130,7 +130,7 @@ private slots:
         };
         QStringList titles;
         for (QAction *m : form()->menuBar()->actions())
-            titles << m->text();
+            titles << QString(m->text()).remove(QLatin1Char('&'));
         QCOMPARE(titles, (QStringList{"Plik", "Testy", "Sprawdź", "Opcje", "Ustawienia", "Pomoc"}));
         for (const auto &menu : expected) {
             QStringList items;
@@ -491,8 +491,11 @@ private slots:
         QVERIFY(creator->isVisible()); // visible right after its creation
         app->showStartWindows();
         QCOMPARE(creator->isVisible(), creatorShown);
-        if (creatorShown)
-            QVERIFY(creator->windowFlags() & Qt::WindowStaysOnTopHint);
+        // A tool window of the main window, never above every window: the
+        // dialogs opened while it is shown must come in front of it.
+        QVERIFY(!(creator->windowFlags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(creator->windowType(), Qt::Tool);
+        QCOMPARE(creator->parentWidget(), &app->mainWindow());
         QCOMPARE(services.modals.contains(QStringLiteral("loginWindow")), loginShown);
         if (loginShown)
             QVERIFY(!mainVisibleDuringLogin);

@@ -268,6 +268,37 @@ private slots:
         dlg()->cancel();
         QVERIFY(!dlg()->isVisible());
     }
+
+    // The name has the focus when the dialog opens; Enter and Ctrl+S save
+    // from the field and from the list alike.
+    void savingFromTheName_data()
+    {
+        QTest::addColumn<QStringList>("users");
+        QTest::addColumn<bool>("ctrlS");
+        QTest::newRow("typed name, Enter") << QStringList{} << false;
+        QTest::newRow("typed name, Ctrl+S") << QStringList{} << true;
+        QTest::newRow("list, Enter") << QStringList{"Ala", "Ola"} << false;
+        QTest::newRow("list, Ctrl+S") << QStringList{"Ala", "Ola"} << true;
+    }
+    void savingFromTheName()
+    {
+        QFETCH(QStringList, users);
+        QFETCH(bool, ctrlS);
+        start(users);
+        showResult();
+        QWidget *name = users.isEmpty() ? static_cast<QWidget *>(dlg()->nameEdit) : dlg()->nameList;
+        QCOMPARE(dlg()->focusWidget(), name);
+        if (users.isEmpty())
+            QTest::keyClicks(name, QStringLiteral("Ola"));
+        else
+            dlg()->nameList->setCurrentIndex(1);
+        if (ctrlS)
+            QTest::keyClick(name, Qt::Key_S, Qt::ControlModifier);
+        else
+            QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(data->read("Wyniki.tvw"), record("Ola"));
+        QVERIFY(!dlg()->isVisible());
+    }
 };
 
 QTEST_MAIN(TestResultDialog)

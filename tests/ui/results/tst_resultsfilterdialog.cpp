@@ -300,15 +300,21 @@ private slots:
             QCOMPARE(marked.first()->text(), selected);
             QVERIFY(dlg()->choiceList->hasFocus());
         }
-        // The search only marks the entry: the chosen value and OK wait
-        // for a click.
-        QVERIFY(!dlg()->okButton->isEnabled());
-        QCOMPARE(dlg()->chosenValue(), QString());
-        if (!selected.isEmpty()) {
-            clickEntry(selected);
-            QCOMPARE(dlg()->chosenValue(), selected);
-            QVERIFY(dlg()->okButton->isEnabled());
-        }
+        // The entry found is the one OK filters by: no click needed.
+        QCOMPARE(dlg()->chosenValue(), selected);
+        QCOMPARE(dlg()->okButton->isEnabled(), !selected.isEmpty());
+    }
+
+    void searchThenOkFiltersByTheEntryFound()
+    {
+        start();
+        open();
+        dlg()->byTestRadio->click();
+        clickEntry("Test: Europa - Stolice");
+        services->inputAnswers << QStringLiteral("różne - flagi państw cz. 2");
+        dlg()->searchAction->trigger();
+        dlg()->okButton->click();
+        QCOMPARE(data->read("tmp.tvw"), results::recordBytes({stored().at(1)}));
     }
 
     void cancelAndEscape_data()

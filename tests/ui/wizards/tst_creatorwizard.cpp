@@ -6,11 +6,13 @@
 #include "app/MainWindow.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/LoadingWindow.h"
+#include "platform/StandardDialogs.h"
 #include "quiz/TestWindow.h"
 #include "wizards/CreatorPages.h"
 #include "wizards/CreatorWizard.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
@@ -185,7 +187,13 @@ private slots:
         QFile::remove(data->file(e->descriptionFile));
         k()->showPage("europePage");
         k()->option("europePage", "PAŃSTWA")->setChecked(true);
+        // The always-on-top loading window has gone before the message
+        // comes up, or it would cover the message's button.
+        bool loadingShownUnderMessage = true;
+        services->onMessage = [&] { loadingShownUnderMessage = app->loadingWindow().isVisible(); };
         k()->loadTopic();
+        QVERIFY(!loadingShownUnderMessage);
+        services->onMessage = {};
         QCOMPARE(services->lastText(),
                  QStringLiteral("Nie można załadować tego testu ponieważ, na Twoim dysku brak pliku zdjęcia opisu"));
         QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia: Brak pliku"));
@@ -338,6 +346,57 @@ private slots:
         QVERIFY(k()->isVisible());
         QVERIFY(!waits->waits.isEmpty()); // with the grow-in
         QVERIFY(main()->commandAction(Command::MenuTests)->isEnabled());
+    }
+
+    void messagesOverTheCreatorKeepTheStandardColours()
+    {
+        // The creator writes white on its navy picture; a message opened
+        // over it is its child and must not inherit that.
+        const auto box = makeMessageBox(k(), QStringLiteral("Brak pliku"), QStringLiteral("Terravia"),
+                                        Services::Icon::Information, QMessageBox::Ok);
+        box->ensurePolished();
+        auto *text = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(text);
+        text->ensurePolished();
+        const QPalette standard = QApplication::palette(text);
+        QCOMPARE(text->palette().color(QPalette::WindowText), standard.color(QPalette::WindowText));
+        // The creator's own labels keep their white.
+        auto *heading = k()->findChild<QLabel *>(QStringLiteral("startPageHeading"));
+        heading->ensurePolished();
+        QCOMPARE(heading->palette().color(QPalette::WindowText), QColor(Qt::white));
+    }
+
+    void enterOnAPagePressesItsButton_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("start page") << "startPage" << "nextButton";
+        QTest::newRow("a topic page") << "europePage" << "europePageLoadButton";
+        QTest::newRow("composites") << "chainsPage" << "chainsPageLoadButton";
+        QTest::newRow("random page") << "randomPage" << "randomPageLoadButton";
+    }
+    void enterOnAPagePressesItsButton()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, button);
+        k()->showPage(page);
+        auto *wanted = k()->findChild<QPushButton *>(button);
+        QVERIFY(wanted);
+        QCOMPARE(k()->defaultButton(), wanted);
+        int defaults = 0;
+        for (QPushButton *b : k()->findChildren<QPushButton *>())
+            defaults += b->isDefault() ? 1 : 0;
+        QCOMPARE(defaults, 1);
+        QVERIFY(wanted->isDefault());
+        // Enter on a radio button of a topic page loads its test.
+        if (page == QLatin1String("europePage")) {
+            const CatalogueEntry *e = catalogue::findByCode(19);
+            writeTest(*e);
+            k()->option("europePage", "PAŃSTWA")->setChecked(true);
+            QTest::keyClick(k()->option("europePage", "PAŃSTWA"), Qt::Key_Return);
+            QCOMPARE(main()->title(), e->title);
+            QVERIFY(app->launcher().testWindow());
+        }
     }
 };
 

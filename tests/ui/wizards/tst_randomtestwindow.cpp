@@ -137,6 +137,23 @@ private slots:
         app->mainWindow().action(QStringLiteral("randomTestButton"))->trigger();
         QCOMPARE(services->modals, QStringList{"randomTestWindow"});
     }
+
+    // The longest title at the animation's full size is shown whole.
+    void longestTitleFits()
+    {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QFont f = w->drawnTitle->font();
+        f.setPointSize(20);
+        w->drawnTitle->setFont(f);
+        const QString longest = QStringLiteral("Test: Wszystko o Australii i Antarktydzie");
+        w->drawnTitle->setText(longest);
+        const QFontMetrics fm(f);
+        const QRect room = w->drawnTitle->contentsRect();
+        QVERIFY(fm.horizontalAdvance(longest) <= room.width() || w->drawnTitle->wordWrap());
+        QVERIFY(fm.boundingRect(QRect(0, 0, room.width(), 1000), Qt::TextWordWrap, longest).height() <= room.height());
+        QVERIFY(w->drawnTitle->geometry().bottom() < w->cancelButton->geometry().top());
+    }
 };
 
 QTEST_MAIN(TestRandomWindow)
