@@ -4,6 +4,7 @@
 #include "net/Session.h"
 #include "platform/LineFile.h"
 #include "teacher/ClassroomServer.h"
+#include "teacher/TeacherSettings.h"
 
 #include <QSignalSpy>
 #include <QTcpSocket>
@@ -262,6 +263,26 @@ private slots:
         QVERIFY(tick(ala));
         QCOMPARE(message.size(), 1);
         QCOMPARE(server->openConnections(), 1);
+    }
+
+    void settingsMadeAtFirstStartAndKept()
+    {
+        QTemporaryDir dir;
+        const QString where = dir.filePath(QStringLiteral("nowy"));
+        const SettingsLoad first = loadOrCreate(where);
+        QVERIFY(first.status);
+        QVERIFY(first.created);
+        QCOMPARE(first.settings.password.size(), 8);
+        QVERIFY(passwordProblem(first.settings.password).isEmpty());
+        const SettingsLoad again = loadOrCreate(where);
+        QVERIFY(!again.created);
+        QCOMPARE(again.settings.password, first.settings.password);
+        QVERIFY(save(where, {QStringLiteral("Żółw 7"), true}));
+        QCOMPARE(loadOrCreate(where).settings.password, QStringLiteral("Żółw 7"));
+        QVERIFY(loadOrCreate(where).settings.admitLateComers);
+        QVERIFY(!passwordProblem(QStringLiteral(" a")).isEmpty());
+        QVERIFY(!passwordProblem(QStringLiteral("a\tb")).isEmpty());
+        QVERIFY(!passwordProblem(QStringLiteral("漢字")).isEmpty());
     }
 
     void everyResultOfAFullClassIsRecordedOnce()
