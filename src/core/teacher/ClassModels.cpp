@@ -77,9 +77,13 @@ int timeSeconds(const QString &time)
 
 int gradeNumber(const QString &grade)
 {
-    static const QRegularExpression re(QStringLiteral("\\((\\d)\\)"));
+    static const QRegularExpression re(QStringLiteral("\\((\\d)([+=-]?)\\)"));
     const QRegularExpressionMatch m = re.match(grade);
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
+    if (!m.hasMatch())
+        return 0;
+    const QString mark = m.captured(2);
+    const int shade = mark == QStringLiteral("+") ? 3 : mark == QStringLiteral("-") ? -3 : mark == QStringLiteral("=") ? -2 : 0;
+    return m.captured(1).toInt() * 10 + shade;
 }
 
 QString resultCell(const ClassResult &r, int column)

@@ -50,7 +50,9 @@ private:
 
 // "12 min 5 sek" in seconds; -1 when the text is not a time.
 int timeSeconds(const QString &time);
-// The number in a grade's parentheses, "Dobry (4)" gives 4; 0 for none.
+// A grade's rank from the mark in its parentheses: "Dobry (4)" 40, "Dobry
+// plus (4+)" 43; "Mierny z dwoma (2=)" 18 ranks, as in the grade table,
+// between "Mierny (2)" and "Mierny minus (2-)"; 0 for none.
 int gradeNumber(const QString &grade);
 
 // The text of one cell of the results table.
