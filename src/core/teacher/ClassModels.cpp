@@ -132,7 +132,12 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || size_t(index.row()) >= room.results().size())
         return {};
     const ClassResult &r = room.results()[size_t(index.row())];
+    // The day is the lesson's: the table shows the hour, the export the date too.
+    if (role == Qt::DisplayRole && index.column() == Received)
+        return r.received.toString(QStringLiteral("HH:mm:ss"));
     if (role == Qt::DisplayRole)
+        return resultCell(r, index.column());
+    if (role == Qt::ToolTipRole && index.column() == Received)
         return resultCell(r, index.column());
     if (role == kSortRole) {
         switch (index.column()) {
