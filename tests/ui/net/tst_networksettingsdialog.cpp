@@ -166,12 +166,17 @@ private slots:
 
     void udpSearchRunsOut()
     {
+        // The server answers, but only after the thirty seconds are over.
+        server->udpAnswer = "127.0.0.1^za_pozno";
         NetworkSettingsDialog &d = dialog();
         d.clientRadio->click();
         d.findButton->click();
-        QTRY_COMPARE_WITH_TIMEOUT(server->udpRequests.size(), 1, 5000);
         QVERIFY(d.discovery().udpWaiting());
-        d.discovery().onUdpTimeout(); // the thirty seconds are over
+        d.discovery().onUdpTimeout();
+        QTRY_COMPARE_WITH_TIMEOUT(server->udpRequests.size(), 1, 5000);
+        QTest::qWait(50); // the late answer arrives, unheard
+        QCOMPARE(services->messages.size(), 1);
+        QVERIFY(d.passwordEdit->text().isEmpty());
         QCOMPARE(services->lastText(), QStringLiteral("Przykro mi, ale upłynął maksymalny czas (30 sekund) "
                                                       "oczekiwania na odpowiedź serwera\r\nSpróbuj poszukać serwera "
                                                       "poprzez protokół TCP"));
