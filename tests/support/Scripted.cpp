@@ -40,6 +40,12 @@ QString ScriptedServices::openFileName(QWidget *, const QString &, const QString
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
+QString ScriptedServices::saveFileName(QWidget *, const QString &, const QString &, const QString &filter)
+{
+    fileChooserFilters.append(filter);
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
 bool ScriptedServices::printDialog(QWidget *, QPrinter &)
 {
     ++printDialogs;

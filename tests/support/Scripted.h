@@ -67,6 +67,8 @@ public:
     std::optional<QString> input(QWidget *, const QString &caption, const QString &prompt,
                                  const QString &initial) override;
     QString openFileName(QWidget *, const QString &caption, const QString &dir, const QString &filter) override;
+    // Answers from fileAnswers, as the open chooser does.
+    QString saveFileName(QWidget *, const QString &caption, const QString &path, const QString &filter) override;
     bool printDialog(QWidget *, QPrinter &printer) override;
     int execModal(QDialog &dialog) override;
     bool openWithDesktop(const QUrl &url) override;

@@ -161,6 +161,114 @@ QString missingFileReport(const QString &user, const QString &title)
 
 // ---------------------------------------------------------------------------
 
+QString endSessionCommand() { return QStringLiteral("00"); }
+QString endTestCommand() { return QStringLiteral("01"); }
+QString loginAcceptedCommand() { return QStringLiteral("02"); }
+QString nameTakenCommand() { return QStringLiteral("04"); }
+QString reportStateCommand() { return QStringLiteral("06"); }
+QString loginRefusedBusyCommand() { return QStringLiteral("07"); }
+QString forgetServerCommand() { return QStringLiteral("08"); }
+
+QString messageCommand(const QString &text)
+{
+    QString oneLine = text;
+    oneLine.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    oneLine.replace(u'\r', u' ');
+    oneLine.replace(u'\n', u' ');
+    oneLine.replace(QChar(0x2028), u' ');
+    oneLine.replace(QChar(0x2029), u' ');
+    return QStringLiteral("05") + oneLine;
+}
+
+QString assignCommand(int code)
+{
+    if (code < 10 || code > 65)
+        return QString();
+    return QStringLiteral("1") + QString::number(code);
+}
+
+namespace {
+
+const QString kStatusRunning = QStringLiteral("3Użytkownik^Obecnie rozwiązuje: ");
+const QString kStatusIdle = QStringLiteral("3Użytkownik^Obecnie nie rozwiązuje żadnego testu^");
+const QString kMissingStart = QStringLiteral("9Uzytkownik");
+const QString kMissingEnd = QStringLiteral(" brakuje pliku konfiguracyjnego");
+
+} // namespace
+
+ClientLine parseClientLine(const QString &line)
+{
+    using Kind = ClientLine::Kind;
+    ClientLine out;
+    if (line.isEmpty())
+        return out;
+    switch (line[0].unicode()) {
+    case u'1':
+        out.kind = Kind::Login;
+        out.name = line.mid(1);
+        return out;
+    case u'2': {
+        QString body = line.mid(1);
+        if (body.endsWith(kFieldEnd))
+            body.chop(1);
+        QStringList fromRight;
+        qsizetype end = body.size();
+        for (int i = 0; i < 6; ++i) {
+            const qsizetype cut = body.lastIndexOf(kFieldEnd, end - 1);
+            if (end == 0 || cut < 0) {
+                out.kind = Kind::Malformed;
+                return out;
+            }
+            fromRight.prepend(body.mid(cut + 1, end - cut - 1));
+            end = cut;
+        }
+        out.kind = Kind::Result;
+        out.record = QStringList{body.left(end)} + fromRight;
+        return out;
+    }
+    case u'3': {
+        QString rest;
+        if (line.startsWith(kStatusIdle)) {
+            out.address = line.mid(kStatusIdle.size());
+        } else if (line.startsWith(kStatusRunning)) {
+            rest = line.mid(kStatusRunning.size());
+            const qsizetype cut = rest.lastIndexOf(kFieldEnd);
+            if (cut < 0) {
+                out.kind = Kind::Malformed;
+                return out;
+            }
+            out.running = true;
+            out.title = rest.left(cut);
+            out.address = rest.mid(cut + 1);
+        } else {
+            out.kind = Kind::Malformed;
+            return out;
+        }
+        out.kind = Kind::Status;
+        return out;
+    }
+    case u'9': {
+        if (!line.startsWith(kMissingStart)) {
+            out.kind = Kind::Malformed;
+            return out;
+        }
+        QString rest = line.mid(kMissingStart.size());
+        if (rest.endsWith(kMissingEnd))
+            rest.chop(kMissingEnd.size());
+        out.kind = Kind::MissingFile;
+        out.text = rest;
+        // Every title begins "Test: "; the name before it may hold blanks.
+        const qsizetype at = rest.indexOf(QStringLiteral(" Test: "));
+        out.title = at >= 0 ? rest.mid(at + 1) : QString();
+        return out;
+    }
+    default:
+        return out;
+    }
+}
+
+// ---------------------------------------------------------------------------
+
 DiscoveryReply parseUdpReply(const QByteArray &datagram)
 {
     const QString text = cp1250::decode(datagram);

@@ -104,6 +104,48 @@ QString statusRunning(const QString &title, const QString &localAddress);
 QString statusIdle(const QString &localAddress);
 QString missingFileReport(const QString &user, const QString &title);
 
+// --- the server's side ------------------------------------------------------------
+// What the teacher's server sends and how it reads the client's lines. The
+// client reads only the code characters of a command, so nothing but the
+// message carries more than its code.
+
+QString endSessionCommand();     // "00"
+QString endTestCommand();        // "01"
+QString loginAcceptedCommand();  // "02"
+QString nameTakenCommand();      // "04"
+// "05" + the text on one line: the client shows the line from its third
+// character on, so each line break (CR LF, CR or LF) becomes one blank.
+QString messageCommand(const QString &text);
+QString reportStateCommand();    // "06"
+QString loginRefusedBusyCommand(); // "07"
+QString forgetServerCommand();   // "08"
+// "1" + the two digits of a server code, 10..65; empty for any other code.
+QString assignCommand(int code);
+
+struct ClientLine {
+    enum class Kind {
+        None,        // empty, or of no kind the server knows
+        Login,       // "1" + name
+        Result,      // "2" + seven fields, each ended by "^"
+        Status,      // "3Użytkownik^..."
+        MissingFile, // "9Uzytkownik" + name + " " + title + " brakuje pliku konfiguracyjnego"
+        Malformed,   // of a known kind, but its fields cannot be read
+    };
+    Kind kind = Kind::None;
+    QString name;          // Login: the name as typed
+    QStringList record;    // Result: user, title, time, tasks, good, bad, grade
+    bool running = false;  // Status: a test is open
+    QString title;         // Status (running), MissingFile: the test's title
+    QString address;       // Status: the pupil's address as the client sees it
+    QString text;          // MissingFile: the name and the title as sent
+};
+
+// Fields are joined without escaping, and a name may hold a "^" (older
+// clients let it through): a result is read from the right, the title, time,
+// tasks, good, bad and grade being the last fields before the closing "^",
+// and the name is what remains.
+ClientLine parseClientLine(const QString &line);
+
 // --- discovery -----------------------------------------------------------------------
 
 // The one datagram the client broadcasts to find the server.

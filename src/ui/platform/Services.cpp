@@ -114,6 +114,12 @@ QString DesktopServices::openFileName(QWidget *parent, const QString &caption, c
     return QDir::toNativeSeparators(QFileDialog::getOpenFileName(parent, caption, dir, filter));
 }
 
+QString DesktopServices::saveFileName(QWidget *parent, const QString &caption, const QString &path,
+                                      const QString &filter)
+{
+    return QDir::toNativeSeparators(QFileDialog::getSaveFileName(parent, caption, path, filter));
+}
+
 bool DesktopServices::printDialog(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dlg(&printer, parent);

@@ -36,6 +36,9 @@ public:
     // The file chooser; empty when cancelled. filter is e.g. "Dźwięki (*.wav)".
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter) = 0;
+    // The chooser of a file to write; empty when cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &path,
+                                 const QString &filter) = 0;
     // The print dialog for the given printer; true when the user chose to print.
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
     // Shows one of the program's own windows modally; returns its result code.
@@ -62,6 +65,7 @@ public:
     std::optional<QString> input(QWidget *parent, const QString &caption, const QString &prompt,
                                  const QString &initial) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &path, const QString &filter) override;
     bool printDialog(QWidget *parent, QPrinter &printer) override;
     int execModal(QDialog &dialog) override;
     bool openWithDesktop(const QUrl &url) override;

@@ -129,6 +129,98 @@ private slots:
         QCOMPARE(encodeLine(line), bytes);
     }
 
+    // The server's side: what it sends, and how it reads what clients send.
+    void serverCommandsAreTheirCodesOnly_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("00") << endSessionCommand() << QByteArray("00\r\n");
+        QTest::newRow("01") << endTestCommand() << QByteArray("01\r\n");
+        QTest::newRow("02") << loginAcceptedCommand() << QByteArray("02\r\n");
+        QTest::newRow("04") << nameTakenCommand() << QByteArray("04\r\n");
+        QTest::newRow("06") << reportStateCommand() << QByteArray("06\r\n");
+        QTest::newRow("07") << loginRefusedBusyCommand() << QByteArray("07\r\n");
+        QTest::newRow("08") << forgetServerCommand() << QByteArray("08\r\n");
+        QTest::newRow("assign 10") << assignCommand(10) << QByteArray("110\r\n");
+        QTest::newRow("assign 65") << assignCommand(65) << QByteArray("165\r\n");
+        QTest::newRow("message, line breaks stripped")
+            << messageCommand(QStringLiteral("Koniec za\r\n5 minut\nproszę\rzapisać")) << QByteArray("05Koniec za 5 minut prosz\xea zapisa\xe6\r\n");
+    }
+    void serverCommandsAreTheirCodesOnly()
+    {
+        QFETCH(QString, line);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(encodeLine(line), bytes);
+        // What the client makes of it.
+        const ServerCommand c = parseServerLine(line);
+        QVERIFY(c.kind != Kind::None);
+    }
+
+    void assignOnlyServerCodes()
+    {
+        QCOMPARE(assignCommand(9), QString());
+        QCOMPARE(assignCommand(66), QString());
+        QCOMPARE(parseServerLine(assignCommand(48)).code, 48);
+    }
+
+    void clientLinesAsTheServerReadsThem_data()
+    {
+        using CK = ClientLine::Kind;
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("fields"); // login: name; result: record; status: running?, title, address
+        const QStringList rec{"Jaś", "Test: Europa - Stolice", "2 min 5 sek", "17", "15", "2", "Bardzo dobry (5)"};
+        QTest::newRow("login") << loginRequest("Jaś Nowak") << int(CK::Login) << QStringList{"Jaś Nowak"};
+        QTest::newRow("result") << resultReport(rec) << int(CK::Result) << rec;
+        QStringList caret = rec;
+        caret[0] = QStringLiteral("Jan^Test: Polska^0 min^");
+        QTest::newRow("a ^ in the name stays in the name") << resultReport(caret) << int(CK::Result) << caret;
+        QStringList empty = rec;
+        empty[0].clear();
+        empty[3].clear();
+        QTest::newRow("empty fields") << resultReport(empty) << int(CK::Result) << empty;
+        QTest::newRow("result without its closing ^")
+            << QStringLiteral("2Ola^Test: A^1 min 0 sek^3^3^0^Celujący (6)") << int(CK::Result)
+            << QStringList{"Ola", "Test: A", "1 min 0 sek", "3", "3", "0", "Celujący (6)"};
+        QTest::newRow("result short of fields") << QStringLiteral("2Ola^Test: A^1^2^3^") << int(CK::Malformed)
+                                                << QStringList();
+        QTest::newRow("status running") << statusRunning("Test: Europa - Stolice", "10.0.0.7") << int(CK::Status)
+                                        << QStringList{"1", "Test: Europa - Stolice", "10.0.0.7"};
+        QTest::newRow("status idle") << statusIdle("10.0.0.7") << int(CK::Status) << QStringList{"0", "", "10.0.0.7"};
+        QTest::newRow("status of no known form") << QStringLiteral("3cokolwiek") << int(CK::Malformed)
+                                                 << QStringList();
+        QTest::newRow("missing file") << missingFileReport("Jan Nowak", "Test: Europa - Góry") << int(CK::MissingFile)
+                                      << QStringList{"Test: Europa - Góry"};
+        QTest::newRow("empty") << QString() << int(CK::None) << QStringList();
+        QTest::newRow("unknown kind") << QStringLiteral("xyz") << int(CK::None) << QStringList();
+    }
+    void clientLinesAsTheServerReadsThem()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, kind);
+        QFETCH(QStringList, fields);
+        const ClientLine in = parseClientLine(line);
+        QCOMPARE(int(in.kind), kind);
+        switch (in.kind) {
+        case ClientLine::Kind::Login:
+            QCOMPARE(in.name, fields.value(0));
+            break;
+        case ClientLine::Kind::Result:
+            QCOMPARE(in.record, fields);
+            break;
+        case ClientLine::Kind::Status:
+            QCOMPARE(in.running, fields[0] == QStringLiteral("1"));
+            QCOMPARE(in.title, fields[1]);
+            QCOMPARE(in.address, fields[2]);
+            break;
+        case ClientLine::Kind::MissingFile:
+            QCOMPARE(in.title, fields.value(0));
+            break;
+        default:
+            break;
+        }
+    }
+
     void discoveryAnswers_data()
     {
         QTest::addColumn<QByteArray>("datagram");

@@ -1,0 +1,313 @@
+#include "Classroom.h"
+
+#include "catalogue/Catalogue.h"
+#include "net/Protocol.h"
+#include "platform/System.h"
+
+namespace tv::teacher {
+
+namespace {
+
+// The pupil's prompt launches an assigned test after 61 seconds at most; a
+// pupil still idle well after that never started it.
+constexpr int kAssignmentStaleSeconds = 90;
+
+QString promptName(int code)
+{
+    if (const CatalogueEntry *e = catalogue::findByCode(code))
+        return e->promptName;
+    if (const ChainEntry *c = catalogue::findChainByCode(code))
+        return c->promptName;
+    return QString();
+}
+
+} // namespace
+
+Classroom::Classroom(const QString &resultsDir, QObject *parent) : QObject(parent), dir(resultsDir) {}
+
+void Classroom::setTransport(SendLine send, CloseConnection close)
+{
+    sender = std::move(send);
+    closer = std::move(close);
+}
+
+void Classroom::send(int connection, const QString &line)
+{
+    if (sender)
+        sender(connection, line);
+}
+
+// ---------------------------------------------------------------------------
+// Connections
+
+void Classroom::connectionOpened(int connection, const QString &address)
+{
+    connections.insert(connection, Connection{address, -1});
+}
+
+void Classroom::connectionClosed(int connection)
+{
+    const auto it = connections.find(connection);
+    if (it == connections.end())
+        return;
+    const int p = it->pupil;
+    connections.erase(it);
+    if (p < 0)
+        return;
+    Pupil &pupil = list[size_t(p)];
+    pupil.connection = -1;
+    pupil.state = Pupil::State::Disconnected;
+    changed(p);
+}
+
+void Classroom::lineReceived(int connection, const QString &line)
+{
+    const auto it = connections.find(connection);
+    if (it == connections.end())
+        return;
+    const protocol::ClientLine in = protocol::parseClientLine(line);
+    using Kind = protocol::ClientLine::Kind;
+    if (it->pupil < 0) {
+        // Before the login nothing but the login is heard.
+        if (in.kind == Kind::Login)
+            login(connection, *it, in.name);
+        else
+            ++bad;
+        return;
+    }
+    switch (in.kind) {
+    case Kind::Result:
+        takeResult(it->pupil, in.record);
+        break;
+    case Kind::Status:
+        takeStatus(it->pupil, in.running, in.title);
+        break;
+    case Kind::MissingFile: {
+        Pupil &pupil = list[size_t(it->pupil)];
+        pupil.state = Pupil::State::MissingFile;
+        if (!in.title.isEmpty())
+            pupil.test = in.title;
+        changed(it->pupil);
+        emit missingFile(pupil.name, in.text);
+        break;
+    }
+    case Kind::Login: // already logged in on this connection
+    case Kind::Malformed:
+    case Kind::None:
+        ++bad;
+        break;
+    }
+}
+
+int Classroom::findByName(const QString &name) const
+{
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+void Classroom::login(int connection, Connection &c, const QString &name)
+{
+    // A refused connection is heard no more; it closes once the answer is out.
+    const auto refuse = [&](const QString &answer) {
+        send(connection, answer);
+        connections.remove(connection);
+        if (closer)
+            closer(connection);
+    };
+    // The pupil's program refuses an empty name; a blank one would only make
+    // a row nobody can tell apart, so it is refused as taken: the pupil stays
+    // at the login window and may type a name.
+    if (name.trimmed().isEmpty()) {
+        refuse(protocol::nameTakenCommand());
+        return;
+    }
+    const int known = findByName(name);
+    if (known >= 0 && list[size_t(known)].connected()) {
+        refuse(protocol::nameTakenCommand());
+        return;
+    }
+    if (known >= 0) {
+        // Back after a lost connection: admitted even while a test runs.
+        Pupil &pupil = list[size_t(known)];
+        pupil.connection = connection;
+        pupil.address = c.address;
+        pupil.state = Pupil::State::Waiting;
+        pupil.test.clear();
+        pupil.grade.clear();
+        c.pupil = known;
+        send(connection, protocol::loginAcceptedCommand());
+        changed(known);
+        return;
+    }
+    if (testRunning() && !admitLate) {
+        refuse(protocol::loginRefusedBusyCommand());
+        return;
+    }
+    Pupil pupil;
+    pupil.name = name;
+    pupil.address = c.address;
+    pupil.connection = connection;
+    list.push_back(pupil);
+    c.pupil = int(list.size()) - 1;
+    send(connection, protocol::loginAcceptedCommand());
+    emit pupilAdded(c.pupil);
+}
+
+void Classroom::takeResult(int p, const QStringList &fields)
+{
+    Pupil &pupil = list[size_t(p)];
+    ClassResult result{ResultRecord::fromLines(fields), Clock::current().now()};
+    received.push_back(result);
+    pupil.state = Pupil::State::Finished;
+    pupil.test = result.record.title;
+    pupil.grade = result.record.grade;
+    const Status stored = appendResult(dir, result.record);
+    emit resultAdded(int(received.size()) - 1);
+    changed(p);
+    if (!stored)
+        emit storeFailed(stored);
+}
+
+void Classroom::takeStatus(int p, bool running, const QString &title)
+{
+    Pupil &pupil = list[size_t(p)];
+    if (running) {
+        pupil.state = Pupil::State::Solving;
+        pupil.test = title;
+    } else if (pupil.state == Pupil::State::Solving) {
+        pupil.state = Pupil::State::Waiting; // the test was closed without a result
+        pupil.test.clear();
+    } else if (pupil.state == Pupil::State::Assigned
+               && pupil.assignedAt.secsTo(Clock::current().now()) > kAssignmentStaleSeconds) {
+        pupil.state = Pupil::State::Waiting;
+        pupil.test.clear();
+    } else {
+        return;
+    }
+    changed(p);
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+int Classroom::sendToLoggedIn(const QString &line, const std::function<bool(const Pupil &)> &which)
+{
+    int n = 0;
+    for (const Pupil &pupil : list)
+        if (pupil.connected() && which(pupil)) {
+            send(pupil.connection, line);
+            ++n;
+        }
+    return n;
+}
+
+int Classroom::assign(int code, const std::vector<int> &to)
+{
+    const QString line = protocol::assignCommand(code);
+    const QString name = promptName(code);
+    if (line.isEmpty() || name.isEmpty())
+        return 0;
+    std::vector<int> targets = to;
+    if (targets.empty())
+        for (size_t i = 0; i < list.size(); ++i)
+            targets.push_back(int(i));
+    int n = 0;
+    const QDateTime now = Clock::current().now();
+    for (const int p : targets) {
+        if (p < 0 || size_t(p) >= list.size() || !list[size_t(p)].connected())
+            continue;
+        Pupil &pupil = list[size_t(p)];
+        send(pupil.connection, line);
+        pupil.state = Pupil::State::Assigned;
+        pupil.test = name;
+        pupil.grade.clear();
+        pupil.assignedAt = now;
+        changed(p);
+        ++n;
+    }
+    return n;
+}
+
+int Classroom::endTest()
+{
+    const QString line = protocol::endTestCommand();
+    int n = 0;
+    for (size_t i = 0; i < list.size(); ++i) {
+        Pupil &pupil = list[i];
+        if (!pupil.busy())
+            continue;
+        send(pupil.connection, line);
+        pupil.state = Pupil::State::Waiting;
+        pupil.test.clear();
+        changed(int(i));
+        ++n;
+    }
+    return n;
+}
+
+int Classroom::sendMessage(const QString &text)
+{
+    return sendToLoggedIn(protocol::messageCommand(text), [](const Pupil &) { return true; });
+}
+
+int Classroom::endLesson()
+{
+    const int n = sendToLoggedIn(protocol::endSessionCommand(), [](const Pupil &) { return true; });
+    // Connections that never logged in end with the lesson too.
+    if (closer) {
+        const QList<int> open = connections.keys();
+        for (const int c : open)
+            if (connections.value(c).pupil < 0)
+                closer(c);
+    }
+    return n;
+}
+
+int Classroom::forgetConfiguration()
+{
+    return sendToLoggedIn(protocol::forgetServerCommand(), [](const Pupil &) { return true; });
+}
+
+int Classroom::requestStates()
+{
+    return sendToLoggedIn(protocol::reportStateCommand(), [](const Pupil &) { return true; });
+}
+
+bool Classroom::testRunning() const
+{
+    for (const Pupil &pupil : list)
+        if (pupil.busy())
+            return true;
+    return false;
+}
+
+int Classroom::connectedCount() const
+{
+    int n = 0;
+    for (const Pupil &pupil : list)
+        n += pupil.connected() ? 1 : 0;
+    return n;
+}
+
+QString Classroom::stateText(const Pupil &pupil)
+{
+    switch (pupil.state) {
+    case Pupil::State::Waiting:
+        return QStringLiteral("czeka");
+    case Pupil::State::Assigned:
+        return QStringLiteral("otrzymał(a) test: ") + pupil.test;
+    case Pupil::State::Solving:
+        return QStringLiteral("rozwiązuje: ") + pupil.test;
+    case Pupil::State::Finished:
+        return QStringLiteral("zakończył(a): ") + pupil.grade;
+    case Pupil::State::MissingFile:
+        return QStringLiteral("brak pliku testu") + (pupil.test.isEmpty() ? QString() : QStringLiteral(": ") + pupil.test);
+    case Pupil::State::Disconnected:
+        return QStringLiteral("rozłączony(a)");
+    }
+    return QString();
+}
+
+} // namespace tv::teacher

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "platform/Status.h"
+#include "results/ResultRecord.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace tv::teacher {
+
+// One pupil of the lesson, from the first login under a name to the end.
+struct Pupil {
+    enum class State {
+        Waiting,      // logged in, no test
+        Assigned,     // a test was sent; the pupil's prompt counts down
+        Solving,      // the pupil reported the test open
+        Finished,     // a result arrived
+        MissingFile,  // the pupil's computer lacks a file of the test
+        Disconnected, // the connection is gone; the name may log in again
+    };
+    QString name;
+    QString address;
+    State state = State::Waiting;
+    QString test;  // the test of Assigned, Solving, Finished, MissingFile
+    QString grade; // Finished
+    int connection = -1; // -1 while disconnected
+    QDateTime assignedAt;
+
+    bool connected() const { return connection >= 0; }
+    bool busy() const { return connected() && (state == State::Assigned || state == State::Solving); }
+};
+
+// What the teacher sees of one stored result.
+struct ClassResult {
+    ResultRecord record;
+    QDateTime received;
+};
+
+// The lesson as the server keeps it: who is logged in on which connection,
+// what each pupil is doing, and the results that came in. It knows nothing of
+// sockets: the server hands it each connection's lines and carries out the
+// lines and closings it asks for, which keeps every rule testable alone.
+class Classroom : public QObject {
+    Q_OBJECT
+
+public:
+    using SendLine = std::function<void(int connection, const QString &line)>;
+    using CloseConnection = std::function<void(int connection)>;
+
+    // Results are appended to Wyniki.tvw in resultsDir.
+    Classroom(const QString &resultsDir, QObject *parent = nullptr);
+
+    void setTransport(SendLine send, CloseConnection close);
+    void setAdmitLateComers(bool on) { admitLate = on; }
+    bool admitLateComers() const { return admitLate; }
+    const QString &resultsDir() const { return dir; }
+
+    // --- what the connections bring ----------------------------------------------
+    void connectionOpened(int connection, const QString &address);
+    void lineReceived(int connection, const QString &line);
+    void connectionClosed(int connection);
+
+    // --- the teacher's commands --------------------------------------------------
+    // Each returns how many pupils the line went to. An empty list of pupils
+    // (indexes into pupils()) means every pupil logged in.
+    int assign(int code, const std::vector<int> &to = {});
+    int endTest();
+    int sendMessage(const QString &text);
+    int endLesson();
+    int forgetConfiguration();
+    int requestStates();
+
+    // A test is running while a pupil logged in has one assigned or open.
+    bool testRunning() const;
+
+    const std::vector<Pupil> &pupils() const { return list; }
+    int connectedCount() const;
+    const std::vector<ClassResult> &results() const { return received; }
+    // Lines that could not be read, for the record.
+    int badLines() const { return bad; }
+
+    // The state of a pupil as the class list shows it.
+    static QString stateText(const Pupil &pupil);
+
+signals:
+    void pupilAdded(int index);
+    void pupilChanged(int index);
+    void resultAdded(int index);
+    // A result arrived but could not be written to the results file; it
+    // stays in the table.
+    void storeFailed(const Status &status);
+    void missingFile(const QString &name, const QString &text);
+
+private:
+    struct Connection {
+        QString address;
+        int pupil = -1;
+    };
+
+    void login(int connection, Connection &c, const QString &name);
+    void takeResult(int pupil, const QStringList &fields);
+    void takeStatus(int pupil, bool running, const QString &title);
+    int sendToLoggedIn(const QString &line, const std::function<bool(const Pupil &)> &which);
+    int findByName(const QString &name) const;
+    void send(int connection, const QString &line);
+    void changed(int pupil) { emit pupilChanged(pupil); }
+
+    QString dir;
+    SendLine sender;
+    CloseConnection closer;
+    bool admitLate = false;
+    QHash<int, Connection> connections;
+    std::vector<Pupil> list;
+    std::vector<ClassResult> received;
+    int bad = 0;
+};
+
+} // namespace tv::teacher

@@ -1,0 +1,459 @@
+#include "ClassWindow.h"
+
+#include "AssignDialog.h"
+#include "SettingsDialog.h"
+#include "catalogue/Catalogue.h"
+#include "platform/Services.h"
+
+#include <QCloseEvent>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSortFilterProxyModel>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tv::teacher {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Terravia – nauczyciel");
+
+QString testName(int code)
+{
+    if (const CatalogueEntry *e = catalogue::findByCode(code))
+        return e->promptName;
+    if (const ChainEntry *c = catalogue::findChainByCode(code))
+        return c->promptName;
+    return QString();
+}
+
+QString pupilsCount(int n)
+{
+    if (n == 1)
+        return QStringLiteral("1 uczeń");
+    const int last = n % 10;
+    const int lastTwo = n % 100;
+    if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
+        return QStringLiteral("%1 uczniowie").arg(n);
+    return QStringLiteral("%1 uczniów").arg(n);
+}
+
+QTableView *makeTable(QWidget *parent, QAbstractItemModel *model)
+{
+    auto *view = new QTableView(parent);
+    view->setModel(model);
+    view->setSortingEnabled(true);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setAlternatingRowColors(true);
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->horizontalHeader()->setSortIndicatorShown(true);
+    return view;
+}
+
+QPushButton *button(QWidget *parent, const QString &text, const QString &hint)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setToolTip(hint);
+    return b;
+}
+
+} // namespace
+
+ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSettings &current,
+                         const QString &teacherDir, QWidget *parent)
+    : QMainWindow(parent), room(classroom), server(srv), settings(current), dir(teacherDir),
+      pupilsModel(classroom), resultsModel(classroom)
+{
+    setObjectName(QStringLiteral("classWindow"));
+    setWindowTitle(kCaption);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    summaryLabel = new QLabel(central);
+    summaryLabel->setObjectName(QStringLiteral("summary"));
+    summaryLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    summaryLabel->setStyleSheet(QStringLiteral("QLabel { background: #fff8d6; border: 1px solid #d9c98a; "
+                                               "padding: 6px; }"));
+    layout->addWidget(summaryLabel);
+
+    tabs = new QTabWidget(central);
+    layout->addWidget(tabs, 1);
+
+    // The class.
+    auto *classPage = new QWidget(tabs);
+    auto *classLayout = new QHBoxLayout(classPage);
+    pupilsSorted = new QSortFilterProxyModel(this);
+    pupilsSorted->setSourceModel(&pupilsModel);
+    pupilsSorted->setSortRole(kSortRole);
+    pupilsView = makeTable(classPage, pupilsSorted);
+    pupilsView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    pupilsView->setColumnWidth(PupilsModel::Name, 220);
+    pupilsView->setColumnWidth(PupilsModel::Address, 130);
+    pupilsView->sortByColumn(-1, Qt::AscendingOrder);
+    classLayout->addWidget(pupilsView, 1);
+    auto *commands = new QVBoxLayout;
+    assignAllButton = button(classPage, QStringLiteral("Przydziel test wszystkim..."),
+                             QStringLiteral("Wyślij test wszystkim zalogowanym uczniom"));
+    assignSelectedButton = button(classPage, QStringLiteral("Przydziel test zaznaczonym..."),
+                                  QStringLiteral("Wyślij test uczniom zaznaczonym na liście"));
+    endTestButton = button(classPage, QStringLiteral("Zakończ test"),
+                           QStringLiteral("Przerwij test uczniom, którzy go jeszcze rozwiązują"));
+    messageButton = button(classPage, QStringLiteral("Wyślij wiadomość..."),
+                           QStringLiteral("Pokaż wiadomość na komputerach wszystkich uczniów"));
+    refreshButton = button(classPage, QStringLiteral("Odśwież stan"),
+                           QStringLiteral("Zapytaj komputery uczniów, co teraz robią"));
+    endLessonButton = button(classPage, QStringLiteral("Zakończ lekcję"),
+                             QStringLiteral("Rozłącz wszystkich uczniów i zamknij ich programy"));
+    forgetButton = button(classPage, QStringLiteral("Zapomnij konfigurację klasy..."),
+                          QStringLiteral("Komputery uczniów przy następnym uruchomieniu będą pracować w trybie "
+                                         "lokalnym"));
+    for (QPushButton *b : {assignAllButton, assignSelectedButton, endTestButton, messageButton, refreshButton})
+        commands->addWidget(b);
+    commands->addSpacing(24);
+    commands->addWidget(endLessonButton);
+    commands->addWidget(forgetButton);
+    commands->addStretch(1);
+    classLayout->addLayout(commands);
+    tabs->addTab(classPage, QStringLiteral("Uczniowie"));
+
+    // The results.
+    auto *resultsPage = new QWidget(tabs);
+    auto *resultsLayout = new QVBoxLayout(resultsPage);
+    resultsSorted = new QSortFilterProxyModel(this);
+    resultsSorted->setSourceModel(&resultsModel);
+    resultsSorted->setSortRole(kSortRole);
+    resultsView = makeTable(resultsPage, resultsSorted);
+    resultsView->setSelectionMode(QAbstractItemView::SingleSelection);
+    resultsView->sortByColumn(-1, Qt::AscendingOrder);
+    const int widths[] = {170, 230, 95, 55, 65, 70, 130};
+    for (int c = 0; c < 7; ++c)
+        resultsView->setColumnWidth(c, widths[c]);
+    resultsLayout->addWidget(resultsView, 1);
+    auto *resultButtons = new QHBoxLayout;
+    exportButton = button(resultsPage, QStringLiteral("Eksportuj do CSV..."),
+                          QStringLiteral("Zapisz wyniki w pliku dla arkusza kalkulacyjnego lub dziennika"));
+    printButton = button(resultsPage, QStringLiteral("Drukuj listę..."),
+                         QStringLiteral("Wydrukuj listę wyników klasy"));
+    resultButtons->addStretch(1);
+    resultButtons->addWidget(exportButton);
+    resultButtons->addWidget(printButton);
+    resultsLayout->addLayout(resultButtons);
+    tabs->addTab(resultsPage, QStringLiteral("Wyniki lekcji"));
+    setCentralWidget(central);
+
+    // Menus, for the keyboard.
+    QMenu *lesson = menuBar()->addMenu(QStringLiteral("&Lekcja"));
+    lesson->addAction(QStringLiteral("Przydziel test wszystkim..."), QKeySequence(Qt::CTRL | Qt::Key_T), this,
+                      &ClassWindow::assignToAll);
+    lesson->addAction(QStringLiteral("Przydziel test zaznaczonym..."), this, &ClassWindow::assignToSelected);
+    lesson->addAction(QStringLiteral("Zakończ test"), this, &ClassWindow::endTest);
+    lesson->addAction(QStringLiteral("Wyślij wiadomość..."), QKeySequence(Qt::CTRL | Qt::Key_M), this,
+                      &ClassWindow::sendMessage);
+    lesson->addAction(QStringLiteral("Odśwież stan"), QKeySequence(Qt::Key_F5), this, &ClassWindow::refreshStates);
+    lesson->addSeparator();
+    lesson->addAction(QStringLiteral("Zakończ lekcję"), this, &ClassWindow::endLesson);
+    lesson->addAction(QStringLiteral("Zapomnij konfigurację klasy..."), this, &ClassWindow::forgetConfiguration);
+    lesson->addSeparator();
+    lesson->addAction(QStringLiteral("Zamknij"), QKeySequence(Qt::ALT | Qt::Key_F4), this, &QWidget::close);
+    QMenu *resultsMenu = menuBar()->addMenu(QStringLiteral("&Wyniki"));
+    resultsMenu->addAction(QStringLiteral("Eksportuj do CSV..."), QKeySequence(Qt::CTRL | Qt::Key_E), this,
+                           &ClassWindow::exportCsv);
+    resultsMenu->addAction(QStringLiteral("Drukuj listę..."), QKeySequence(Qt::CTRL | Qt::Key_P), this,
+                           &ClassWindow::print);
+    QMenu *settingsMenu = menuBar()->addMenu(QStringLiteral("&Ustawienia"));
+    settingsMenu->addAction(QStringLiteral("Ustawienia serwera..."), this, &ClassWindow::openSettings);
+
+    connect(assignAllButton, &QPushButton::clicked, this, &ClassWindow::assignToAll);
+    connect(assignSelectedButton, &QPushButton::clicked, this, &ClassWindow::assignToSelected);
+    connect(endTestButton, &QPushButton::clicked, this, &ClassWindow::endTest);
+    connect(messageButton, &QPushButton::clicked, this, &ClassWindow::sendMessage);
+    connect(refreshButton, &QPushButton::clicked, this, &ClassWindow::refreshStates);
+    connect(endLessonButton, &QPushButton::clicked, this, &ClassWindow::endLesson);
+    connect(forgetButton, &QPushButton::clicked, this, &ClassWindow::forgetConfiguration);
+    connect(exportButton, &QPushButton::clicked, this, &ClassWindow::exportCsv);
+    connect(printButton, &QPushButton::clicked, this, &ClassWindow::print);
+    connect(pupilsView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { assignSelectedButton->setEnabled(!selectedPupils().empty()); });
+    assignSelectedButton->setEnabled(false);
+
+    connect(&room, &Classroom::pupilAdded, this, &ClassWindow::updateSummary);
+    connect(&room, &Classroom::pupilChanged, this, &ClassWindow::updateSummary);
+    connect(&room, &Classroom::resultAdded, this, [this](int row) {
+        const ResultRecord &r = room.results()[size_t(row)].record;
+        say(QStringLiteral("Wynik: %1 – %2").arg(r.user, r.grade));
+        tabs->setTabText(1, QStringLiteral("Wyniki lekcji (%1)").arg(room.results().size()));
+    });
+    connect(&room, &Classroom::storeFailed, this, [this](const Status &status) {
+        showMessage(this, status.message + QStringLiteral("\r\nWynik jest widoczny w tabeli; wyeksportuj go do CSV."),
+                    kCaption, Services::Icon::Error);
+    });
+    connect(&room, &Classroom::missingFile, this, [this](const QString &name, const QString &) {
+        say(QStringLiteral("Na komputerze ucznia %1 brakuje pliku testu.").arg(name));
+    });
+
+    refreshTimer.setObjectName(QStringLiteral("refreshStates"));
+    refreshTimer.setInterval(kRefreshMs);
+    connect(&refreshTimer, &QTimer::timeout, this, [this] {
+        if (room.connectedCount() > 0)
+            room.requestStates();
+    });
+    refreshTimer.start();
+    updateSummary();
+    resize(980, 600);
+}
+
+// ---------------------------------------------------------------------------
+
+QString ClassWindow::summary() const
+{
+    QString text;
+    if (server.listening())
+        text = QStringLiteral("Serwer: %1      Hasło dostępu: %2").arg(server.ownAddress(), settings.password);
+    else
+        text = QStringLiteral("Serwer nie działa – uczniowie nie mogą się połączyć.");
+    text += QStringLiteral("      Zalogowani: %1 z %2").arg(room.connectedCount()).arg(room.pupils().size());
+    text += room.testRunning() ? QStringLiteral("      Trwa test") : QStringLiteral("      Brak testu");
+    return text;
+}
+
+void ClassWindow::updateSummary()
+{
+    summaryLabel->setText(summary());
+}
+
+void ClassWindow::say(const QString &text)
+{
+    statusBar()->showMessage(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss  ")) + text);
+}
+
+bool ClassWindow::confirm(const QString &text)
+{
+    return showMessage(this, text, kCaption, Services::Icon::Question, QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+std::vector<int> ClassWindow::selectedPupils() const
+{
+    std::vector<int> out;
+    for (const QModelIndex &i : pupilsView->selectionModel()->selectedRows())
+        out.push_back(pupilsSorted->mapToSource(i).row());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::vector<int> ClassWindow::resultsInViewOrder() const
+{
+    std::vector<int> out;
+    for (int r = 0; r < resultsSorted->rowCount(); ++r)
+        out.push_back(resultsSorted->mapToSource(resultsSorted->index(r, 0)).row());
+    return out;
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+void ClassWindow::assign(const std::vector<int> &to, const QString &whom)
+{
+    if (room.connectedCount() == 0) {
+        showMessage(this, QStringLiteral("Nikt nie jest zalogowany."), kCaption, Services::Icon::Information);
+        return;
+    }
+    AssignDialog dialog(whom, this);
+    if (Services::get().execModal(dialog) != QDialog::Accepted || dialog.chosenCode() == 0)
+        return;
+    const int code = dialog.chosenCode();
+    const int n = room.assign(code, to);
+    say(QStringLiteral("Test „%1” wysłano: %2.").arg(testName(code), pupilsCount(n)));
+    updateSummary();
+}
+
+void ClassWindow::assignToAll()
+{
+    assign({}, QStringLiteral("Test otrzymają wszyscy zalogowani uczniowie (%1).").arg(room.connectedCount()));
+}
+
+void ClassWindow::assignToSelected()
+{
+    const std::vector<int> chosen = selectedPupils();
+    if (chosen.empty()) {
+        showMessage(this, QStringLiteral("Zaznacz na liście uczniów, którzy mają otrzymać test."), kCaption,
+                    Services::Icon::Information);
+        return;
+    }
+    QStringList names;
+    for (const int p : chosen)
+        names << room.pupils()[size_t(p)].name;
+    assign(chosen, QStringLiteral("Test otrzymają: ") + names.join(QStringLiteral(", ")));
+}
+
+void ClassWindow::endTest()
+{
+    if (!room.testRunning()) {
+        say(QStringLiteral("Nikt nie rozwiązuje testu."));
+        return;
+    }
+    if (!confirm(QStringLiteral("Przerwać test uczniom, którzy go jeszcze rozwiązują?\r\n"
+                                "Ich wyniki nie zostaną zapisane.")))
+        return;
+    say(QStringLiteral("Test przerwano: %1.").arg(pupilsCount(room.endTest())));
+    updateSummary();
+}
+
+void ClassWindow::sendMessage()
+{
+    const std::optional<QString> text = Services::get().input(
+        this, QStringLiteral("Wiadomość do uczniów"), QStringLiteral("Treść wiadomości dla wszystkich uczniów:"),
+        QString());
+    if (!text || text->trimmed().isEmpty())
+        return;
+    say(QStringLiteral("Wiadomość wysłano: %1.").arg(pupilsCount(room.sendMessage(*text))));
+}
+
+void ClassWindow::refreshStates()
+{
+    room.requestStates();
+    refreshTimer.start(); // the next automatic question a full period later
+}
+
+void ClassWindow::endLesson()
+{
+    if (room.connectedCount() == 0) {
+        say(QStringLiteral("Nikt nie jest zalogowany."));
+        return;
+    }
+    if (!confirm(QStringLiteral("Zakończyć lekcję? Wszyscy uczniowie zostaną rozłączeni, "
+                                "a ich programy Terravia zamknięte.")))
+        return;
+    say(QStringLiteral("Lekcję zakończono: %1.").arg(pupilsCount(room.endLesson())));
+}
+
+void ClassWindow::forgetConfiguration()
+{
+    if (room.connectedCount() == 0) {
+        say(QStringLiteral("Nikt nie jest zalogowany."));
+        return;
+    }
+    if (!confirm(QStringLiteral("Zapomnieć konfigurację klasy na komputerach zalogowanych uczniów?\r\n"
+                                "Po następnym uruchomieniu Terravia będzie tam pracować w trybie lokalnym, "
+                                "bez łączenia się z tym serwerem.")))
+        return;
+    say(QStringLiteral("Konfigurację usunięto: %1.").arg(pupilsCount(room.forgetConfiguration())));
+}
+
+void ClassWindow::exportCsv()
+{
+    if (room.results().empty()) {
+        showMessage(this, QStringLiteral("Nie ma jeszcze żadnych wyników."), kCaption, Services::Icon::Information);
+        return;
+    }
+    const QString suggested = QDir(dir).filePath(
+        QStringLiteral("wyniki-%1.csv").arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+    const QString path = Services::get().saveFileName(this, QStringLiteral("Eksport wyników"), suggested,
+                                                      QStringLiteral("Pliki CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(resultsCsv(room.results(), resultsInViewOrder())) < 0
+        || !f.commit()) {
+        showMessage(this, QStringLiteral("Nie można zapisać pliku %1:\r\n%2").arg(path, f.errorString()), kCaption,
+                    Services::Icon::Error);
+        return;
+    }
+    say(QStringLiteral("Wyniki zapisano w pliku %1.").arg(path));
+}
+
+void ClassWindow::print()
+{
+    if (room.results().empty()) {
+        showMessage(this, QStringLiteral("Nie ma jeszcze żadnych wyników."), kCaption, Services::Icon::Information);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Wyniki klasy"));
+    printer.setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
+    if (!Services::get().printDialog(this, printer))
+        return;
+    if (!printList(printer))
+        showMessage(this, QStringLiteral("Nie można rozpocząć drukowania na wybranej drukarce."), kCaption,
+                    Services::Icon::Error);
+}
+
+bool ClassWindow::printList(QPrinter &printer) const
+{
+    QPainter p;
+    if (!p.begin(&printer))
+        return false;
+    QFont font(QStringLiteral("Arial"), 11);
+    font.setStyleHint(QFont::SansSerif);
+    p.setFont(font);
+    const QFontMetrics fm = p.fontMetrics();
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    int y = 0;
+    const QString heading = QStringLiteral("Wyniki klasy – ") + QDate::currentDate().toString(QStringLiteral("d.MM.yyyy"));
+    for (const QString &line : printedList(room.results(), resultsInViewOrder(), heading)) {
+        const QRect box = fm.boundingRect(QRect(0, 0, page.width(), 100000), Qt::TextWordWrap, line);
+        if (y + box.height() > page.height()) {
+            printer.newPage();
+            y = 0;
+        }
+        p.drawText(QRect(0, y, page.width(), box.height()), Qt::TextWordWrap, line);
+        y += box.height() + fm.leading();
+    }
+    return p.end();
+}
+
+void ClassWindow::openSettings()
+{
+    SettingsDialog dialog(settings, dir, this);
+    if (Services::get().execModal(dialog) != QDialog::Accepted)
+        return;
+    const TeacherSettings chosen = dialog.settings();
+    const Status saved = save(dir, chosen);
+    if (!saved) {
+        showMessage(this, saved.message, kCaption, Services::Icon::Error);
+        return;
+    }
+    settings = chosen;
+    server.setPassword(chosen.password);
+    room.setAdmitLateComers(chosen.admitLateComers);
+    updateSummary();
+}
+
+void ClassWindow::closeEvent(QCloseEvent *event)
+{
+    if (room.connectedCount() > 0) {
+        if (!confirm(QStringLiteral("Uczniowie są nadal zalogowani. Zakończyć lekcję i zamknąć program?\r\n"
+                                    "Programy uczniów zostaną zamknięte."))) {
+            event->ignore();
+            return;
+        }
+        room.endLesson();
+        // Let the pupils' programs read "00" and close first; a connection
+        // cut from this side might lose the line on its way.
+        QElapsedTimer waited;
+        waited.start();
+        while (server.openConnections() > 0 && waited.elapsed() < 3000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    event->accept();
+}
+
+} // namespace tv::teacher

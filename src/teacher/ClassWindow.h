@@ -1,0 +1,88 @@
+#pragma once
+
+#include "teacher/ClassModels.h"
+#include "teacher/ClassroomServer.h"
+#include "teacher/TeacherSettings.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <vector>
+
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTabWidget;
+class QTableView;
+
+namespace tv::teacher {
+
+// The teacher's one window: the class with each pupil's state and the
+// commands of the lesson, and the results that came in, sortable, exported
+// for a spreadsheet and printed.
+class ClassWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int kRefreshMs = 10000;
+
+    // The server is running (or failed to start, which the status line says).
+    ClassWindow(Classroom &classroom, ClassroomServer &server, TeacherSettings &settings, const QString &teacherDir,
+                QWidget *parent = nullptr);
+
+    // --- the commands (public for tests) -------------------------------------------
+    void assignToAll();
+    void assignToSelected();
+    void endTest();
+    void sendMessage();
+    void refreshStates();
+    void endLesson();
+    void forgetConfiguration();
+    void exportCsv();
+    void print();
+    void openSettings();
+
+    // Pupils chosen in the list, as indexes into the classroom's pupils.
+    std::vector<int> selectedPupils() const;
+    // Results in the order the table shows them.
+    std::vector<int> resultsInViewOrder() const;
+    // The text above the lists: address, password, how many are in.
+    QString summary() const;
+    void updateSummary();
+
+    QTabWidget *tabs = nullptr;
+    QTableView *pupilsView = nullptr;
+    QTableView *resultsView = nullptr;
+    QLabel *summaryLabel = nullptr;
+    QPushButton *assignAllButton = nullptr;
+    QPushButton *assignSelectedButton = nullptr;
+    QPushButton *endTestButton = nullptr;
+    QPushButton *messageButton = nullptr;
+    QPushButton *refreshButton = nullptr;
+    QPushButton *endLessonButton = nullptr;
+    QPushButton *forgetButton = nullptr;
+    QPushButton *exportButton = nullptr;
+    QPushButton *printButton = nullptr;
+    QTimer refreshTimer;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void assign(const std::vector<int> &to, const QString &whom);
+    bool printList(QPrinter &printer) const;
+    bool confirm(const QString &text);
+    void say(const QString &text);
+
+    Classroom &room;
+    ClassroomServer &server;
+    TeacherSettings &settings;
+    QString dir;
+    PupilsModel pupilsModel;
+    ResultsModel resultsModel;
+    QSortFilterProxyModel *pupilsSorted = nullptr;
+    QSortFilterProxyModel *resultsSorted = nullptr;
+};
+
+} // namespace tv::teacher

@@ -1,0 +1,339 @@
+#include "Scripted.h"
+#include "catalogue/Catalogue.h"
+#include "net/Discovery.h"
+#include "net/Session.h"
+#include "platform/LineFile.h"
+#include "teacher/ClassModels.h"
+#include "teacher/ClassroomServer.h"
+#include "teacher/TeacherSettings.h"
+
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace tv;
+using namespace tv::teacher;
+using State = Pupil::State;
+
+// The teacher's server and the pupil's own session code talking on the
+// loopback address: discovery, logins, commands, results.
+class TestClassroom : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TempDataDir> pupilData;
+    std::unique_ptr<QTemporaryDir> teacherDir;
+    std::unique_ptr<Classroom> room;
+    std::unique_ptr<ClassroomServer> server;
+    std::vector<std::unique_ptr<Session>> pupils;
+
+    protocol::Endpoints clientEndpoints() const
+    {
+        protocol::Endpoints e;
+        e.broadcastTarget = QStringLiteral("127.0.0.1");
+        e.discoveryUdpPort = server->discoveryUdpPort();
+        e.discoveryTcpPort = server->discoveryTcpPort();
+        e.sessionPort = server->sessionPort();
+        e.fixedLocalAddress = QStringLiteral("10.0.0.%1").arg(pupils.size() + 10);
+        return e;
+    }
+    // A pupil's session connected under the name; polling is driven by hand.
+    Session &connectPupil(const QString &name)
+    {
+        pupils.push_back(std::make_unique<Session>());
+        Session &s = *pupils.back();
+        s.endpoints() = clientEndpoints();
+        // The test drives the ticks; the pupil's own timer must not take a line first.
+        s.serverPoll().setInterval(24 * 3600 * 1000);
+        s.connectToServer(QStringLiteral("127.0.0.1"), name);
+        for (int i = 0; i < 500 && !s.connectionUp() && !s.lineWaiting(); ++i)
+            QTest::qWait(10);
+        return s;
+    }
+    // One tick of the pupil's polling once a line has arrived.
+    static bool tick(Session &s)
+    {
+        for (int i = 0; i < 500 && !s.lineWaiting() && s.connectionUp(); ++i)
+            QTest::qWait(10);
+        if (!s.lineWaiting() && s.connectionUp())
+            return false;
+        s.pollTick();
+        return true;
+    }
+    Session &loggedIn(const QString &name)
+    {
+        Session &s = connectPupil(name);
+        QSignalSpy accepted(&s, &Session::loginAccepted);
+        tick(s);
+        [&] { QCOMPARE(accepted.size(), 1); }();
+        return s;
+    }
+    const Pupil *pupil(const QString &name) const
+    {
+        for (const Pupil &p : room->pupils())
+            if (p.name == name)
+                return &p;
+        return nullptr;
+    }
+    bool waitFor(const std::function<bool()> &condition)
+    {
+        for (int i = 0; i < 500 && !condition(); ++i)
+            QTest::qWait(10);
+        return condition();
+    }
+    QByteArray teacherFile() const
+    {
+        QFile f(teacherDir->filePath(QStringLiteral("Wyniki.tvw")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void init()
+    {
+        pupilData = std::make_unique<test::TempDataDir>();
+        teacherDir = std::make_unique<QTemporaryDir>();
+        room = std::make_unique<Classroom>(teacherDir->path());
+        ServerEndpoints e;
+        e.bindAddress = QHostAddress(QHostAddress::LocalHost);
+        e.discoveryUdpPort = e.discoveryTcpPort = e.sessionPort = 0;
+        e.announcedAddress = QStringLiteral("192.168.5.1");
+        server = std::make_unique<ClassroomServer>(*room, e);
+        server->setPassword(QStringLiteral("żółw7"));
+        QVERIFY(server->start());
+    }
+    void cleanup()
+    {
+        pupils.clear();
+        server.reset();
+        room.reset();
+        teacherDir.reset();
+        pupilData.reset();
+    }
+
+    void discoveryByUdpAndTcp()
+    {
+        const protocol::Endpoints e = clientEndpoints();
+        Discovery finder(e);
+        QSignalSpy reply(&finder, &Discovery::udpReply);
+        finder.searchUdp();
+        QVERIFY(reply.wait(5000));
+        QCOMPARE(reply[0][0].toString(), QStringLiteral("192.168.5.1"));
+        QCOMPARE(reply[0][1].toString(), QStringLiteral("żółw7"));
+
+        QSignalSpy peer(&finder, &Discovery::probeConnected);
+        QSignalSpy data(&finder, &Discovery::probeData);
+        QVERIFY(finder.probe(QStringLiteral("127.0.0.1")));
+        QVERIFY(data.wait(5000));
+        QCOMPARE(peer.value(0).value(0).toString(), QStringLiteral("127.0.0.1"));
+        QCOMPARE(data[0][0].toString(), QStringLiteral("żółw7"));
+    }
+
+    void aLessonFromLoginToEnd()
+    {
+        Session &ala = loggedIn(QStringLiteral("Ala Nowak"));
+        Session &bartek = loggedIn(QStringLiteral("Bartek"));
+        QCOMPARE(room->connectedCount(), 2);
+        QCOMPARE(pupil("Ala Nowak")->address, QStringLiteral("127.0.0.1"));
+
+        // The same name again, in other letters' case: refused, the window stays.
+        Session &twin = connectPupil(QStringLiteral("ala nowak"));
+        QSignalSpy twinEnd(&twin, &Session::connectionEnded);
+        tick(twin);
+        QCOMPARE(twinEnd.value(0).value(0).toInt(), int(Session::NameTaken));
+        QCOMPARE(room->pupils().size(), size_t(2));
+
+        // The assignment reaches both; each launches the entry of that code.
+        QSignalSpy assignedA(&ala, &Session::assignmentReceived);
+        QSignalSpy assignedB(&bartek, &Session::assignmentReceived);
+        QCOMPARE(room->assign(20), 2);
+        QVERIFY(room->testRunning());
+        QVERIFY(tick(ala) && tick(bartek));
+        QCOMPARE(assignedA.value(0).value(0).toInt(), 20);
+        QCOMPARE(assignedB.value(0).value(0).toInt(), 20);
+        const CatalogueEntry *entry = catalogue::findByCode(20);
+        QCOMPARE(pupil("Bartek")->state, State::Assigned);
+
+        // Late-comers wait while the test runs.
+        Session &late = connectPupil(QStringLiteral("Celina"));
+        QSignalSpy lateEnd(&late, &Session::connectionEnded);
+        tick(late);
+        QCOMPARE(lateEnd.value(0).value(0).toInt(), int(Session::ServerBusy));
+        QVERIFY(!pupil("Celina"));
+
+        // "06": each reports the test it has open.
+        for (Session *s : {&ala, &bartek})
+            connect(s, &Session::stateRequested, s, [s, entry] { s->sendStatusRunning(entry->title); });
+        QCOMPARE(room->requestStates(), 2);
+        QVERIFY(tick(ala) && tick(bartek));
+        QVERIFY(waitFor([&] { return pupil("Bartek")->state == State::Solving; }));
+        QCOMPARE(pupil("Ala Nowak")->test, entry->title);
+
+        // Both results arrive and are stored as the pupil's program stores them.
+        const ResultRecord a{"Ala Nowak", entry->title, "3 min 7 sek", "12", "11", "1", "Bardzo dobry (5)"};
+        const ResultRecord b{"Bartek", entry->title, "10 min 0 sek", "12", "4", "8", "Niedostateczny (1)"};
+        ala.setUserName(a.user);
+        ala.sendResultReport(a.lines());
+        bartek.sendResultReport(b.lines());
+        QVERIFY(waitFor([&] { return room->results().size() == 2; }));
+        QCOMPARE(teacherFile(), lines::join(a.lines()) + lines::join(b.lines()));
+        QCOMPARE(pupil("Bartek")->state, State::Finished);
+        QCOMPARE(pupil("Bartek")->grade, QStringLiteral("Niedostateczny (1)"));
+        QVERIFY(!room->testRunning());
+
+        // "05": the message on one line.
+        QSignalSpy messageA(&ala, &Session::teacherMessage);
+        QSignalSpy messageB(&bartek, &Session::teacherMessage);
+        QCOMPARE(room->sendMessage(QStringLiteral("Dobra robota!\r\nDo jutra")), 2);
+        QVERIFY(tick(ala) && tick(bartek));
+        QCOMPARE(messageA.value(0).value(0).toString(), QStringLiteral("Dobra robota! Do jutra"));
+        QCOMPARE(messageB.size(), 1);
+
+        // "01" goes to the one who is working.
+        QCOMPARE(room->assign(12, {0}), 1);
+        QVERIFY(tick(ala));
+        QSignalSpy endedA(&ala, &Session::endTestRequested);
+        QSignalSpy endedB(&bartek, &Session::endTestRequested);
+        QCOMPARE(room->endTest(), 1);
+        QVERIFY(tick(ala));
+        QCOMPARE(endedA.size(), 1);
+        QCOMPARE(pupil("Ala Nowak")->state, State::Waiting);
+        QTest::qWait(30);
+        QVERIFY(!bartek.lineWaiting());
+        QCOMPARE(endedB.size(), 0);
+
+        // "00": the lesson ends for everybody.
+        QSignalSpy goneA(&ala, &Session::connectionEnded);
+        QSignalSpy goneB(&bartek, &Session::connectionEnded);
+        QCOMPARE(room->endLesson(), 2);
+        QVERIFY(tick(ala) && tick(bartek));
+        QCOMPARE(goneA.value(0).value(0).toInt(), int(Session::EndedByServer));
+        QCOMPARE(goneB.value(0).value(0).toInt(), int(Session::EndedByServer));
+        QVERIFY(waitFor([&] { return room->connectedCount() == 0; }));
+        QCOMPARE(pupil("Bartek")->state, State::Disconnected);
+        QCOMPARE(room->results().size(), size_t(2));
+    }
+
+    void aPupilBackAfterALostConnectionIsAdmitted()
+    {
+        Session &ala = loggedIn(QStringLiteral("Ala"));
+        loggedIn(QStringLiteral("Bartek"));
+        QCOMPARE(room->assign(30), 2);
+        ala.leave(); // the cable is pulled
+        QVERIFY(waitFor([&] { return pupil("Ala")->state == State::Disconnected; }));
+        QVERIFY(room->testRunning()); // Bartek is still at it
+        loggedIn(QStringLiteral("Ala"));
+        QCOMPARE(pupil("Ala")->state, State::Waiting);
+        QCOMPARE(room->pupils().size(), size_t(2));
+        // With late-comers admitted, a new name gets in while the test runs.
+        room->setAdmitLateComers(true);
+        loggedIn(QStringLiteral("Celina"));
+        QCOMPARE(room->connectedCount(), 3);
+    }
+
+    void forgetTheConfiguration()
+    {
+        pupilData->write(QStringLiteral("Net_konf.dat"), "127.0.0.1\r\n");
+        Session &ala = loggedIn(QStringLiteral("Ala"));
+        QCOMPARE(room->forgetConfiguration(), 1);
+        QVERIFY(tick(ala));
+        QVERIFY(!pupilData->has(QStringLiteral("Net_konf.dat")));
+        QVERIFY(ala.connectionUp()); // the lesson goes on
+    }
+
+    void rubbishAndBrokenConnectionsCostOnlyThemselves()
+    {
+        Session &ala = loggedIn(QStringLiteral("Ala"));
+        QTcpSocket rogue;
+        rogue.connectToHost(QHostAddress::LocalHost, server->sessionPort());
+        QVERIFY(rogue.waitForConnected(5000));
+        // Before a login nothing counts; then an empty line, an over-long
+        // line, a result short of fields, a status of no known form.
+        rogue.write("2x^y^\r\n\r\n" + QByteArray(20000, 'A') + "\r\n1Rogue\r\n\r\n2a^b^\r\n3?\r\n"
+                    + QByteArray(40000, '2'));
+        rogue.flush();
+        QVERIFY(waitFor([&] { return pupil("Rogue"); }));
+        QVERIFY(waitFor([&] { return room->badLines() >= 3; }));
+        QCOMPARE(room->results().size(), size_t(0));
+        rogue.abort();
+        QVERIFY(waitFor([&] { return pupil("Rogue")->state == State::Disconnected; }));
+        // The rest of the class goes on.
+        QSignalSpy message(&ala, &Session::teacherMessage);
+        QCOMPARE(room->sendMessage(QStringLiteral("Dalej")), 1);
+        QVERIFY(tick(ala));
+        QCOMPARE(message.size(), 1);
+        QCOMPARE(server->openConnections(), 1);
+    }
+
+    void gradesAndTimesSortAsTheyMean()
+    {
+        const QStringList ascending{"Niedostateczny (1)", "Mierny minus  (2-)", "Mierny z dwoma (2=)", "Mierny (2)",
+                                    "Dostateczny(3)", "Dobry plus (4+)", "Bardzo dobry minus (5-)",
+                                    "Bardzo dobry plus(5+)", "Celujący (6)"};
+        for (int i = 1; i < ascending.size(); ++i)
+            QVERIFY2(gradeNumber(ascending[i - 1]) < gradeNumber(ascending[i]), qPrintable(ascending[i]));
+        QCOMPARE(timeSeconds(QStringLiteral("10 min 0 sek")), 600);
+        QCOMPARE(timeSeconds(QStringLiteral("9 min 59 sek")), 599);
+        QCOMPARE(timeSeconds(QStringLiteral("nie czas")), -1);
+    }
+
+    void settingsMadeAtFirstStartAndKept()
+    {
+        QTemporaryDir dir;
+        const QString where = dir.filePath(QStringLiteral("nowy"));
+        const SettingsLoad first = loadOrCreate(where);
+        QVERIFY(first.status);
+        QVERIFY(first.created);
+        QCOMPARE(first.settings.password.size(), 8);
+        QVERIFY(passwordProblem(first.settings.password).isEmpty());
+        const SettingsLoad again = loadOrCreate(where);
+        QVERIFY(!again.created);
+        QCOMPARE(again.settings.password, first.settings.password);
+        QVERIFY(save(where, {QStringLiteral("Żółw 7"), true}));
+        QCOMPARE(loadOrCreate(where).settings.password, QStringLiteral("Żółw 7"));
+        QVERIFY(loadOrCreate(where).settings.admitLateComers);
+        QVERIFY(!passwordProblem(QStringLiteral(" a")).isEmpty());
+        QVERIFY(!passwordProblem(QStringLiteral("a\tb")).isEmpty());
+        QVERIFY(!passwordProblem(QStringLiteral("漢字")).isEmpty());
+    }
+
+    void everyResultOfAFullClassIsRecordedOnce()
+    {
+        const int n = 12;
+        std::vector<std::unique_ptr<QTcpSocket>> socks;
+        for (int i = 0; i < n; ++i) {
+            socks.push_back(std::make_unique<QTcpSocket>());
+            socks.back()->connectToHost(QHostAddress::LocalHost, server->sessionPort());
+            QVERIFY(socks.back()->waitForConnected(5000));
+            socks.back()->write(QByteArray("1Uczen ") + QByteArray::number(i) + "\r\n");
+        }
+        QVERIFY(waitFor([&] { return room->connectedCount() == n; }));
+        QCOMPARE(room->assign(33), n);
+        for (int i = 0; i < n; ++i) {
+            QTcpSocket &s = *socks[size_t(i)];
+            QVERIFY(waitFor([&] { return s.bytesAvailable() >= 9; }));
+            QCOMPARE(s.readAll(), QByteArray("02\r\n133\r\n"));
+            // Half of them in pieces.
+            const QByteArray line = "2" + room->pupils()[size_t(i)].name.toLatin1() + "^Test: X^1 min 1 sek^5^5^0^Celuj\xb9"
+                                                                                     "cy (6)^\r\n";
+            if (i % 2) {
+                s.write(line.left(7));
+                s.flush();
+                QTest::qWait(1);
+                s.write(line.mid(7));
+            } else {
+                s.write(line);
+            }
+            s.flush();
+        }
+        QVERIFY(waitFor([&] { return room->results().size() == size_t(n); }));
+        QTest::qWait(50);
+        QCOMPARE(room->results().size(), size_t(n));
+        QCOMPARE(teacherFile().count("\r\n"), 7 * n);
+        QCOMPARE(room->results()[3].record.grade, QStringLiteral("Celujący (6)"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestClassroom)
+#include "tst_classroom.moc"
