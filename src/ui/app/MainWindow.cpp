@@ -399,23 +399,21 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 {
     // [F1], [F2] and [F6] as the menus print them. Plain key presses rather
     // than shortcuts: a test window, which has the same keys for the same
-    // commands, takes them first while it is open.
-    const char *name = nullptr;
-    if (event->modifiers() == Qt::NoModifier) {
-        switch (event->key()) {
-        case Qt::Key_F1:
-            name = "helpItem";
-            break;
-        case Qt::Key_F2:
-            name = "legendItem";
-            break;
-        case Qt::Key_F6:
-            name = "filterItem";
-            break;
-        default:
-            break;
-        }
+    // commands, takes them first while it is open. Help and the legend stay
+    // usable under the session lock, like their tool buttons.
+    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_F1) {
+        event->accept();
+        openHelp();
+        return;
     }
+    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_F2) {
+        event->accept();
+        emit legendRequested();
+        return;
+    }
+    const char *name = nullptr;
+    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_F6)
+        name = "filterItem";
     if (name) {
         event->accept();
         triggerIfChoosable(QString::fromLatin1(name));
@@ -713,24 +711,6 @@ bool MainWindow::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate)
         onActivated();
     return QMainWindow::event(event);
-}
-
-void MainWindow::keyPressEvent(QKeyEvent *event)
-{
-    // Help and the legend, as their captions promise. A test window handles
-    // both keys itself before they reach the frame; the two commands stay
-    // usable under the session lock, like their tool buttons.
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        openHelp();
-        return;
-    }
-    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        emit legendRequested();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
