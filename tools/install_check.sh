@@ -33,7 +33,7 @@ wm=$!
 sleep 1
 
 # The desktop entry's command, with the environment of a new user.
-exec_line=$(sed -n 's/^Exec=//p' "$prefix"/share/applications/*.desktop)
+exec_line=$(sed -n 's/^Exec=//p' "$prefix"/share/applications/io.github.terravia.Terravia.desktop)
 env -i DISPLAY="$display" HOME="$home" PATH="$prefix/bin:/usr/bin:/bin" LANG=C.UTF-8 $exec_line \
   >"$work/app.log" 2>&1 &
 app=$!
