@@ -1,6 +1,7 @@
 // The place game's share of the content pack in data/: a picture for every
 // place, and the names file the game fills its list of answers from.
 
+#include "game/PlaceGame.h"
 #include "platform/Cp1250.h"
 #include "platform/Files.h"
 
@@ -17,43 +18,7 @@ namespace {
 const QString kContent = QStringLiteral(TERRAVIA_CONTENT_DIR);
 
 // The game's answers; picture mN.jpg shows place N.
-const QStringList kPlaces = {
-    QStringLiteral("Golden Gate"),
-    QStringLiteral("Watykan"),
-    QStringLiteral("Akropol - Ateny"),
-    QStringLiteral("Piza"),
-    QStringLiteral("Statuła wolności"),
-    QStringLiteral("Kreml - Moskwa"),
-    QStringLiteral("Katedra w Barcelonie"),
-    QStringLiteral("Indie"),
-    QStringLiteral("Egipt - Giza"),
-    QStringLiteral("Tower Bridge - Londyn"),
-    QStringLiteral("Holandia"),
-    QStringLiteral("Jerozolima"),
-    QStringLiteral("W. Galapagos"),
-    QStringLiteral("Pałac Kultury i Nauki"),
-    QStringLiteral("Stonehenge"),
-    QStringLiteral("Luwr - Paryż"),
-    QStringLiteral("Wieża Eiffla"),
-    QStringLiteral("Sears Tower - Chicago"),
-    QStringLiteral("Big Ben - Londyn"),
-    QStringLiteral("Zapora w Solinie"),
-    QStringLiteral("Katedra w Kolonii"),
-    QStringLiteral("Wielki Mur Chiński"),
-    QStringLiteral("Koloseum - Rzym"),
-    QStringLiteral("Łuk triumfalny - Paryż"),
-    QStringLiteral("Centrum finansowe - Warszawa"),
-    QStringLiteral("Jasna Góra - Częstochowa"),
-    QStringLiteral("Petronas Towers"),
-    QStringLiteral("Opera w Sydney"),
-    QStringLiteral("Machu Picchu"),
-    QStringLiteral("Pentagon - Waszyngton"),
-    QStringLiteral("Dolina Królów - Egipt"),
-    QStringLiteral("Katedra we Wiedniu"),
-    QStringLiteral("Taipei 101"),
-    QStringLiteral("Most: Akashi Kaikyo"),
-    QStringLiteral("Wenecja"),
-};
+const QStringList &kPlaces = game::places();
 
 } // namespace
 
