@@ -230,6 +230,7 @@ private slots:
         QTest::newRow("no ^: all of it is the password") << QByteArray("192.168.1.5") << "" << "192.168.1.5";
         QTest::newRow("two ^: the first splits") << QByteArray("10.0.0.1^ab^cd") << "10.0.0.1" << "ab^cd";
         QTest::newRow("Windows-1250") << QByteArray("10.0.0.1^\xbf\xf3\xb3w") << "10.0.0.1" << "żółw";
+        QTest::newRow("^ first: no address") << QByteArray("^tajne") << "" << "tajne";
     }
     void discoveryAnswers()
     {
@@ -245,6 +246,7 @@ private slots:
     {
         QCOMPARE(parseProbeReply("has\xb3o\r\n"), QStringLiteral("hasło"));
         QCOMPARE(parseProbeReply("a b"), QStringLiteral("a b"));
+        QCOMPARE(parseProbeReply("haslo\n"), QStringLiteral("haslo"));
     }
 
     void broadcastTextKeepsThreeParts()

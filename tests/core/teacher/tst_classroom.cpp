@@ -223,6 +223,9 @@ private slots:
         ala.leave(); // the cable is pulled
         QVERIFY(waitFor([&] { return pupil("Ala")->state == State::Disconnected; }));
         QVERIFY(room->testRunning()); // Bartek is still at it
+        // An assignment passes over a pupil who is gone.
+        QCOMPARE(room->assign(31), 1);
+        QCOMPARE(pupil("Ala")->state, State::Disconnected);
         loggedIn(QStringLiteral("Ala"));
         QCOMPARE(pupil("Ala")->state, State::Waiting);
         QCOMPARE(room->pupils().size(), size_t(2));
