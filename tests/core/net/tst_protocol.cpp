@@ -47,6 +47,7 @@ private slots:
         QTest::newRow("120") << "120" << Kind::AssignTest << 20 << "";
         QTest::newRow("110, lowest") << "110" << Kind::AssignTest << 10 << "";
         QTest::newRow("165, highest") << "165" << Kind::AssignTest << 65 << "";
+        QTest::newRow("159") << "159" << Kind::AssignTest << 59 << "";
         QTest::newRow("only two digits count") << "1481" << Kind::AssignTest << 48 << "";
         for (const char *ignored : {"", "0", "1", "03", "09", "0x", "0 ", "15", "199", "109", "166", "1x5", "15x",
                                     "245", "2Jan^", "x00", " 00"})
