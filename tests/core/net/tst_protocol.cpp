@@ -187,6 +187,8 @@ private slots:
                                                 << QStringList();
         QTest::newRow("status running") << statusRunning("Test: Europa - Stolice", "10.0.0.7") << int(CK::Status)
                                         << QStringList{"1", "Test: Europa - Stolice", "10.0.0.7"};
+        QTest::newRow("status running, title empty") << statusRunning("", "10.0.0.7") << int(CK::Status)
+                                                     << QStringList{"1", "", "10.0.0.7"};
         QTest::newRow("status idle") << statusIdle("10.0.0.7") << int(CK::Status) << QStringList{"0", "", "10.0.0.7"};
         QTest::newRow("status of no known form") << QStringLiteral("3cokolwiek") << int(CK::Malformed)
                                                  << QStringList();
