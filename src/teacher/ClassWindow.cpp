@@ -3,6 +3,8 @@
 #include "AssignDialog.h"
 #include "SettingsDialog.h"
 #include "catalogue/Catalogue.h"
+#include "extras/HelpFiles.h"
+#include "platform/Files.h"
 #include "platform/Services.h"
 
 #include <QCloseEvent>
@@ -33,6 +35,7 @@ namespace tv::teacher {
 namespace {
 
 const QString kCaption = QStringLiteral("Terravia – nauczyciel");
+const QString kTeacherHelp = QStringLiteral("nauczyciel.html");
 
 QString testName(int code)
 {
@@ -43,15 +46,28 @@ QString testName(int code)
     return QString();
 }
 
-QString pupilsCount(int n)
+// The number of pupils in the case the sentence wants: "wysłano: 3 uczniom"
+// (dative), "rozłączono 5 uczniów" (genitive, as the accusative of men).
+QString toPupils(int n)
+{
+    return n == 1 ? QStringLiteral("1 uczniowi") : QStringLiteral("%1 uczniom").arg(n);
+}
+
+QString ofPupils(int n)
+{
+    return n == 1 ? QStringLiteral("1 ucznia") : QStringLiteral("%1 uczniów").arg(n);
+}
+
+// "2 uczniów rozwiązuje" reads wrong: 2–4 (not 12–14) take "uczniowie rozwiązują".
+QString pupilsSolving(int n)
 {
     if (n == 1)
-        return QStringLiteral("1 uczeń");
+        return QStringLiteral("1 uczeń nadal rozwiązuje test");
     const int last = n % 10;
     const int lastTwo = n % 100;
     if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
-        return QStringLiteral("%1 uczniowie").arg(n);
-    return QStringLiteral("%1 uczniów").arg(n);
+        return QStringLiteral("%1 uczniowie nadal rozwiązują test").arg(n);
+    return QStringLiteral("%1 uczniów nadal rozwiązuje test").arg(n);
 }
 
 QTableView *makeTable(QWidget *parent, QAbstractItemModel *model)
@@ -125,7 +141,10 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
     forgetButton = button(classPage, QStringLiteral("Zapomnij konfigurację klasy..."),
                           QStringLiteral("Komputery uczniów przy następnym uruchomieniu będą pracować w trybie "
                                          "lokalnym"));
-    for (QPushButton *b : {assignAllButton, assignSelectedButton, endTestButton, messageButton, refreshButton})
+    removeButton = button(classPage, QStringLiteral("Usuń z listy"),
+                          QStringLiteral("Usuń z listy zaznaczonych uczniów, którzy są rozłączeni"));
+    for (QPushButton *b :
+         {assignAllButton, assignSelectedButton, endTestButton, messageButton, refreshButton, removeButton})
         commands->addWidget(b);
     commands->addSpacing(24);
     commands->addWidget(endLessonButton);
@@ -168,6 +187,8 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
     lesson->addAction(QStringLiteral("Wyślij wiadomość..."), QKeySequence(Qt::CTRL | Qt::Key_M), this,
                       &ClassWindow::sendMessage);
     lesson->addAction(QStringLiteral("Odśwież stan"), QKeySequence(Qt::Key_F5), this, &ClassWindow::refreshStates);
+    removeAction = lesson->addAction(QStringLiteral("Usuń z listy"), QKeySequence::Delete, this,
+                                     &ClassWindow::removeDisconnected);
     lesson->addSeparator();
     lesson->addAction(QStringLiteral("Zakończ lekcję"), this, &ClassWindow::endLesson);
     lesson->addAction(QStringLiteral("Zapomnij konfigurację klasy..."), this, &ClassWindow::forgetConfiguration);
@@ -180,6 +201,8 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
                            &ClassWindow::print);
     QMenu *settingsMenu = menuBar()->addMenu(QStringLiteral("&Ustawienia"));
     settingsMenu->addAction(QStringLiteral("Ustawienia serwera..."), this, &ClassWindow::openSettings);
+    QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Pomoc"));
+    helpMenu->addAction(QStringLiteral("Jak prowadzić lekcję"), QKeySequence(Qt::Key_F1), this, &ClassWindow::openHelp);
 
     connect(assignAllButton, &QPushButton::clicked, this, &ClassWindow::assignToAll);
     connect(assignSelectedButton, &QPushButton::clicked, this, &ClassWindow::assignToSelected);
@@ -190,15 +213,23 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
     connect(forgetButton, &QPushButton::clicked, this, &ClassWindow::forgetConfiguration);
     connect(exportButton, &QPushButton::clicked, this, &ClassWindow::exportCsv);
     connect(printButton, &QPushButton::clicked, this, &ClassWindow::print);
+    connect(removeButton, &QPushButton::clicked, this, &ClassWindow::removeDisconnected);
     connect(pupilsView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { assignSelectedButton->setEnabled(!selectedPupils().empty()); });
-    assignSelectedButton->setEnabled(false);
+            &ClassWindow::updateCommands);
+    connect(&room, &Classroom::pupilChanged, this, &ClassWindow::updateCommands);
+    connect(&room, &Classroom::pupilRemoved, this, &ClassWindow::updateCommands);
+    connect(&room, &Classroom::pupilRemoved, this, &ClassWindow::updateSummary);
+    updateCommands();
 
     connect(&room, &Classroom::pupilAdded, this, &ClassWindow::updateSummary);
     connect(&room, &Classroom::pupilChanged, this, &ClassWindow::updateSummary);
     connect(&room, &Classroom::resultAdded, this, [this](int row) {
-        const ResultRecord &r = room.results()[size_t(row)].record;
-        say(QStringLiteral("Wynik: %1 – %2").arg(r.user, r.grade));
+        const ClassResult &result = room.results()[size_t(row)];
+        const ResultRecord &r = result.record;
+        if (result.outcome == ClassResult::Outcome::Result)
+            say(QStringLiteral("Wynik: %1 – %2").arg(r.user, r.grade));
+        else
+            say(QStringLiteral("%1: %2 – %3").arg(r.user, r.title, r.grade));
         tabs->setTabText(1, QStringLiteral("Wyniki lekcji (%1)").arg(room.results().size()));
     });
     connect(&room, &Classroom::storeFailed, this, [this](const Status &status) {
@@ -244,6 +275,18 @@ void ClassWindow::say(const QString &text)
     statusBar()->showMessage(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss  ")) + text);
 }
 
+QString ClassWindow::solvingWarning() const
+{
+    int solving = 0;
+    for (const Pupil &p : room.pupils())
+        solving += p.busy() ? 1 : 0;
+    if (solving == 0)
+        return QString();
+    return QStringLiteral("Uwaga: %1. %2\r\n")
+        .arg(pupilsSolving(solving), solving == 1 ? QStringLiteral("Jego wynik nie zostanie zapisany.")
+                                                  : QStringLiteral("Ich wyniki nie zostaną zapisane."));
+}
+
 bool ClassWindow::confirm(const QString &text)
 {
     return showMessage(this, text, kCaption, Services::Icon::Question, QMessageBox::Yes | QMessageBox::No)
@@ -281,8 +324,52 @@ void ClassWindow::assign(const std::vector<int> &to, const QString &whom)
         return;
     const int code = dialog.chosenCode();
     const int n = room.assign(code, to);
-    say(QStringLiteral("Test „%1” wysłano: %2.").arg(testName(code), pupilsCount(n)));
+    say(QStringLiteral("Test „%1” wysłano: %2.").arg(testName(code), toPupils(n)));
     updateSummary();
+}
+
+std::vector<int> ClassWindow::removablePupils() const
+{
+    std::vector<int> out;
+    for (const int p : selectedPupils())
+        if (!room.pupils()[size_t(p)].connected())
+            out.push_back(p);
+    return out;
+}
+
+void ClassWindow::updateCommands()
+{
+    assignSelectedButton->setEnabled(!selectedPupils().empty());
+    const bool removable = !removablePupils().empty();
+    removeButton->setEnabled(removable);
+    removeAction->setEnabled(removable);
+}
+
+void ClassWindow::removeDisconnected()
+{
+    std::vector<int> gone = removablePupils();
+    if (gone.empty()) {
+        say(QStringLiteral("Z listy można usunąć tylko ucznia, który jest rozłączony."));
+        return;
+    }
+    // From the last, so that the indexes still to go stay right.
+    std::sort(gone.rbegin(), gone.rend());
+    int n = 0;
+    for (const int p : gone)
+        n += room.removePupil(p) ? 1 : 0;
+    say(QStringLiteral("Usunięto z listy: %1.").arg(ofPupils(n)));
+}
+
+void ClassWindow::openHelp()
+{
+    const QString page = help::page(files::dataDir(), kTeacherHelp);
+    if (page.isEmpty()) {
+        showMessage(this, QStringLiteral("Nie można odnaleźć pomocy programu nauczyciela (%1/%2).")
+                              .arg(help::kFolder, kTeacherHelp),
+                    kCaption, Services::Icon::Error);
+        return;
+    }
+    Services::get().openWithDesktop(fileUrl(page));
 }
 
 void ClassWindow::assignToAll()
@@ -313,7 +400,7 @@ void ClassWindow::endTest()
     if (!confirm(QStringLiteral("Przerwać test uczniom, którzy go jeszcze rozwiązują?\r\n"
                                 "Ich wyniki nie zostaną zapisane.")))
         return;
-    say(QStringLiteral("Test przerwano: %1.").arg(pupilsCount(room.endTest())));
+    say(QStringLiteral("Test przerwano: %1.").arg(toPupils(room.endTest())));
     updateSummary();
 }
 
@@ -324,7 +411,7 @@ void ClassWindow::sendMessage()
         QString());
     if (!text || text->trimmed().isEmpty())
         return;
-    say(QStringLiteral("Wiadomość wysłano: %1.").arg(pupilsCount(room.sendMessage(*text))));
+    say(QStringLiteral("Wiadomość wysłano: %1.").arg(toPupils(room.sendMessage(*text))));
 }
 
 void ClassWindow::refreshStates()
@@ -339,10 +426,11 @@ void ClassWindow::endLesson()
         say(QStringLiteral("Nikt nie jest zalogowany."));
         return;
     }
-    if (!confirm(QStringLiteral("Zakończyć lekcję? Wszyscy uczniowie zostaną rozłączeni, "
-                                "a ich programy Terravia zamknięte.")))
+    const QString question = solvingWarning()
+        + QStringLiteral("Zakończyć lekcję? Wszyscy uczniowie zostaną rozłączeni, a ich programy Terravia zamknięte.");
+    if (!confirm(question))
         return;
-    say(QStringLiteral("Lekcję zakończono: %1.").arg(pupilsCount(room.endLesson())));
+    say(QStringLiteral("Lekcję zakończono, rozłączono %1.").arg(ofPupils(room.endLesson())));
 }
 
 void ClassWindow::forgetConfiguration()
@@ -355,7 +443,7 @@ void ClassWindow::forgetConfiguration()
                                 "Po następnym uruchomieniu Terravia będzie tam pracować w trybie lokalnym, "
                                 "bez łączenia się z tym serwerem.")))
         return;
-    say(QStringLiteral("Konfigurację usunięto: %1.").arg(pupilsCount(room.forgetConfiguration())));
+    say(QStringLiteral("Konfigurację klasy usunięto u %1.").arg(ofPupils(room.forgetConfiguration())));
 }
 
 void ClassWindow::exportCsv()
@@ -440,7 +528,7 @@ void ClassWindow::openSettings()
 void ClassWindow::closeEvent(QCloseEvent *event)
 {
     if (room.connectedCount() > 0) {
-        if (!confirm(QStringLiteral("Uczniowie są nadal zalogowani. Zakończyć lekcję i zamknąć program?\r\n"
+        if (!confirm(solvingWarning() + QStringLiteral("Uczniowie są nadal zalogowani. Zakończyć lekcję i zamknąć program?\r\n"
                                     "Programy uczniów zostaną zamknięte."))) {
             event->ignore();
             return;

@@ -9,6 +9,7 @@
 
 #include <vector>
 
+class QAction;
 class QLabel;
 class QPrinter;
 class QPushButton;
@@ -42,6 +43,9 @@ public:
     void exportCsv();
     void print();
     void openSettings();
+    // "Usuń z listy": the chosen pupils who are disconnected leave the list.
+    void removeDisconnected();
+    void openHelp();
 
     // Pupils chosen in the list, as indexes into the classroom's pupils.
     std::vector<int> selectedPupils() const;
@@ -64,6 +68,8 @@ public:
     QPushButton *forgetButton = nullptr;
     QPushButton *exportButton = nullptr;
     QPushButton *printButton = nullptr;
+    QPushButton *removeButton = nullptr;
+    QAction *removeAction = nullptr;
     QTimer refreshTimer;
 
 protected:
@@ -73,6 +79,10 @@ private:
     void assign(const std::vector<int> &to, const QString &whom);
     bool printList(QPrinter &printer) const;
     bool confirm(const QString &text);
+    std::vector<int> removablePupils() const;
+    void updateCommands();
+    // Before the lesson ends: who is still solving, or nothing.
+    QString solvingWarning() const;
     void say(const QString &text);
 
     Classroom &room;

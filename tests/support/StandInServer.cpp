@@ -71,7 +71,13 @@ quint16 StandInServer::sessionPort() const
 
 void StandInServer::stopListening()
 {
+    closedPort = session->serverPort();
     session->close();
+}
+
+bool StandInServer::listenAgain()
+{
+    return session->listen(QHostAddress::LocalHost, closedPort);
 }
 
 bool StandInServer::waitForClient()

@@ -43,6 +43,8 @@ public:
     quint16 sessionPort() const;
     // The port of the session server, closed: connecting there fails.
     void stopListening();
+    // The same port open again, as a teacher's server started late.
+    bool listenAgain();
 
     // --- discovery -----------------------------------------------------------------------
     // The UDP answer to "d"; none is sent while it is empty.
@@ -55,6 +57,7 @@ public:
 
 private:
     QTcpServer *session = nullptr;
+    quint16 closedPort = 0;
     QTcpServer *probe = nullptr;
     QUdpSocket *udp = nullptr;
     QPointer<QTcpSocket> client;

@@ -41,7 +41,16 @@ MapTest::DropResult MapTest::drop(int marker, int field, const QString &text, bo
     undoSource = field;
     undoName = text;
     r.clearField = removePlacedNames || session;
-    // Every drop counts, also one on a marker that had a name already.
+    // Where the dropped name leaves its field, a name it replaces goes back
+    // into that field: otherwise it would be gone for good and its marker
+    // could never be answered right. The names left to place stay as many,
+    // so such a drop does not count towards the end of the test.
+    undoCounted = !(r.clearField && !undoPrevious.isEmpty());
+    if (!undoCounted) {
+        r.fieldText = undoPrevious;
+        return r;
+    }
+    // Every other drop counts, also one on a marker that had a name already.
     if (dropsLeft <= 1 && removePlacedNames) {
         r.runResult = true;
     } else if (dropsLeft > 1 || !session) {
@@ -69,7 +78,8 @@ MapTest::UndoResult MapTest::undo()
             m.state = MarkerState::Blank;
         }
         r.marker = undoTarget;
-        ++dropsLeft;
+        if (undoCounted)
+            ++dropsLeft;
     }
     r.field = undoSource;
     r.fieldText = undoName;

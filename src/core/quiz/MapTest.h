@@ -35,6 +35,7 @@ public:
     struct DropResult {
         bool refused = false;    // the result was already shown: nothing placed
         bool clearField = false; // the name leaves its field
+        QString fieldText;       // what the field shows then: a name the marker gave up, or nothing
         bool runResult = false;  // this drop ends the test
     };
     // A name from field `field` (1..17) dropped on marker `marker` (1..17).
@@ -96,6 +97,7 @@ private:
     int undoTarget = 0;
     QString undoName;
     QString undoPrevious;
+    bool undoCounted = false; // the drop to undo took one of the drops left
 };
 
 } // namespace tv

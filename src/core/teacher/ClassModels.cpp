@@ -14,6 +14,8 @@ PupilsModel::PupilsModel(const Classroom &classroom, QObject *parent) : QAbstrac
         beginInsertRows({}, row, row);
         endInsertRows();
     });
+    connect(&room, &Classroom::pupilRemoving, this, [this](int row) { beginRemoveRows({}, row, row); });
+    connect(&room, &Classroom::pupilRemoved, this, [this] { endRemoveRows(); });
     connect(&room, &Classroom::pupilChanged, this,
             [this](int row) { emit dataChanged(index(row, 0), index(row, ColumnCount - 1)); });
 }
@@ -230,6 +232,10 @@ QStringList printedList(const std::vector<ClassResult> &results, const std::vect
         if (row < 0 || size_t(row) >= results.size())
             continue;
         const ResultRecord &r = results[size_t(row)].record;
+        if (results[size_t(row)].outcome != ClassResult::Outcome::Result) {
+            out << QStringLiteral("%1. %2 — %3: %4").arg(++n).arg(r.user, r.title, r.grade);
+            continue;
+        }
         out << QStringLiteral("%1. %2 — %3, czas: %4, zadań: %5, dobrych: %6, błędnych: %7, ocena: %8")
                    .arg(++n)
                    .arg(r.user, r.title, r.time, r.tasks, r.good, r.bad, r.grade);

@@ -56,8 +56,41 @@ void Classroom::connectionClosed(int connection)
         return;
     Pupil &pupil = list[size_t(p)];
     pupil.connection = -1;
+    if (pupil.hasTest() || pupil.state == Pupil::State::MissingFile)
+        unfinished(p, ClassResult::Outcome::NotFinished);
     pupil.state = Pupil::State::Disconnected;
     changed(p);
+}
+
+void Classroom::unfinished(int p, ClassResult::Outcome outcome)
+{
+    const Pupil &pupil = list[size_t(p)];
+    ClassResult row;
+    row.record.user = pupil.name;
+    row.record.title = pupil.test;
+    row.record.grade = outcomeText(outcome);
+    row.received = Clock::current().now();
+    row.outcome = outcome;
+    addRow(row);
+}
+
+void Classroom::addRow(const ClassResult &row)
+{
+    received.push_back(row);
+    emit resultAdded(int(received.size()) - 1);
+}
+
+bool Classroom::removePupil(int index)
+{
+    if (index < 0 || size_t(index) >= list.size() || list[size_t(index)].connected())
+        return false;
+    emit pupilRemoving(index);
+    list.erase(list.begin() + index);
+    for (Connection &c : connections)
+        if (c.pupil > index)
+            --c.pupil;
+    emit pupilRemoved(index);
+    return true;
 }
 
 void Classroom::lineReceived(int connection, const QString &line)
@@ -99,10 +132,15 @@ void Classroom::lineReceived(int connection, const QString &line)
     }
 }
 
+bool Classroom::sameName(const QString &a, const QString &b)
+{
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
 int Classroom::findByName(const QString &name) const
 {
     for (size_t i = 0; i < list.size(); ++i)
-        if (list[i].name.compare(name, Qt::CaseInsensitive) == 0)
+        if (sameName(list[i].name, name))
             return int(i);
     return -1;
 }
@@ -146,7 +184,7 @@ void Classroom::login(int connection, Connection &c, const QString &name)
         return;
     }
     Pupil pupil;
-    pupil.name = name;
+    pupil.name = name.trimmed();
     pupil.address = c.address;
     pupil.connection = connection;
     list.push_back(pupil);
@@ -159,12 +197,11 @@ void Classroom::takeResult(int p, const QStringList &fields)
 {
     Pupil &pupil = list[size_t(p)];
     ClassResult result{ResultRecord::fromLines(fields), Clock::current().now()};
-    received.push_back(result);
     pupil.state = Pupil::State::Finished;
     pupil.test = result.record.title;
     pupil.grade = result.record.grade;
     const Status stored = appendResult(dir, result.record);
-    emit resultAdded(int(received.size()) - 1);
+    addRow(result);
     changed(p);
     if (!stored)
         emit storeFailed(stored);
@@ -177,7 +214,8 @@ void Classroom::takeStatus(int p, bool running, const QString &title)
         pupil.state = Pupil::State::Solving;
         pupil.test = title;
     } else if (pupil.state == Pupil::State::Solving) {
-        pupil.state = Pupil::State::Waiting; // the test was closed without a result
+        unfinished(p, ClassResult::Outcome::NotFinished); // the test was closed without a result
+        pupil.state = Pupil::State::Waiting;
         pupil.test.clear();
     } else if (pupil.state == Pupil::State::Assigned
                && pupil.assignedAt.secsTo(Clock::current().now()) > kAssignmentStaleSeconds) {
@@ -219,6 +257,9 @@ int Classroom::assign(int code, const std::vector<int> &to)
         if (p < 0 || size_t(p) >= list.size() || !list[size_t(p)].connected())
             continue;
         Pupil &pupil = list[size_t(p)];
+        // The pupil's program ends a test still open before the new one.
+        if (pupil.hasTest())
+            unfinished(p, ClassResult::Outcome::Stopped);
         send(pupil.connection, line);
         pupil.state = Pupil::State::Assigned;
         pupil.test = name;
@@ -239,6 +280,7 @@ int Classroom::endTest()
         if (!pupil.busy())
             continue;
         send(pupil.connection, line);
+        unfinished(int(i), ClassResult::Outcome::Stopped);
         pupil.state = Pupil::State::Waiting;
         pupil.test.clear();
         changed(int(i));
@@ -254,6 +296,17 @@ int Classroom::sendMessage(const QString &text)
 
 int Classroom::endLesson()
 {
+    // Rows for the tests the lesson cuts short are made now: the pupils'
+    // connections then close on a test already accounted for.
+    for (size_t i = 0; i < list.size(); ++i) {
+        Pupil &pupil = list[i];
+        if (!pupil.busy())
+            continue;
+        unfinished(int(i), ClassResult::Outcome::NotFinished);
+        pupil.state = Pupil::State::Waiting;
+        pupil.test.clear();
+        changed(int(i));
+    }
     const int n = sendToLoggedIn(protocol::endSessionCommand(), [](const Pupil &) { return true; });
     // Connections that never logged in end with the lesson too.
     if (closer) {
@@ -306,6 +359,19 @@ QString Classroom::stateText(const Pupil &pupil)
         return QStringLiteral("brak pliku testu") + (pupil.test.isEmpty() ? QString() : QStringLiteral(": ") + pupil.test);
     case Pupil::State::Disconnected:
         return QStringLiteral("rozłączony(a)");
+    }
+    return QString();
+}
+
+QString Classroom::outcomeText(ClassResult::Outcome outcome)
+{
+    switch (outcome) {
+    case ClassResult::Outcome::Stopped:
+        return QStringLiteral("przerwano");
+    case ClassResult::Outcome::NotFinished:
+        return QStringLiteral("nie ukończył(a)");
+    case ClassResult::Outcome::Result:
+        break;
     }
     return QString();
 }

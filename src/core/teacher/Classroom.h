@@ -32,13 +32,23 @@ struct Pupil {
     QDateTime assignedAt;
 
     bool connected() const { return connection >= 0; }
-    bool busy() const { return connected() && (state == State::Assigned || state == State::Solving); }
+    bool busy() const { return connected() && hasTest(); }
+    // A test was sent and neither its result nor the end of it came back.
+    bool hasTest() const { return state == State::Assigned || state == State::Solving; }
 };
 
-// What the teacher sees of one stored result.
+// One row of the lesson's results: a result that came in, or a pupil who
+// received a test and did not finish it. Only a result is stored in the
+// results file; the other rows name the test and say why in the grade.
 struct ClassResult {
+    enum class Outcome {
+        Result,
+        Stopped,     // the teacher's "Zakończ test"
+        NotFinished, // disconnected, or the lesson ended, before a result
+    };
     ResultRecord record;
     QDateTime received;
+    Outcome outcome = Outcome::Result;
 };
 
 // The lesson as the server keeps it: who is logged in on which connection,
@@ -72,6 +82,9 @@ public:
     int endTest();
     int sendMessage(const QString &text);
     int endLesson();
+    // Takes a disconnected pupil off the list; false (nothing changes) for
+    // a pupil still logged in.
+    bool removePupil(int index);
     int forgetConfiguration();
     int requestStates();
 
@@ -86,10 +99,18 @@ public:
 
     // The state of a pupil as the class list shows it.
     static QString stateText(const Pupil &pupil);
+    // The grade column of a row that is no result.
+    static QString outcomeText(ClassResult::Outcome outcome);
+    // Names typed with other blanks at the ends or other letter case are
+    // the same pupil.
+    static bool sameName(const QString &a, const QString &b);
 
 signals:
     void pupilAdded(int index);
     void pupilChanged(int index);
+    // Around a removal: the pupils after index move up by one.
+    void pupilRemoving(int index);
+    void pupilRemoved(int index);
     void resultAdded(int index);
     // A result arrived but could not be written to the results file; it
     // stays in the table.
@@ -105,6 +126,9 @@ private:
     void login(int connection, Connection &c, const QString &name);
     void takeResult(int pupil, const QStringList &fields);
     void takeStatus(int pupil, bool running, const QString &title);
+    // A pupil who had a test and leaves it without a result gets a row.
+    void unfinished(int pupil, ClassResult::Outcome outcome);
+    void addRow(const ClassResult &row);
     int sendToLoggedIn(const QString &line, const std::function<bool(const Pupil &)> &which);
     int findByName(const QString &name) const;
     void send(int connection, const QString &line);

@@ -1,6 +1,7 @@
 #include "PlaceGameWindow.h"
 
 #include "app/Shell.h"
+#include "platform/ChildArrival.h"
 #include "platform/Files.h"
 #include "platform/LineFile.h"
 #include "platform/Look.h"
@@ -69,17 +70,8 @@ PlaceGameWindow::PlaceGameWindow(Shell &shell, const ProgramSettings &settings, 
     connect(clock, &QTimer::timeout, this, &PlaceGameWindow::tick);
 
     // Activation starts the counters again when the pupil comes back from
-    // another child window; returning from a message box or another program
-    // is not a new activation.
-    if (QMdiArea *mdi = shell.childArea())
-        connect(mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {
-            if (!w)
-                return;
-            const bool arrived = w->widget() == this && w != lastActive;
-            lastActive = w;
-            if (arrived)
-                onActivated();
-        });
+    // another child window.
+    onChildArrival(shell.childArea(), this, [this] { onActivated(); });
 }
 
 PlaceGameWindow::~PlaceGameWindow() = default;

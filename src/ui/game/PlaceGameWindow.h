@@ -95,7 +95,6 @@ private:
     Shell &shell;
     const ProgramSettings &settings;
     QToolBar *toolBar = nullptr;
-    QMdiSubWindow *lastActive = nullptr;
 };
 
 } // namespace tv

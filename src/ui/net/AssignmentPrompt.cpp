@@ -133,17 +133,19 @@ void AssignmentPrompt::start()
     emit launchRequested(code);
 }
 
+void AssignmentPrompt::withdraw()
+{
+    timer.stop();
+    close();
+}
+
 void AssignmentPrompt::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // Only the prompt appearing starts the count again: the pupil clicking
+    // another program and back, or a message box closing over the prompt,
+    // leaves the count where it is.
     if (!event->spontaneous())
-        onActivated();
-}
-
-void AssignmentPrompt::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
         onActivated();
 }
 

@@ -23,12 +23,14 @@ public:
     // Shows the prompt for the catalogue entry with this server code. A
     // prompt already on screen takes the new lines and counts on.
     void assign(int code, const QString &userName, const QString &promptName);
-    // Each time the prompt becomes the active window: the count starts again.
+    // Each time the prompt appears: the count starts again.
     void onActivated();
     // One second of the count; after 60 the test starts.
     void tick();
     // "OK": the prompt closes and the test with its code is launched.
     void start();
+    // The teacher ended the test before it began: the prompt goes, nothing starts.
+    void withdraw();
 
     int secondsLeft() const { return counter; }
     QTimer &countdownTimer() { return timer; }
@@ -44,7 +46,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     QTimer timer;

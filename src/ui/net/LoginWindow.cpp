@@ -21,6 +21,7 @@ namespace {
 
 const QString kWaiting = QStringLiteral("Status: Oczekiwanie...");
 const QString kConnecting = QStringLiteral("Status: Nawiązywanie połączenia...");
+const QString kNotFound = QStringLiteral("Status: Nie znaleziono serwera. Wciśnij OK, by spróbować znowu");
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &hint)
 {
@@ -179,8 +180,20 @@ void LoginWindow::login()
                               "Popraw je i spróbuj ponownie"));
         return;
     }
-    if (!address.isEmpty())
-        session.connectToServer(address, typed);
+    if (address.isEmpty()) {
+        connectionFailed();
+        return;
+    }
+    session.connectToServer(address, typed);
+}
+
+void LoginWindow::connectionFailed()
+{
+    // The pupil who started before the teacher's server must see that
+    // nothing is going on, and that OK is the way to try again.
+    setHourglass(false);
+    setStatus(kNotFound);
+    nameEdit->setFocus();
 }
 
 void LoginWindow::cancel()

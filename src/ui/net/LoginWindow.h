@@ -34,6 +34,8 @@ public:
     // The small "OK" of the password row.
     void confirmPassword();
 
+    // A connection attempt found no server: the window waits for another OK.
+    void connectionFailed();
     QString name() const;
     void focusName();
     QString status() const;

@@ -47,6 +47,7 @@ SessionController::SessionController(Session &session, ResultState &result, cons
 
     connect(&session, &Session::connected, this,
             [&login] { login.setStatus(QStringLiteral("Połączono do serwera... Oczekiwanie na odpowiedź")); });
+    connect(&session, &Session::connectFailed, &login, &LoginWindow::connectionFailed);
     connect(&session, &Session::endSessionRequested, this, [&shell] { shell.closeActiveChild(); });
     connect(&session, &Session::endTestRequested, this, &SessionController::endTestByTeacher);
     connect(&session, &Session::loginAccepted, this, [this, &login, &shell] {
@@ -83,6 +84,9 @@ void SessionController::closeTestWindow()
 
 void SessionController::endTestByTeacher()
 {
+    // A test still counting down in its prompt is ended too: the teacher's
+    // list already shows the pupil as waiting.
+    windows.prompt.withdraw();
     result.closing = ResultState::Closing::Now;
     QCoreApplication::processEvents();
     showMessage(windows.shell.frame(),

@@ -7,6 +7,7 @@
 #include "catalogue/LoadingWindow.h"
 #include "extras/LegendWindow.h"
 #include "net/Session.h"
+#include "platform/ChildArrival.h"
 #include "platform/Files.h"
 #include "platform/LineFile.h"
 #include "platform/Pictures.h"
@@ -96,11 +97,10 @@ TestWindow::TestWindow(const TestWindowContext &context, QWidget *parent) : QWid
     clock->setInterval(1000);
     connect(clock, &QTimer::timeout, this, &TestWindow::tick);
 
-    if (QMdiArea *mdi = context.shell.childArea())
-        connect(mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {
-            if (w && w->widget() == this)
-                onActivated();
-        });
+    // Only becoming the active child resets the record and, in a lesson,
+    // withholds the result: a pupil who clicks another program, or the
+    // teacher's "01" message box closing, must not lose the way to finish.
+    onChildArrival(context.shell.childArea(), this, [this] { onActivated(); });
 }
 
 TestWindow::~TestWindow() = default;
@@ -814,7 +814,7 @@ void TestWindow::dropName(int marker, int field)
     applyMarker(marker);
     setUndoEnabled(true);
     if (r.clearField)
-        source->clear();
+        source->setText(r.fieldText);
     QCoreApplication::processEvents();
     const QString sound = files::soundPath(context.settings.current().dropSound);
     if (!sound.isEmpty())

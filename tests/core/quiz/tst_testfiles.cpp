@@ -178,6 +178,38 @@ private slots:
         QVERIFY(!t.undo().available); // one level only
     }
 
+    void replacedNameGoesBackWhereNamesLeaveTheirFields_data()
+    {
+        QTest::addColumn<bool>("removeOption");
+        QTest::addColumn<bool>("session");
+        QTest::newRow("option on") << true << false;
+        QTest::newRow("session") << false << true;
+        QTest::newRow("neither: the field keeps its own name") << false << false;
+    }
+    void replacedNameGoesBackWhereNamesLeaveTheirFields()
+    {
+        QFETCH(bool, removeOption);
+        QFETCH(bool, session);
+        const bool emptying = removeOption || session;
+        MapTest t;
+        t.start(2, {"A11", "B12"});
+        t.drop(1, 1, "B", removeOption, session, false);
+        const auto r = t.drop(1, 2, "A", removeOption, session, false);
+        QCOMPARE(r.clearField, emptying);
+        QCOMPARE(r.fieldText, emptying ? QStringLiteral("B") : QString());
+        QVERIFY(!r.runResult);
+        QCOMPARE(t.dropsLeft, emptying ? 1 : 0);
+        const auto u = t.undo();
+        QCOMPARE(t.marker(1).caption, QStringLiteral("B"));
+        QCOMPARE(u.field, 2);
+        QCOMPARE(u.fieldText, QStringLiteral("A"));
+        QCOMPARE(t.dropsLeft, 1);
+        if (emptying) {
+            t.drop(1, 2, "A", removeOption, session, false);
+            QVERIFY(t.drop(2, 2, "B", removeOption, session, false).runResult); // both names placed
+        }
+    }
+
     void undoOnBlankAfterEarlierReplace()
     {
         MapTest t;

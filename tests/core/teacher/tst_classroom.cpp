@@ -212,7 +212,8 @@ private slots:
         QCOMPARE(goneB.value(0).value(0).toInt(), int(Session::EndedByServer));
         QVERIFY(waitFor([&] { return room->connectedCount() == 0; }));
         QCOMPARE(pupil("Bartek")->state, State::Disconnected);
-        QCOMPARE(room->results().size(), size_t(2));
+        QCOMPARE(room->results().size(), size_t(3));
+        QCOMPARE(room->results()[2].record.grade, QStringLiteral("przerwano")); // Ala's ended test
     }
 
     void aPupilBackAfterALostConnectionIsAdmitted()
@@ -335,6 +336,89 @@ private slots:
         QCOMPARE(room->results().size(), size_t(n));
         QCOMPARE(teacherFile().count("\r\n"), 7 * n);
         QCOMPARE(room->results()[3].record.grade, QStringLiteral("Celujący (6)"));
+    }
+
+    // The rules without sockets: each connection's lines handed in directly.
+    void everyPupilWhoReceivedATestGetsARow_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QString>("grade");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("a result") << "result" << "Dobry (4)" << 1;
+        QTest::newRow("the teacher ends the test") << "endTest" << "przerwano" << 1;
+        QTest::newRow("another test assigned") << "assign" << "przerwano" << 2;
+        QTest::newRow("disconnected") << "nothing" << "nie ukończył(a)" << 1;
+        QTest::newRow("the lesson ends") << "endLesson" << "nie ukończył(a)" << 1;
+        QTest::newRow("closed without a result") << "idle" << "nie ukończył(a)" << 1;
+    }
+    void everyPupilWhoReceivedATestGetsARow()
+    {
+        QFETCH(QString, then);
+        QFETCH(QString, grade);
+        QFETCH(int, rows);
+        Classroom r(teacherDir->path());
+        r.connectionOpened(1, QStringLiteral("10.0.0.1"));
+        r.lineReceived(1, QStringLiteral("1Ala"));
+        QCOMPARE(r.assign(18), 1);
+        r.lineReceived(1, QStringLiteral("3Użytkownik^Obecnie rozwiązuje: Test: Europa - Stolice^10.0.0.1"));
+        if (then == "result")
+            r.lineReceived(1, QStringLiteral("2Ala^Test: Europa - Stolice^1 min 0 sek^3^2^1^Dobry (4)^"));
+        else if (then == "endTest")
+            QCOMPARE(r.endTest(), 1);
+        else if (then == "assign")
+            r.assign(20);
+        else if (then == "endLesson")
+            r.endLesson();
+        else if (then == "idle")
+            r.lineReceived(1, QStringLiteral("3Użytkownik^Obecnie nie rozwiązuje żadnego testu^10.0.0.1"));
+        r.connectionClosed(1); // in every case the pupil then goes
+        QCOMPARE(int(r.results().size()), rows);
+        const ClassResult &row = r.results()[0];
+        QCOMPARE(row.record.user, QStringLiteral("Ala"));
+        QCOMPARE(row.record.title, QStringLiteral("Test: Europa - Stolice"));
+        QCOMPARE(row.record.grade, grade);
+        QCOMPARE(row.outcome == ClassResult::Outcome::Result, then == "result");
+        QCOMPARE(teacherFile().isEmpty(), then != "result"); // nothing but a result is stored
+        QVERIFY(resultsCsv(r.results()).contains(grade.toUtf8()));
+    }
+
+    void namesEqualIgnoringEndBlanksAndCase()
+    {
+        Classroom r(teacherDir->path());
+        QStringList sent;
+        r.setTransport([&](int c, const QString &line) { sent << QString::number(c) + line; }, [](int) {});
+        r.connectionOpened(1, QStringLiteral("10.0.0.1"));
+        r.lineReceived(1, QStringLiteral("1Łucja Żak"));
+        r.connectionOpened(2, QStringLiteral("10.0.0.2"));
+        r.lineReceived(2, QStringLiteral("1łucja żak "));
+        QCOMPARE(sent.last(), QStringLiteral("204"));
+        r.connectionClosed(1);
+        r.connectionOpened(3, QStringLiteral("10.0.0.3"));
+        r.lineReceived(3, QStringLiteral("1  ŁUCJA ŻAK"));
+        QCOMPARE(sent.last(), QStringLiteral("302"));
+        QCOMPARE(int(r.pupils().size()), 1);
+        QCOMPARE(r.pupils()[0].name, QStringLiteral("Łucja Żak"));
+        QVERIFY(r.pupils()[0].connected());
+    }
+
+    void onlyADisconnectedPupilLeavesTheList()
+    {
+        Classroom r(teacherDir->path());
+        PupilsModel model(r);
+        for (int c = 1; c <= 3; ++c) {
+            r.connectionOpened(c, QStringLiteral("10.0.0.%1").arg(c));
+            r.lineReceived(c, QStringLiteral("1Uczeń %1").arg(c));
+        }
+        r.connectionClosed(1);
+        QVERIFY(!r.removePupil(1)); // logged in
+        QVERIFY(!r.removePupil(3));
+        QVERIFY(r.removePupil(0));
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.index(0, PupilsModel::Name).data().toString(), QStringLiteral("Uczeń 2"));
+        // The connections still find their pupils after the list moved up.
+        r.lineReceived(3, QStringLiteral("2Uczeń 3^Test: X^1 min 1 sek^5^5^0^Celujący (6)^"));
+        QCOMPARE(r.pupils()[1].state, State::Finished);
+        QCOMPARE(r.pupils()[0].state, State::Waiting);
     }
 };
 

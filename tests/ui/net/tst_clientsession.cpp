@@ -13,11 +13,13 @@
 #include "quiz/TestWindow.h"
 #include "results/ResultDialog.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -216,7 +218,7 @@ private slots:
         QCOMPARE(services->terminations, 1);
     }
 
-    void failedAttemptSaysNothing()
+    void failedAttemptSaysSoAndOkTriesAgain()
     {
         server->stopListening();
         login().nameEdit->setText(QStringLiteral("Ola"));
@@ -224,8 +226,12 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(session().disconnectReason(), 5, 5000);
         QVERIFY(!session().active());
         QVERIFY(services->messages.isEmpty());
-        QCOMPARE(login().status(), QStringLiteral("Status: Nawiązywanie połączenia..."));
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(login().status(), QStringLiteral("Status: Nie znaleziono serwera. Wciśnij OK, by spróbować znowu"));
         QVERIFY(login().isVisible());
+        QVERIFY(server->listenAgain());
+        QVERIFY(logIn(QStringLiteral("Ola")));
+        QCOMPARE(login().status(), QStringLiteral("Połączono do serwera... Oczekiwanie na odpowiedź"));
     }
 
     void leavingForLocalMode()
@@ -440,12 +446,33 @@ private slots:
             QCOMPARE(app->state().chain.chain, 7);
     }
 
+    void promptCountsOnWhenTheFocusComesBack()
+    {
+        writeTest(20);
+        loggedInAs(QStringLiteral("Ola"));
+        tickWith("120");
+        AssignmentPrompt &p = prompt();
+        for (int i = 0; i < 5; ++i)
+            p.tick();
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QApplication::setActiveWindow(&p);
+        QMessageBox box(&p);
+        box.show();
+        QApplication::setActiveWindow(&box);
+        box.close();
+        QApplication::setActiveWindow(&p);
+        QTRY_VERIFY(p.isActiveWindow());
+        QCOMPARE(p.secondsLeft(), 55);
+    }
+
     void promptCountsDownSixtySeconds()
     {
         writeTest(20);
         loggedInAs(QStringLiteral("Ola"));
         tickWith("120");
-        QTest::qWait(20); // the window system's activation, which starts the count again
+        QTest::qWait(20);
         AssignmentPrompt &p = prompt();
         QCOMPARE(p.size(), QSize(536, 148));
         QVERIFY(p.windowFlags() & Qt::FramelessWindowHint);

@@ -13,9 +13,15 @@
 #include "results/ResultDialog.h"
 #include "teacher/ClassroomServer.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,6 +44,59 @@ class TestTeacherLesson : public test::UiTest {
     {
         QTRY_VERIFY_WITH_TIMEOUT(session().lineWaiting(), 5000);
         session().pollTick();
+    }
+
+    // The window system moves the focus: QApplication's own activation, which
+    // sends every widget the same events as a click on another window does.
+    static void activate(QWidget &window)
+    {
+        QApplication::setActiveWindow(&window);
+        QTest::qWait(10);
+        QTRY_VERIFY(window.isActiveWindow());
+    }
+    // The focus goes to `other` and comes back to the main window. Under X11
+    // the child area then reports no active child, and the same child again;
+    // the offscreen platform sends neither, so the test repeats both.
+    void awayAndBack(QWidget &other)
+    {
+        MainWindow &main = app->mainWindow();
+        QMdiArea *area = main.childArea();
+        QMdiSubWindow *child = area->activeSubWindow();
+        QVERIFY(child);
+        other.show();
+        activate(other);
+        emit area->subWindowActivated(nullptr);
+        other.close();
+        activate(main);
+        emit area->subWindowActivated(child);
+    }
+    // A message box of the program comes over the window and goes.
+    void messageBoxOver()
+    {
+        QMessageBox box(&app->mainWindow());
+        awayAndBack(box);
+    }
+    // The pupil clicks another program and comes back; then a message box.
+    void focusAwayAndBack()
+    {
+        QWidget other;
+        awayAndBack(other);
+        messageBoxOver();
+    }
+    TestWindow *openAssignedTest(const CatalogueEntry *entry)
+    {
+        test::writeMapTest(*data, entry->configurationFile, entry->descriptionFile, entry->pictureFile,
+                           {{10, 20}, {150, 40}, {300, 60}}, {"Wiedeń11", "Praga12", "Berlin13"});
+        app->loginWindow().nameEdit->setText(QStringLiteral("Zoja Łęcka"));
+        app->loginWindow().okButton->click();
+        tickWhenLineArrives(); // "02"
+        app->mainWindow().show();
+        activate(app->mainWindow());
+        if (room->assign(entry->code) != 1)
+            return nullptr;
+        tickWhenLineArrives();
+        app->assignmentPrompt().okButton->click();
+        return app->launcher().testWindow();
     }
 
 private slots:
@@ -112,6 +171,59 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), lines::join(expected.lines()));
         QCOMPARE(room->pupils()[0].grade, QStringLiteral("Niedostateczny (1)"));
+    }
+
+    void focusChangesDuringAnAssignedTest_data()
+    {
+        QTest::addColumn<bool>("teacherEnds");
+        QTest::newRow("the pupil finishes") << false;
+        QTest::newRow("the teacher ends the test") << true;
+    }
+    void focusChangesDuringAnAssignedTest()
+    {
+        QFETCH(bool, teacherEnds);
+        const CatalogueEntry *entry = catalogue::findByCode(18);
+        TestWindow *w = openAssignedTest(entry);
+        QVERIFY(w);
+        w->onStartDelay();
+        focusAwayAndBack();
+        QAction *result = w->action(QStringLiteral("resultItem"));
+        QVERIFY(result->isEnabled());
+        if (!teacherEnds) {
+            services->onModal = [](QDialog &dlg) -> int {
+                auto *r = qobject_cast<ResultDialog *>(&dlg);
+                if (!r)
+                    return QDialog::Rejected;
+                r->show();
+                r->sendButton->click();
+                return r->result();
+            };
+            result->trigger();
+            QTRY_COMPARE_WITH_TIMEOUT(room->results().size(), size_t(1), 5000);
+            QCOMPARE(room->results()[0].outcome, teacher::ClassResult::Outcome::Result);
+            QTRY_VERIFY(!app->launcher().testWindow());
+            return;
+        }
+        // The "01" message box closes over the test window before it is closed.
+        services->onMessage = [this] { messageBoxOver(); };
+        QCOMPARE(room->endTest(), 1);
+        tickWhenLineArrives();
+        QCOMPARE(services->lastText(),
+                 QStringLiteral("Administrator - Nauczyciel: Wyłączył Tobie aktualny test który rozwiązywałeś(aś)"));
+        QTRY_VERIFY(!app->launcher().testWindow());
+        room->requestStates();
+        tickWhenLineArrives();
+        QTest::qWait(200); // the pupil's answer to "06"
+        QCOMPARE(room->pupils()[0].state, teacher::Pupil::State::Waiting);
+        QVERIFY(!room->testRunning());
+        QCOMPARE(room->results()[0].record.grade, QStringLiteral("przerwano"));
+
+        QTcpSocket late;
+        late.connectToHost(QHostAddress::LocalHost, server->sessionPort());
+        QVERIFY(late.waitForConnected(5000));
+        late.write("1Lena\r\n");
+        QTRY_VERIFY_WITH_TIMEOUT(late.canReadLine(), 5000);
+        QCOMPARE(late.readLine(), QByteArray("02\r\n"));
     }
 };
 

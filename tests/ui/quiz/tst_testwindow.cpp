@@ -196,11 +196,15 @@ private slots:
         test::dropOnMarker(w, fieldWith(w, "Wiedeń"), 1);
         test::dropOnMarker(w, fieldWith(w, "Praga"), 2);
         QVERIFY(services->modals.isEmpty());
-        test::dropOnMarker(w, fieldWith(w, "Berlin"), 1); // wrong marker, third drop ends the test
+        const int berlin = fieldWith(w, "Berlin");
+        test::dropOnMarker(w, berlin, 1); // Wiedeń goes back to the emptied field, no drop used
+        QCOMPARE(w->nameField(berlin)->text(), QStringLiteral("Wiedeń"));
+        QVERIFY(services->modals.isEmpty());
+        test::dropOnMarker(w, berlin, 3); // wrong marker, the last name ends the test
         QCOMPARE(services->modals, QStringList{"resultDialog"});
         QCOMPARE(w->marker(1)->colour(), QColor(Qt::red));
         QCOMPARE(w->marker(2)->colour(), QColor(0, 255, 0));
-        QCOMPARE(w->marker(3)->colour(), QColor(Qt::red)); // blank is bad
+        QCOMPARE(w->marker(3)->colour(), QColor(Qt::red));
         QCOMPARE(result()->goodLabel->text(), QStringLiteral("1"));
         QCOMPARE(result()->badLabel->text(), QStringLiteral("2"));
         QCOMPARE(result()->tasksLabel->text(), QStringLiteral("3"));
