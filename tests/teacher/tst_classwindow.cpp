@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -172,6 +173,44 @@ private slots:
         QCOMPARE(nextLine(ala), QByteArray("06\r\n"));
         window->endLesson();
         QCOMPARE(nextLine(ala), QByteArray("00\r\n"));
+    }
+
+    void endingWhilePupilsSolveAsksFirst()
+    {
+        QTcpSocket &ala = pupil("Ala");
+        pupil("Bartek");
+        QVERIFY(waitFor([&] { return room->connectedCount() == 2; }));
+        QCOMPARE(room->assign(18), 2);
+        QCOMPARE(nextLine(ala), QByteArray("118\r\n"));
+        services->answers = {QMessageBox::No};
+        window->endLesson();
+        QVERIFY(services->lastText().startsWith(
+            QStringLiteral("Uwaga: 2 uczniowie nadal rozwiązują test. Ich wyniki nie zostaną zapisane.\r\n"
+                           "Zakończyć lekcję?")));
+        QTest::qWait(20);
+        QCOMPARE(ala.bytesAvailable(), 0);
+        services->answers = {QMessageBox::Yes};
+        window->endTest();
+        QVERIFY(window->statusBar()->currentMessage().endsWith(QStringLiteral("Test przerwano: 2 uczniom.")));
+        QCOMPARE(room->results().size(), size_t(2));
+        QCOMPARE(window->resultsView->model()->index(0, ResultsModel::Grade).data().toString(),
+                 QStringLiteral("przerwano"));
+    }
+
+    void onlyDisconnectedPupilsAreRemoved()
+    {
+        QTcpSocket &ala = pupil("Ala");
+        pupil("Bartek");
+        QVERIFY(waitFor([&] { return room->connectedCount() == 2; }));
+        window->pupilsView->selectAll();
+        QVERIFY(!window->removeButton->isEnabled());
+        ala.disconnectFromHost();
+        QVERIFY(waitFor([&] { return room->connectedCount() == 1; }));
+        QVERIFY(window->removeButton->isEnabled());
+        window->removeDisconnected();
+        QCOMPARE(window->pupilsView->model()->rowCount(), 1);
+        QCOMPARE(room->pupils()[0].name, QStringLiteral("Bartek"));
+        QVERIFY(window->statusBar()->currentMessage().endsWith(QStringLiteral("Usunięto z listy: 1 ucznia.")));
     }
 
     void resultsSortExportAndPrint()

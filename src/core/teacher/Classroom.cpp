@@ -197,6 +197,10 @@ void Classroom::takeResult(int p, const QStringList &fields)
 {
     Pupil &pupil = list[size_t(p)];
     ClassResult result{ResultRecord::fromLines(fields), Clock::current().now()};
+    // The pupil's program reports the name as typed at the login; a pupil
+    // known by another spelling of it keeps the one the list shows.
+    if (sameName(result.record.user, pupil.name))
+        result.record.user = pupil.name;
     pupil.state = Pupil::State::Finished;
     pupil.test = result.record.title;
     pupil.grade = result.record.grade;

@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tv {
 
 namespace {
@@ -112,7 +114,8 @@ LoginWindow::LoginWindow(Session &session, QWidget *parent) : QDialog(parent), s
     root->addWidget(passwordRow);
     root->addStretch(1);
 
-    const int width = qMax(400, body->sizeHint().width());
+    // Wide enough for the longest status, that of a server not found.
+    const int width = std::max({400, body->sizeHint().width(), statusLabel->fontMetrics().horizontalAdvance(kNotFound) + 16});
     collapsedHeight = root->sizeHint().height();
     setFixedSize(width, collapsedHeight);
     if (QScreen *screen = QGuiApplication::primaryScreen())

@@ -268,8 +268,10 @@ void TestWindow::bindKeys()
         if (!sessionActive() || usable("otherTestAction"))
             loadOtherTest();
     });
+    // F4 is the key of the menu item "Wynik testu  [F4]", which loading
+    // makes usable in a session too, and judging takes away again.
     key(Qt::Key_F4, [this, usable] {
-        if (!sessionActive() || usable("resultAction"))
+        if (!sessionActive() || usable("resultItem"))
             showResult();
     });
     key(Qt::Key_F6, [this] { emit filterRequested(); });

@@ -399,6 +399,8 @@ private slots:
         QCOMPARE(int(r.pupils().size()), 1);
         QCOMPARE(r.pupils()[0].name, QStringLiteral("Łucja Żak"));
         QVERIFY(r.pupils()[0].connected());
+        r.lineReceived(3, QStringLiteral("2  ŁUCJA ŻAK^Test: X^1 min 1 sek^5^5^0^Celujący (6)^"));
+        QCOMPARE(r.results()[0].record.user, QStringLiteral("Łucja Żak"));
     }
 
     void onlyADisconnectedPupilLeavesTheList()
