@@ -2,6 +2,7 @@
 #include "ClassWindow.h"
 #include "Scripted.h"
 #include "SettingsDialog.h"
+#include "platform/Files.h"
 #include "platform/LineFile.h"
 
 #include <QCheckBox>
@@ -243,6 +244,19 @@ private slots:
         services->printAnswer = false;
         window->print();
         QCOMPARE(services->printDialogs, 1);
+    }
+
+    void helpOpensTheLessonPage()
+    {
+        files::setDataDir(QStringLiteral(TERRAVIA_CONTENT_DIR));
+        window->openHelp();
+        files::setDataDir(dir->path()); // no help there
+        window->openHelp();
+        files::setDataDir(QString());
+        QCOMPARE(services->opened.size(), 1);
+        QVERIFY(services->opened[0].toLocalFile().endsWith(QStringLiteral("/Pomoc/nauczyciel.html")));
+        QCOMPARE(services->messages.size(), 1);
+        QCOMPARE(services->messages[0].icon, Services::Icon::Error);
     }
 
     void settingsWantAUsablePassword()
