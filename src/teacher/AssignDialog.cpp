@@ -1,6 +1,7 @@
 #include "AssignDialog.h"
 
 #include "catalogue/Catalogue.h"
+#include "platform/Text.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -48,7 +49,9 @@ AssignDialog::AssignDialog(const QString &whom, QWidget *parent) : QDialog(paren
     for (const ChainEntry &c : catalogue::chainEntries()) {
         auto *item = new QTreeWidgetItem(chains, {c.promptName, QString::number(c.code)});
         item->setData(0, kCodeRole, c.code);
-        item->setToolTip(0, QStringLiteral("Wszystkie testy regionu po kolei, %1 zadań").arg(c.taskTotal));
+        item->setToolTip(0, QStringLiteral("Wszystkie testy regionu po kolei, ")
+                                + text::counted(c.taskTotal, QStringLiteral("zadanie"), QStringLiteral("zadania"),
+                                                QStringLiteral("zadań")));
     }
     layout->addWidget(tree, 1);
 

@@ -6,6 +6,7 @@
 #include "extras/HelpFiles.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
+#include "platform/Text.h"
 
 #include <QCloseEvent>
 
@@ -58,16 +59,13 @@ QString ofPupils(int n)
     return n == 1 ? QStringLiteral("1 ucznia") : QStringLiteral("%1 uczniów").arg(n);
 }
 
-// "2 uczniów rozwiązuje" reads wrong: 2–4 (not 12–14) take "uczniowie rozwiązują".
 QString pupilsSolving(int n)
 {
-    if (n == 1)
-        return QStringLiteral("1 uczeń nadal rozwiązuje test");
-    const int last = n % 10;
-    const int lastTwo = n % 100;
-    if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
-        return QStringLiteral("%1 uczniowie nadal rozwiązują test").arg(n);
-    return QStringLiteral("%1 uczniów nadal rozwiązuje test").arg(n);
+    const QString counted = text::counted(n, QStringLiteral("uczeń"), QStringLiteral("uczniowie"),
+                                          QStringLiteral("uczniów"));
+    // The verb agrees: "uczeń rozwiązuje", "uczniowie rozwiązują", but "uczniów rozwiązuje".
+    return counted + (counted.endsWith(QStringLiteral("uczniowie")) ? QStringLiteral(" nadal rozwiązują test")
+                                                                    : QStringLiteral(" nadal rozwiązuje test"));
 }
 
 QTableView *makeTable(QWidget *parent, QAbstractItemModel *model)

@@ -25,4 +25,14 @@ bool startsWithIgnoringAZCase(const QString &text, const QString &prefix)
     return text.size() >= prefix.size() && sameIgnoringAZCase(text.left(prefix.size()), prefix);
 }
 
+QString counted(int n, const QString &one, const QString &few, const QString &many)
+{
+    const int last = n % 10;
+    const int lastTwo = n % 100;
+    const QString &noun = n == 1                                                    ? one
+                          : last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14) ? few
+                                                                                     : many;
+    return QString::number(n) + u' ' + noun;
+}
+
 } // namespace tv::text

@@ -20,4 +20,9 @@ bool sameIgnoringAZCase(const QString &a, const QString &b);
 // The first `length` characters of `text` equal `prefix` ignoring a..z case.
 bool startsWithIgnoringAZCase(const QString &text, const QString &prefix);
 
+// A count with its noun in the Polish form for it: `one` after 1, `few`
+// after 2–4 except 12–14 (also 22–24, 102–104 ...), `many` otherwise:
+// "1 zadanie", "23 zadania", "12 zadań".
+QString counted(int n, const QString &one, const QString &few, const QString &many);
+
 } // namespace tv::text

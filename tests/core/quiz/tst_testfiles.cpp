@@ -12,6 +12,23 @@ class TestTestFiles : public QObject {
     Q_OBJECT
 
 private slots:
+    void polishCountForms_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("text");
+        for (const auto &[n, text] : std::initializer_list<std::pair<int, const char *>>{
+                 {0, "0 zadań"}, {1, "1 zadanie"}, {2, "2 zadania"}, {4, "4 zadania"}, {5, "5 zadań"},
+                 {11, "11 zadań"}, {12, "12 zadań"}, {14, "14 zadań"}, {21, "21 zadań"}, {22, "22 zadania"},
+                 {104, "104 zadania"}, {112, "112 zadań"}})
+            QTest::newRow(text) << n << QString::fromUtf8(text);
+    }
+    void polishCountForms()
+    {
+        QFETCH(int, n);
+        QFETCH(QString, text);
+        QCOMPARE(text::counted(n, QStringLiteral("zadanie"), QStringLiteral("zadania"), QStringLiteral("zadań")), text);
+    }
+
     void configurationExample()
     {
         const auto r = parseConfiguration({"3", "any text", "10", "20", "150", "40", "300", "60"}, "XX.dat");
