@@ -12,7 +12,9 @@ class QIODevice;
 namespace tv::lines {
 
 // Splits decoded bytes into lines. One CR right before LF is dropped; the text
-// after the last line end, when not empty, is one more line.
+// after the last line end, when not empty, is one more line, and a CR at its
+// very end is dropped too: the appender takes it for a CR LF cut short and
+// adds only the LF, so the line must read the same before and after.
 QStringList split(const QByteArray &bytes);
 
 // Every line followed by CR LF, in Windows-1250.
