@@ -28,6 +28,19 @@ QStringList split(const QByteArray &bytes)
     return out;
 }
 
+bool hasLineBreak(const QString &text)
+{
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
+QString withoutLineBreaks(const QString &text)
+{
+    QString out = text;
+    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return out;
+}
+
 QByteArray join(const QStringList &lines)
 {
     QByteArray out;

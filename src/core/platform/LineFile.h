@@ -17,6 +17,13 @@ namespace tv::lines {
 // adds only the LF, so the line must read the same before and after.
 QStringList split(const QByteArray &bytes);
 
+// A text stored as one line must hold neither CR nor LF: an LF would split
+// it in two, and a CR shows as a line break in the editors a teacher opens
+// the file with.
+bool hasLineBreak(const QString &text);
+// The text with every CR and LF made a blank.
+QString withoutLineBreaks(const QString &text);
+
 // Every line followed by CR LF, in Windows-1250.
 QByteArray join(const QStringList &lines);
 
