@@ -78,6 +78,10 @@ QString join(const QString &dir, const QString &name)
 // match wins, then the first in sorted order so that the choice is stable.
 QString findEntry(const QString &dir, const QString &name)
 {
+    // Qt lists a folder named up to a NUL, yet refuses the whole path
+    // everywhere else: what the listing found, nothing could open.
+    if (dir.contains(QChar(0)) || name.contains(QChar(0)))
+        return QString();
     const QString exact = join(dir, name);
     if (QFileInfo::exists(exact))
         return name;
