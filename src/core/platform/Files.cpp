@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace tv::files {
 namespace {
 
@@ -193,7 +195,10 @@ QString soundPath(const QString &stored)
         return QString();
     if (pathExists(stored))
         return resolvePath(stored);
-    const QString name = QFileInfo(QDir::fromNativeSeparators(stored)).fileName();
+    // konf.dat may come from a Windows computer: its backslashes are
+    // separators there, wherever the program runs now.
+    const QString name = stored.mid(std::max(stored.lastIndexOf(QLatin1Char('\\')),
+                                             stored.lastIndexOf(QLatin1Char('/'))) + 1);
     return name.isEmpty() || !exists(dataDir(), name) ? QString() : resolve(dataDir(), name);
 }
 

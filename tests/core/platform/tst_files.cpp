@@ -80,6 +80,23 @@ private slots:
         QCOMPARE(files::soundPath(data.path() + after), files::dataPath(QStringLiteral("Ups.wav")));
     }
 
+    // A konf.dat from Windows names the sound with backslashes, which
+    // elsewhere belong to a file name; the bundled sound of the name after
+    // the last separator stands in for it.
+    void windowsSoundPathFallsBackToTheBundledOne_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("backslashes") << "C:\\Ups.wav";
+        QTest::newRow("both separators") << "C:\\Terravia/dzwieki\\Ups.wav";
+    }
+    void windowsSoundPathFallsBackToTheBundledOne()
+    {
+        QFETCH(QString, stored);
+        test::TempDataDir data;
+        data.write(QStringLiteral("Ups.wav"), "RIFF");
+        QCOMPARE(files::soundPath(stored), files::dataPath(QStringLiteral("Ups.wav")));
+    }
+
     void programsAreFoundWithOrWithoutExe_data()
     {
         QTest::addColumn<QString>("present");
