@@ -26,15 +26,34 @@ int staleOverride = 0;
 bool isTemporaryOf(const QString &entry, const QString &base)
 {
     // QSaveFile names its temporary file after the target, a dot and six
-    // random ASCII letters.
-    if (entry.size() != base.size() + 7 || !entry.startsWith(base + QLatin1Char('.'), Qt::CaseInsensitive))
+    // ASCII letters drawn from both cases. What a person adds after the name
+    // is a word: in one case ("backup", "BACKUP") or with a capital only
+    // first ("Backup"). Such a name stays, even the one time in twenty Qt
+    // draws it: a stray temporary costs nothing, a teacher's copy of the
+    // results does.
+    const qsizetype first = base.size() + 1;
+    if (entry.size() != first + 6 || !entry.startsWith(base + QLatin1Char('.'), Qt::CaseInsensitive))
         return false;
-    for (qsizetype i = base.size() + 1; i < entry.size(); ++i) {
+    bool lower = false;
+    bool upperAfterFirst = false;
+    for (qsizetype i = first; i < entry.size(); ++i) {
         const char16_t c = entry.at(i).unicode();
-        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')))
+        if (c >= u'a' && c <= u'z')
+            lower = true;
+        else if (c >= u'A' && c <= u'Z')
+            upperAfterFirst = upperAfterFirst || i > first;
+        else
             return false;
     }
-    return true;
+    return lower && upperAfterFirst;
+}
+
+// A write takes milliseconds. A younger temporary may belong to a write
+// under way in a folder where no lock file can be made, which the lock
+// taken below lets through.
+bool isOld(const QFileInfo &file)
+{
+    return file.lastModified().msecsTo(QDateTime::currentDateTime()) > lockStaleMs();
 }
 
 } // namespace
@@ -124,7 +143,7 @@ int removeStaleTemporaries(const QString &path)
     const QString base = target.fileName();
     QStringList leftovers;
     for (const QString &entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (isTemporaryOf(entry, base))
+        if (isTemporaryOf(entry, base) && isOld(QFileInfo(dir.filePath(entry))))
             leftovers << entry;
     if (leftovers.isEmpty())
         return 0;

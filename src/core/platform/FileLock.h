@@ -45,9 +45,11 @@ int lockWaitMs();
 int lockStaleMs();
 
 // Removes what writes of the file at path left behind when they were cut
-// short: the temporary files of an atomic replace ("konf.dat.AbcDef"). Done
-// while holding the file's lock, so another copy's write in progress keeps
-// its temporary file. Returns how many were removed.
+// short: the temporary files of an atomic replace ("konf.dat.AbcDef"), older
+// than the stale time. Done while holding the file's lock, so another copy's
+// write in progress keeps its temporary file. A name such as
+// "Wyniki.tvw.backup" is a person's file and stays. Returns how many were
+// removed.
 int removeStaleTemporaries(const QString &path);
 
 } // namespace tv::files

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace tv::files {
 namespace {
 
@@ -78,6 +80,10 @@ QString join(const QString &dir, const QString &name)
 // match wins, then the first in sorted order so that the choice is stable.
 QString findEntry(const QString &dir, const QString &name)
 {
+    // Qt lists a folder named up to a NUL, yet refuses the whole path
+    // everywhere else: what the listing found, nothing could open.
+    if (dir.contains(QChar(0)) || name.contains(QChar(0)))
+        return QString();
     const QString exact = join(dir, name);
     if (QFileInfo::exists(exact))
         return name;
@@ -189,7 +195,10 @@ QString soundPath(const QString &stored)
         return QString();
     if (pathExists(stored))
         return resolvePath(stored);
-    const QString name = QFileInfo(QDir::fromNativeSeparators(stored)).fileName();
+    // konf.dat may come from a Windows computer: its backslashes are
+    // separators there, wherever the program runs now.
+    const QString name = stored.mid(std::max(stored.lastIndexOf(QLatin1Char('\\')),
+                                             stored.lastIndexOf(QLatin1Char('/'))) + 1);
     return name.isEmpty() || !exists(dataDir(), name) ? QString() : resolve(dataDir(), name);
 }
 

@@ -38,7 +38,8 @@ bool isUserFile(const QString &name);
 
 // A sound file named in konf.dat: the path itself when it exists, else the
 // bundled sound of the same name in the data directory (the folder may have
-// moved since it was stored), else empty.
+// moved since it was stored, or the file come from another system; the name
+// follows the last \ or /), else empty.
 QString soundPath(const QString &stored);
 
 // A name that stays inside the directory it is joined to: not empty, no

@@ -18,17 +18,26 @@ QStringList split(const QByteArray &bytes)
     qsizetype start = 0;
     const qsizetype n = text.size();
     while (start < n) {
-        qsizetype lf = text.indexOf(QLatin1Char('\n'), start);
-        if (lf < 0) {
-            out.append(text.mid(start));
-            break;
-        }
-        qsizetype end = lf;
+        const qsizetype lf = text.indexOf(QLatin1Char('\n'), start);
+        qsizetype end = lf < 0 ? n : lf;
         if (end > start && text.at(end - 1) == QLatin1Char('\r'))
             --end;
         out.append(text.mid(start, end - start));
-        start = lf + 1;
+        start = lf < 0 ? n : lf + 1;
     }
+    return out;
+}
+
+bool hasLineBreak(const QString &text)
+{
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
+QString withoutLineBreaks(const QString &text)
+{
+    QString out = text;
+    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
     return out;
 }
 

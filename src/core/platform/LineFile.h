@@ -12,8 +12,17 @@ class QIODevice;
 namespace tv::lines {
 
 // Splits decoded bytes into lines. One CR right before LF is dropped; the text
-// after the last line end, when not empty, is one more line.
+// after the last line end, when not empty, is one more line, and a CR at its
+// very end is dropped too: the appender takes it for a CR LF cut short and
+// adds only the LF, so the line must read the same before and after.
 QStringList split(const QByteArray &bytes);
+
+// A text stored as one line must hold neither CR nor LF: an LF would split
+// it in two, and a CR shows as a line break in the editors a teacher opens
+// the file with.
+bool hasLineBreak(const QString &text);
+// The text with every CR and LF made a blank.
+QString withoutLineBreaks(const QString &text);
 
 // Every line followed by CR LF, in Windows-1250.
 QByteArray join(const QStringList &lines);

@@ -115,12 +115,26 @@ SettingsLoad loadSettings(const QString &dataDir)
     return parseSettings(read.lines);
 }
 
+namespace {
+
+// Only CR and LF go: any other character comes back from konf.dat as it was
+// written (the code page's undefined bytes included), so a file read and
+// saved again keeps its bytes.
+QStringList oneLineEach(const QStringList &texts)
+{
+    QStringList out;
+    out.reserve(texts.size());
+    for (const QString &text : texts)
+        out.append(lines::withoutLineBreaks(text));
+    return out;
+}
+
+} // namespace
+
 QStringList settingsLines(const QString &line1, const QString &line2, const QString &dropSound,
                           const QString &topGradeSound, const QString &line5, const QStringList &users)
 {
-    QStringList out{line1, line2, dropSound, topGradeSound, line5};
-    out += users;
-    return out;
+    return oneLineEach(QStringList{line1, line2, dropSound, topGradeSound, line5} + users);
 }
 
 Status saveSettingsLines(const QString &dataDir, const QStringList &lines)
@@ -129,7 +143,7 @@ Status saveSettingsLines(const QString &dataDir, const QStringList &lines)
     const files::WriteLock lock(path);
     if (!lock)
         return lock.status();
-    return lines::writeFile(path, lines);
+    return lines::writeFile(path, oneLineEach(lines));
 }
 
 } // namespace tv

@@ -53,12 +53,15 @@ Settings defaultSettings(const QString &dataDir);
 SettingsLoad parseSettings(const QStringList &lines, const QString &fileName = kSettingsFile);
 SettingsLoad loadSettings(const QString &dataDir);
 
-// The five option lines followed by the users, as konf.dat holds them.
+// The five option lines followed by the users, as konf.dat holds them: a
+// line break inside a text (a name pasted with one, a sound path) becomes a
+// blank, or the text would come back as two lines and shift every line after
+// it.
 QStringList settingsLines(const QString &line1, const QString &line2, const QString &dropSound,
                           const QString &topGradeSound, const QString &line5, const QStringList &users);
 
-// Replaces konf.dat as a whole, holding its lock; a failed write keeps the
-// old file.
+// Replaces konf.dat as a whole, holding its lock, each text on one line as
+// above; a failed write keeps the old file.
 Status saveSettingsLines(const QString &dataDir, const QStringList &lines);
 
 } // namespace tv

@@ -18,7 +18,8 @@ Records parseRecords(const QByteArray &bytes)
 {
     // One pass over the decoded text, without an intermediate list of lines:
     // a workstation's file may hold hundreds of thousands of records. Lines
-    // end as lines::split ends them (LF, a CR right before it dropped).
+    // end as lines::split ends them (LF, a CR right before it dropped, and a
+    // CR at the very end taken for a CR LF cut short, as the appender does).
     const QString text = cp1250::decode(bytes);
     const QChar *const begin = text.constData();
     const qsizetype n = text.size();
@@ -31,7 +32,7 @@ Records parseRecords(const QByteArray &bytes)
         qsizetype lf = text.indexOf(QLatin1Char('\n'), pos);
         qsizetype end = lf < 0 ? n : lf;
         const qsizetype next = lf < 0 ? n : lf + 1;
-        if (lf >= 0 && end > pos && begin[end - 1] == QLatin1Char('\r'))
+        if (end > pos && begin[end - 1] == QLatin1Char('\r'))
             --end;
         QString line(begin + pos, end - pos);
         pos = next;

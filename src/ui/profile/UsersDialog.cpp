@@ -1,6 +1,7 @@
 #include "UsersDialog.h"
 
 #include "platform/Files.h"
+#include "platform/LineFile.h"
 #include "platform/Services.h"
 #include "profile/ProgramSettings.h"
 
@@ -76,6 +77,15 @@ void UsersDialog::addUser()
                                             QStringLiteral("Nowy użytkownik"), QString());
     if (!name || name->isEmpty())
         return;
+    // konf.dat holds one name a line: a name pasted with a line break would
+    // come back as two users.
+    if (lines::hasLineBreak(*name)) {
+        showMessage(this,
+                    QStringLiteral("Imię i nazwisko musi mieścić się w jednym wierszu\r\n"
+                                   "Popraw je i spróbuj ponownie"),
+                    QStringLiteral("Terravia"), Services::Icon::Information);
+        return;
+    }
     userList->addItem(*name);
     listChanged = true;
 }

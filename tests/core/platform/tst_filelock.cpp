@@ -38,6 +38,14 @@ void writeForeignLock(const QString &lockPath, qint64 pid, const QString &host, 
     QVERIFY(f.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
 }
 
+// A file written some time ago.
+void makeOld(const QString &path, int ageSeconds)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
+}
+
 } // namespace
 
 class TestFileLock : public QObject {
@@ -146,8 +154,10 @@ private slots:
         const QStringList ours{"Wyniki.tvw.aBcDeF", "WYNIKI.TVW.QwErTy", "konf.dat.XyzAbc"};
         const QStringList others{"Wyniki.tvw", "konf.dat", "Wyniki.tvw.bak", "Wyniki.tvw.abc123",
                                  "Wyniki.tvw.abcdefg", "Wyniki.tvwaBcDeF", "ES.dat.aBcDeF"};
-        for (const QString &name : ours + others)
+        for (const QString &name : ours + others) {
             data.write(name, "x");
+            makeOld(data.file(name), 60);
+        }
         QCOMPARE(files::removeStaleTemporaries(data.file("Wyniki.tvw")), 2);
         QCOMPARE(files::removeStaleTemporaries(data.file("konf.dat")), 1);
         QStringList left = QDir(data.path()).entryList(QDir::Files);
@@ -155,6 +165,31 @@ private slots:
         left.sort();
         expected.sort();
         QCOMPARE(left, expected);
+    }
+
+    // Only what the program's own writes leave goes, and only once no
+    // write could still be using it.
+    void onlyOldTemporariesOfOurWritesGo_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("a teacher's backup") << "Wyniki.tvw.backup" << 60 << false;
+        QTest::newRow("the backup capitalised") << "Wyniki.tvw.Backup" << 60 << false;
+        QTest::newRow("the backup in capitals") << "Wyniki.tvw.BACKUP" << 60 << false;
+        QTest::newRow("a temporary of a write cut short") << "Wyniki.tvw.bAckUp" << 60 << true;
+        QTest::newRow("a temporary just written") << "Wyniki.tvw.bAckUp" << 0 << false;
+    }
+    void onlyOldTemporariesOfOurWritesGo()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, ageSeconds);
+        QFETCH(bool, removed);
+        test::TempDataDir data;
+        data.write(name, "x");
+        makeOld(data.file(name), ageSeconds);
+        QCOMPARE(files::removeStaleTemporaries(data.file("Wyniki.tvw")), removed ? 1 : 0);
+        QCOMPARE(data.has(name), !removed);
     }
 
     void temporariesOfAWriteInProgressStay()

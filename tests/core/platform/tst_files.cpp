@@ -62,6 +62,41 @@ private slots:
         QVERIFY(!files::pathExists(QStringLiteral("C:\\Program Files\\Terravia\\Ups.wav")));
     }
 
+    // A NUL in a stored sound path: the folder's listing stops at it and
+    // finds the file, which nothing can then open; the path counts as
+    // missing and the bundled sound of that name plays.
+    void soundWithANulFallsBackToTheBundledOne_data()
+    {
+        QTest::addColumn<QString>("after"); // what follows the data directory
+        QTest::newRow("NUL before the name") << QStringLiteral("%1/Ups.wav").arg(QChar(0));
+        QTest::newRow("and the name in other letters") << QStringLiteral("%1/UPS.WAV").arg(QChar(0));
+    }
+    void soundWithANulFallsBackToTheBundledOne()
+    {
+        QFETCH(QString, after);
+        test::TempDataDir data;
+        data.write(QStringLiteral("Ups.wav"), "RIFF");
+        QVERIFY(!files::pathExists(data.path() + after));
+        QCOMPARE(files::soundPath(data.path() + after), files::dataPath(QStringLiteral("Ups.wav")));
+    }
+
+    // A konf.dat from Windows names the sound with backslashes, which
+    // elsewhere belong to a file name; the bundled sound of the name after
+    // the last separator stands in for it.
+    void windowsSoundPathFallsBackToTheBundledOne_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("backslashes") << "C:\\Ups.wav";
+        QTest::newRow("both separators") << "C:\\Terravia/dzwieki\\Ups.wav";
+    }
+    void windowsSoundPathFallsBackToTheBundledOne()
+    {
+        QFETCH(QString, stored);
+        test::TempDataDir data;
+        data.write(QStringLiteral("Ups.wav"), "RIFF");
+        QCOMPARE(files::soundPath(stored), files::dataPath(QStringLiteral("Ups.wav")));
+    }
+
     void programsAreFoundWithOrWithoutExe_data()
     {
         QTest::addColumn<QString>("present");

@@ -150,6 +150,36 @@ private slots:
         QCOMPARE(r.settings.dropSound, QStringLiteral("C:\\x.wav"));
     }
 
+    // A line break pasted into a name or held in a sound path would split
+    // the text in two: the name comes back as two users, and a sound path
+    // pushes the option after it off line 5.
+    void textsStayOnOneLine_data()
+    {
+        QTest::addColumn<QString>("drop");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("LF in a name") << "" << "Jan\nKowalski"
+                                      << QByteArray("1\r\n1\r\n\r\n\r\n1\r\nJan Kowalski\r\n");
+        QTest::newRow("CR LF in a name") << "" << "a\r\nb" << QByteArray("1\r\n1\r\n\r\n\r\n1\r\na  b\r\n");
+        QTest::newRow("LF in a sound path") << "a\nb.wav" << "Ola"
+                                            << QByteArray("1\r\n1\r\na b.wav\r\n\r\n1\r\nOla\r\n");
+    }
+    void textsStayOnOneLine()
+    {
+        QFETCH(QString, drop);
+        QFETCH(QString, user);
+        QFETCH(QByteArray, file);
+        test::TempDataDir data;
+        QVERIFY(saveSettingsLines(data.path(), settingsLines("1", "1", drop, "", "1", {user})));
+        QCOMPARE(data.read(QStringLiteral("konf.dat")), file);
+        // Lines given as they are go onto one line each too.
+        QVERIFY(saveSettingsLines(data.path(), {"1", "1", drop, "", "1", user}));
+        QCOMPARE(data.read(QStringLiteral("konf.dat")), file);
+        const SettingsLoad r = loadSettings(data.path());
+        QVERIFY(r.status.ok);
+        QCOMPARE(r.settings.users.size(), 1);
+    }
+
     void failedSaveKeepsTheOldFile()
     {
         test::TempDataDir data;

@@ -1,4 +1,5 @@
 #include "Scripted.h"
+#include "platform/LineFile.h"
 #include "quiz/Grades.h"
 #include "results/ResultRecord.h"
 #include "results/ResultsFile.h"
@@ -186,6 +187,31 @@ private slots:
             const Removal again = removeRecord(path, done.records, 0, done.fingerprint);
             QCOMPARE(int(again.outcome), int(Removal::Outcome::Written));
         }
+    }
+
+    // A file left ending in a lone CR, and another copy appends a result:
+    // the appender ends that line with its LF, so the readers must already
+    // have read the CR as the line's end, or the record shown is no longer
+    // in the file.
+    void finalCrEndsTheLastLine_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("only a CR") << QByteArray("\r");
+        QTest::newRow("a whole record") << kAla.chopped(1);
+    }
+    void finalCrEndsTheLastLine()
+    {
+        QFETCH(QByteArray, bytes);
+        test::TempDataDir data;
+        const QString path = data.file("Wyniki.tvw");
+        data.write("Wyniki.tvw", bytes);
+        const ReadRecords read = readRecordsFile(path);
+        QVERIFY(appendResult(data.path(), rec("Nowy")));
+        const QStringList before = lines::split(bytes);
+        QCOMPARE(lines::split(data.read("Wyniki.tvw")).mid(0, before.size()), before);
+        const Removal done = removeRecord(path, read.records, 0, read.fingerprint);
+        QCOMPARE(int(done.outcome), int(Removal::Outcome::Merged));
+        QCOMPARE(users(parseRecords(data.read("Wyniki.tvw"))), QStringList{"Nowy"});
     }
 
     void missingAndUnreadableFiles()

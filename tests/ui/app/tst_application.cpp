@@ -2,7 +2,9 @@
 
 #include "UiTest.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 using namespace tv;
@@ -19,8 +21,12 @@ private slots:
     void leftoversOfInterruptedWritesGo()
     {
         const QStringList kept{"Wyniki.tvw", "konf.dat", "Wyniki.tvw.bak", "tmp.tvw", "ES.dat"};
-        for (const QString &name : kept + QStringList{"Wyniki.tvw.QxYzAb", "konf.dat.mNoPqR"})
+        for (const QString &name : kept + QStringList{"Wyniki.tvw.QxYzAb", "konf.dat.mNoPqR"}) {
             data->write(name, name == "konf.dat" ? "1\r\n0\r\n\r\n\r\n1\r\n" : "x");
+            QFile f(data->file(name)); // left by the last run, a while ago
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-60), QFileDevice::FileModificationTime));
+        }
         createApp();
         QStringList left = QDir(data->path()).entryList(QDir::Files);
         QStringList expected = kept;

@@ -137,6 +137,32 @@ private slots:
         QVERIFY(!w.isVisible());
     }
 
+    // konf.dat holds one name a line: a name pasted with a line break is
+    // refused, as it would come back as two users.
+    void nameWithALineBreakIsRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("LF") << "Jan\nKowalski";
+        QTest::newRow("CR") << "Jan\rKowalski";
+    }
+    void nameWithALineBreakIsRefused()
+    {
+        QFETCH(QString, name);
+        test::writeSettings(*data, 0, 1, {"Ala"});
+        createApp();
+        UsersDialog w(app->state().settings, main());
+        w.show();
+        services->inputAnswers << name;
+        w.addUser();
+        QCOMPARE(listed(w), QStringList{"Ala"});
+        QVERIFY(!w.changed());
+        QCOMPARE(services->messages.size(), 1);
+        QCOMPARE(services->lastText(), QStringLiteral("Imię i nazwisko musi mieścić się w jednym wierszu\r\n"
+                                                      "Popraw je i spróbuj ponownie"));
+        QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia"));
+        QCOMPARE(int(services->messages.last().icon), int(Services::Icon::Information));
+    }
+
     void namesAsTypedDuplicatesAllowed()
     {
         test::writeSettings(*data, 0, 1, {"Ala"});
