@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
@@ -174,6 +175,9 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
     resultButtons->addWidget(printButton);
     resultsLayout->addLayout(resultButtons);
     tabs->addTab(resultsPage, QStringLiteral("Wyniki lekcji"));
+    logView = new QListWidget(tabs);
+    logView->setObjectName(QStringLiteral("log"));
+    tabs->addTab(logView, QStringLiteral("Dziennik"));
     setCentralWidget(central);
 
     // Menus, for the keyboard.
@@ -230,6 +234,11 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
             say(QStringLiteral("%1: %2 – %3").arg(r.user, r.title, r.grade));
         tabs->setTabText(1, QStringLiteral("Wyniki lekcji (%1)").arg(room.results().size()));
     });
+    connect(&room, &Classroom::resultReplaced, this, [this](int row) {
+        const ResultRecord &r = room.results()[size_t(row)].record;
+        say(QStringLiteral("Wynik: %1 – %2").arg(r.user, r.grade));
+    });
+    connect(&room, &Classroom::refused, this, &ClassWindow::say);
     connect(&room, &Classroom::storeFailed, this, [this](const Status &status) {
         showMessage(this, status.message + QStringLiteral("\r\nWynik jest widoczny w tabeli; wyeksportuj go do CSV."),
                     kCaption, Services::Icon::Error);
@@ -270,7 +279,14 @@ void ClassWindow::updateSummary()
 
 void ClassWindow::say(const QString &text)
 {
-    statusBar()->showMessage(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss  ")) + text);
+    const QString line = QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss  ")) + text;
+    statusBar()->showMessage(line);
+    // The lesson's log keeps what the status line showed; the oldest go first.
+    constexpr int kLogLines = 2000;
+    logView->addItem(line);
+    while (logView->count() > kLogLines)
+        delete logView->takeItem(0);
+    logView->scrollToBottom();
 }
 
 QString ClassWindow::solvingWarning() const
@@ -396,7 +412,7 @@ void ClassWindow::endTest()
         return;
     }
     if (!confirm(QStringLiteral("Przerwać test uczniom, którzy go jeszcze rozwiązują?\r\n"
-                                "Ich wyniki nie zostaną zapisane.")))
+                                "Wynik, który program ucznia już wysyła z okna wyniku, zostanie jeszcze przyjęty.")))
         return;
     say(QStringLiteral("Test przerwano: %1.").arg(toPupils(room.endTest())));
     updateSummary();

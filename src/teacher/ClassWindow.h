@@ -11,6 +11,7 @@
 
 class QAction;
 class QLabel;
+class QListWidget;
 class QPrinter;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -59,6 +60,7 @@ public:
     QTableView *pupilsView = nullptr;
     QTableView *resultsView = nullptr;
     QLabel *summaryLabel = nullptr;
+    QListWidget *logView = nullptr; // "Dziennik": what the status line said, and every refused line
     QPushButton *assignAllButton = nullptr;
     QPushButton *assignSelectedButton = nullptr;
     QPushButton *endTestButton = nullptr;

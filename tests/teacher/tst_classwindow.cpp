@@ -2,7 +2,9 @@
 #include "ClassWindow.h"
 #include "Scripted.h"
 #include "SettingsDialog.h"
+#include "net/Protocol.h"
 #include "platform/Files.h"
+#include "quiz/Grades.h"
 #include "platform/LineFile.h"
 
 #include <QCheckBox>
@@ -56,9 +58,19 @@ class TestClassWindow : public QObject {
         waitFor([&] { return s.canReadLine(); });
         return s.readLine();
     }
-    void sendResult(QTcpSocket &s, const QByteArray &name, const QByteArray &time, const QByteArray &grade)
+    // What an honest pupil's program sends for "Europa - Stolice" (17 markers).
+    static void sendResult(QTcpSocket &s, const QString &name, const QString &time, int good)
     {
-        s.write("2" + name + "^Test: Europa - Stolice^" + time + "^17^10^7^" + grade + "^\r\n");
+        s.write(protocol::encodeLine(QStringLiteral("2%1^Test: Europa - Stolice^%2^17^%3^%4^%5^")
+                                         .arg(name, time)
+                                         .arg(good)
+                                         .arg(17 - good)
+                                         .arg(singleTestGrade(17, good).label)));
+        s.flush();
+    }
+    static void reportSolving(QTcpSocket &s)
+    {
+        s.write(protocol::encodeLine(QStringLiteral("3Użytkownik^Obecnie rozwiązuje: Test: Europa - Stolice^10.0.0.9")));
         s.flush();
     }
 
@@ -68,6 +80,7 @@ private slots:
         services = std::make_unique<test::ScriptedServices>();
         dir = std::make_unique<QTemporaryDir>();
         room = std::make_unique<Classroom>(dir->path());
+        room->setContentDir(QStringLiteral(TERRAVIA_CONTENT_DIR));
         ServerEndpoints e;
         e.bindAddress = QHostAddress(QHostAddress::LocalHost);
         e.discoveryUdpPort = e.discoveryTcpPort = e.sessionPort = 0;
@@ -183,6 +196,9 @@ private slots:
         QVERIFY(waitFor([&] { return room->connectedCount() == 2; }));
         QCOMPARE(room->assign(18), 2);
         QCOMPARE(nextLine(ala), QByteArray("118\r\n"));
+        for (QTcpSocket *s : {pupils[0].get(), pupils[1].get()})
+            reportSolving(*s);
+        QVERIFY(waitFor([&] { return room->pupils()[1].state == Pupil::State::Solving; }));
         services->answers = {QMessageBox::No};
         window->endLesson();
         QVERIFY(services->lastText().startsWith(
@@ -218,10 +234,12 @@ private slots:
     {
         QTcpSocket &ala = pupil("Ala");
         QTcpSocket &bartek = pupil("Bartek");
-        QTcpSocket &celina = pupil("Celina");
-        sendResult(ala, "Ala", "9 min 5 sek", "Dobry (4)");
-        sendResult(bartek, "Bartek", "10 min 0 sek", "Celuj\xb9" "cy (6)");
-        sendResult(celina, "=Celina", "2 min 59 sek", "Dopuszczaj\xb9" "cy (2)");
+        QTcpSocket &celina = pupil("=Celina");
+        QVERIFY(waitFor([&] { return room->connectedCount() == 3; }));
+        QCOMPARE(room->assign(18), 3);
+        sendResult(ala, QStringLiteral("Ala"), QStringLiteral("9 min 5 sek"), 12);
+        sendResult(bartek, QStringLiteral("Bartek"), QStringLiteral("10 min 0 sek"), 17);
+        sendResult(celina, QStringLiteral("=Celina"), QStringLiteral("2 min 59 sek"), 6);
         QVERIFY(waitFor([&] { return room->results().size() == 3; }));
         QTableView *view = window->resultsView;
         view->sortByColumn(ResultsModel::Time, Qt::AscendingOrder);
@@ -238,7 +256,7 @@ private slots:
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF")); // spreadsheets then read it as UTF-8
         const QStringList rows = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
         QCOMPARE(rows[0], QStringLiteral("Uczeń;Test;Czas;Zadań;Dobrych;Błędnych;Ocena;Otrzymano"));
-        QVERIFY(rows[1].startsWith(QStringLiteral("Bartek;Test: Europa - Stolice;10 min 0 sek;17;10;7;Celujący (6);")));
+        QVERIFY(rows[1].startsWith(QStringLiteral("Bartek;Test: Europa - Stolice;10 min 0 sek;17;17;0;Celujący (6);")));
         QVERIFY(rows[3].startsWith(QStringLiteral("\"'=Celina\";")));
 
         services->printAnswer = false;

@@ -117,6 +117,8 @@ ResultsModel::ResultsModel(const Classroom &classroom, QObject *parent) : QAbstr
         beginInsertRows({}, row, row);
         endInsertRows();
     });
+    connect(&room, &Classroom::resultReplaced, this,
+            [this](int row) { emit dataChanged(index(row, 0), index(row, ColumnCount - 1)); });
 }
 
 int ResultsModel::rowCount(const QModelIndex &parent) const

@@ -1,7 +1,9 @@
 #include "Classroom.h"
 
+#include "ResultCheck.h"
 #include "catalogue/Catalogue.h"
 #include "net/Protocol.h"
+#include "platform/Files.h"
 #include "platform/System.h"
 
 namespace tv::teacher {
@@ -23,7 +25,10 @@ QString promptName(int code)
 
 } // namespace
 
-Classroom::Classroom(const QString &resultsDir, QObject *parent) : QObject(parent), dir(resultsDir) {}
+Classroom::Classroom(const QString &resultsDir, QObject *parent)
+    : QObject(parent), dir(resultsDir), content(files::dataDir())
+{
+}
 
 void Classroom::setTransport(SendLine send, CloseConnection close)
 {
@@ -64,20 +69,23 @@ void Classroom::connectionClosed(int connection)
 
 void Classroom::unfinished(int p, ClassResult::Outcome outcome)
 {
-    const Pupil &pupil = list[size_t(p)];
+    Pupil &pupil = list[size_t(p)];
     ClassResult row;
     row.record.user = pupil.name;
-    row.record.title = pupil.test;
+    // The title a result of the assigned test would have, not the prompt's name.
+    const QString title = expectedFor(pupil.assignedCode, content).title;
+    row.record.title = title.isEmpty() ? pupil.test : title;
     row.record.grade = outcomeText(outcome);
     row.received = Clock::current().now();
     row.outcome = outcome;
-    addRow(row);
+    pupil.openRow = addRow(row);
 }
 
-void Classroom::addRow(const ClassResult &row)
+int Classroom::addRow(const ClassResult &row)
 {
     received.push_back(row);
     emit resultAdded(int(received.size()) - 1);
+    return int(received.size()) - 1;
 }
 
 bool Classroom::removePupil(int index)
@@ -157,7 +165,10 @@ void Classroom::login(int connection, Connection &c, const QString &name)
     // The pupil's program refuses an empty name; a blank one would only make
     // a row nobody can tell apart, so it is refused as taken: the pupil stays
     // at the login window and may type a name.
-    if (name.trimmed().isEmpty()) {
+    const QString problem = loginNameProblem(name);
+    if (!problem.isEmpty()) {
+        ++refusedNames;
+        emit refused(QStringLiteral("Odrzucono logowanie z %1: %2").arg(c.address, problem));
         refuse(protocol::nameTakenCommand());
         return;
     }
@@ -174,6 +185,9 @@ void Classroom::login(int connection, Connection &c, const QString &name)
         pupil.state = Pupil::State::Waiting;
         pupil.test.clear();
         pupil.grade.clear();
+        // The program that had the test is gone with the old connection.
+        pupil.assignedCode = 0;
+        pupil.openRow = -1;
         c.pupil = known;
         send(connection, protocol::loginAcceptedCommand());
         changed(known);
@@ -193,19 +207,48 @@ void Classroom::login(int connection, Connection &c, const QString &name)
     emit pupilAdded(c.pupil);
 }
 
+QString Classroom::resultProblem(const Pupil &pupil, ResultRecord &report) const
+{
+    // The pupil's program reports the name as typed at the login.
+    if (!sameName(report.user, pupil.name))
+        return QStringLiteral("wynik podaje imię „%1”").arg(report.user);
+    if (pupil.assignedCode == 0)
+        return QStringLiteral("ten uczeń nie dostał testu");
+    if (pupil.resultTaken)
+        return QStringLiteral("drugi wynik tego samego testu");
+    const Expected expected = expectedFor(pupil.assignedCode, content);
+    // A test window closed by "01" before its dialog sent the result leaves
+    // the title empty.
+    if (report.title.isEmpty())
+        report.title = expected.title;
+    if (report.title != expected.title)
+        return QStringLiteral("wynik testu „%1”, a przydzielono „%2”").arg(report.title, expected.title);
+    return figuresProblem(report, expected);
+}
+
 void Classroom::takeResult(int p, const QStringList &fields)
 {
     Pupil &pupil = list[size_t(p)];
     ClassResult result{ResultRecord::fromLines(fields), Clock::current().now()};
-    // The pupil's program reports the name as typed at the login; a pupil
-    // known by another spelling of it keeps the one the list shows.
-    if (sameName(result.record.user, pupil.name))
-        result.record.user = pupil.name;
+    const QString problem = resultProblem(pupil, result.record);
+    if (!problem.isEmpty()) {
+        ++refusedReports;
+        emit refused(QStringLiteral("Odrzucono wynik od %1: %2").arg(pupil.name, problem));
+        return;
+    }
+    result.record.user = pupil.name;
+    pupil.resultTaken = true;
     pupil.state = Pupil::State::Finished;
     pupil.test = result.record.title;
     pupil.grade = result.record.grade;
     const Status stored = appendResult(dir, result.record);
-    addRow(result);
+    if (pupil.openRow >= 0 && size_t(pupil.openRow) < received.size()) {
+        received[size_t(pupil.openRow)] = result;
+        emit resultReplaced(pupil.openRow);
+    } else {
+        addRow(result);
+    }
+    pupil.openRow = -1;
     changed(p);
     if (!stored)
         emit storeFailed(stored);
@@ -269,6 +312,9 @@ int Classroom::assign(int code, const std::vector<int> &to)
         pupil.test = name;
         pupil.grade.clear();
         pupil.assignedAt = now;
+        pupil.assignedCode = code;
+        pupil.resultTaken = false;
+        pupil.openRow = -1;
         changed(p);
         ++n;
     }
@@ -284,11 +330,14 @@ int Classroom::endTest()
         if (!pupil.busy())
             continue;
         send(pupil.connection, line);
+        ++n;
+        // A prompt still counting down opens its test all the same.
+        if (pupil.state == Pupil::State::Assigned)
+            continue;
         unfinished(int(i), ClassResult::Outcome::Stopped);
         pupil.state = Pupil::State::Waiting;
         pupil.test.clear();
         changed(int(i));
-        ++n;
     }
     return n;
 }

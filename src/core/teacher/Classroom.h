@@ -30,6 +30,9 @@ struct Pupil {
     QString grade; // Finished
     int connection = -1; // -1 while disconnected
     QDateTime assignedAt;
+    int assignedCode = 0;   // the test this lesson sent last; 0 none
+    bool resultTaken = false; // its one result came in
+    int openRow = -1;       // its row without a result, which a late result replaces
 
     bool connected() const { return connection >= 0; }
     bool busy() const { return connected() && hasTest(); }
@@ -67,6 +70,8 @@ public:
 
     void setTransport(SendLine send, CloseConnection close);
     void setAdmitLateComers(bool on) { admitLate = on; }
+    // Where the tests' files are, for the marker counts results must give.
+    void setContentDir(const QString &dir) { content = dir; }
     bool admitLateComers() const { return admitLate; }
     const QString &resultsDir() const { return dir; }
 
@@ -96,6 +101,8 @@ public:
     const std::vector<ClassResult> &results() const { return received; }
     // Lines that could not be read, for the record.
     int badLines() const { return bad; }
+    int refusedResults() const { return refusedReports; }
+    int refusedLogins() const { return refusedNames; }
 
     // The state of a pupil as the class list shows it.
     static QString stateText(const Pupil &pupil);
@@ -112,6 +119,10 @@ signals:
     void pupilRemoving(int index);
     void pupilRemoved(int index);
     void resultAdded(int index);
+    // A row without a result became the result that came in late.
+    void resultReplaced(int index);
+    // A line the lesson did not take, and why, for the teacher's log.
+    void refused(const QString &text);
     // A result arrived but could not be written to the results file; it
     // stays in the table.
     void storeFailed(const Status &status);
@@ -128,13 +139,15 @@ private:
     void takeStatus(int pupil, bool running, const QString &title);
     // A pupil who had a test and leaves it without a result gets a row.
     void unfinished(int pupil, ClassResult::Outcome outcome);
-    void addRow(const ClassResult &row);
+    int addRow(const ClassResult &row);
+    QString resultProblem(const Pupil &pupil, ResultRecord &report) const;
     int sendToLoggedIn(const QString &line, const std::function<bool(const Pupil &)> &which);
     int findByName(const QString &name) const;
     void send(int connection, const QString &line);
     void changed(int pupil) { emit pupilChanged(pupil); }
 
     QString dir;
+    QString content;
     SendLine sender;
     CloseConnection closer;
     bool admitLate = false;
@@ -142,6 +155,8 @@ private:
     std::vector<Pupil> list;
     std::vector<ClassResult> received;
     int bad = 0;
+    int refusedReports = 0;
+    int refusedNames = 0;
 };
 
 } // namespace tv::teacher

@@ -133,12 +133,6 @@ void AssignmentPrompt::start()
     emit launchRequested(code);
 }
 
-void AssignmentPrompt::withdraw()
-{
-    timer.stop();
-    close();
-}
-
 void AssignmentPrompt::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);

@@ -29,8 +29,6 @@ public:
     void tick();
     // "OK": the prompt closes and the test with its code is launched.
     void start();
-    // The teacher ended the test before it began: the prompt goes, nothing starts.
-    void withdraw();
 
     int secondsLeft() const { return counter; }
     QTimer &countdownTimer() { return timer; }

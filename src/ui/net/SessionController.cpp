@@ -84,9 +84,6 @@ void SessionController::closeTestWindow()
 
 void SessionController::endTestByTeacher()
 {
-    // A test still counting down in its prompt is ended too: the teacher's
-    // list already shows the pupil as waiting.
-    windows.prompt.withdraw();
     result.closing = ResultState::Closing::Now;
     QCoreApplication::processEvents();
     showMessage(windows.shell.frame(),

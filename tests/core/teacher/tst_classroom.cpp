@@ -5,6 +5,8 @@
 #include "platform/LineFile.h"
 #include "teacher/ClassModels.h"
 #include "teacher/ClassroomServer.h"
+#include "teacher/ResultCheck.h"
+#include "quiz/Grades.h"
 #include "teacher/TeacherSettings.h"
 
 #include <QSignalSpy>
@@ -89,12 +91,23 @@ class TestClassroom : public QObject {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
+    // What an honest pupil's program reports for "Europa - Stolice" (code 18, 17 markers).
+    static QString honestReport(const QString &name, int good = 12)
+    {
+        return QStringLiteral("2%1^Test: Europa - Stolice^1 min 0 sek^17^%2^%3^%4^")
+            .arg(name)
+            .arg(good)
+            .arg(17 - good)
+            .arg(singleTestGrade(17, good).label);
+    }
+
 private slots:
     void init()
     {
         pupilData = std::make_unique<test::TempDataDir>();
         teacherDir = std::make_unique<QTemporaryDir>();
         room = std::make_unique<Classroom>(teacherDir->path());
+        room->setContentDir(QStringLiteral(TERRAVIA_CONTENT_DIR));
         ServerEndpoints e;
         e.bindAddress = QHostAddress(QHostAddress::LocalHost);
         e.discoveryUdpPort = e.discoveryTcpPort = e.sessionPort = 0;
@@ -171,15 +184,16 @@ private slots:
         QCOMPARE(pupil("Ala Nowak")->test, entry->title);
 
         // Both results arrive and are stored as the pupil's program stores them.
-        const ResultRecord a{"Ala Nowak", entry->title, "3 min 7 sek", "12", "11", "1", "Bardzo dobry (5)"};
-        const ResultRecord b{"Bartek", entry->title, "10 min 0 sek", "12", "4", "8", "Niedostateczny (1)"};
+        // "Europa - Góry" has 11 markers in the content pack.
+        const ResultRecord a{"Ala Nowak", entry->title, "3 min 7 sek", "11", "10", "1", singleTestGrade(11, 10).label};
+        const ResultRecord b{"Bartek", entry->title, "10 min 0 sek", "11", "4", "7", singleTestGrade(11, 4).label};
         ala.setUserName(a.user);
         ala.sendResultReport(a.lines());
         bartek.sendResultReport(b.lines());
         QVERIFY(waitFor([&] { return room->results().size() == 2; }));
         QCOMPARE(teacherFile(), lines::join(a.lines()) + lines::join(b.lines()));
         QCOMPARE(pupil("Bartek")->state, State::Finished);
-        QCOMPARE(pupil("Bartek")->grade, QStringLiteral("Niedostateczny (1)"));
+        QCOMPARE(pupil("Bartek")->grade, b.grade);
         QVERIFY(!room->testRunning());
 
         // "05": the message on one line.
@@ -198,7 +212,7 @@ private slots:
         QCOMPARE(room->endTest(), 1);
         QVERIFY(tick(ala));
         QCOMPARE(endedA.size(), 1);
-        QCOMPARE(pupil("Ala Nowak")->state, State::Waiting);
+        QCOMPARE(pupil("Ala Nowak")->state, State::Assigned); // her prompt still opens the test
         QTest::qWait(30);
         QVERIFY(!bartek.lineWaiting());
         QCOMPARE(endedB.size(), 0);
@@ -213,7 +227,7 @@ private slots:
         QVERIFY(waitFor([&] { return room->connectedCount() == 0; }));
         QCOMPARE(pupil("Bartek")->state, State::Disconnected);
         QCOMPARE(room->results().size(), size_t(3));
-        QCOMPARE(room->results()[2].record.grade, QStringLiteral("przerwano")); // Ala's ended test
+        QCOMPARE(room->results()[2].record.grade, QStringLiteral("nie ukończył(a)")); // Ala's, cut by the end
     }
 
     void aPupilBackAfterALostConnectionIsAdmitted()
@@ -314,13 +328,17 @@ private slots:
         }
         QVERIFY(waitFor([&] { return room->connectedCount() == n; }));
         QCOMPARE(room->assign(33), n);
+        const Expected e = expectedFor(33, QStringLiteral(TERRAVIA_CONTENT_DIR));
+        QVERIFY(e.tasks > 0);
+        const QString grade = singleTestGrade(e.tasks, e.tasks).label;
+        QCOMPARE(grade, QStringLiteral("Celujący (6)"));
+        const QString honest = QStringLiteral("%1^1 min 1 sek^%2^%2^0^Celuj\u0105cy (6)^").arg(e.title).arg(e.tasks);
         for (int i = 0; i < n; ++i) {
             QTcpSocket &s = *socks[size_t(i)];
             QVERIFY(waitFor([&] { return s.bytesAvailable() >= 9; }));
             QCOMPARE(s.readAll(), QByteArray("02\r\n133\r\n"));
             // Half of them in pieces.
-            const QByteArray line = "2" + room->pupils()[size_t(i)].name.toLatin1() + "^Test: X^1 min 1 sek^5^5^0^Celuj\xb9"
-                                                                                     "cy (6)^\r\n";
+            const QByteArray line = protocol::encodeLine("2" + room->pupils()[size_t(i)].name + "^" + honest);
             if (i % 2) {
                 s.write(line.left(7));
                 s.flush();
@@ -344,7 +362,7 @@ private slots:
         QTest::addColumn<QString>("then");
         QTest::addColumn<QString>("grade");
         QTest::addColumn<int>("rows");
-        QTest::newRow("a result") << "result" << "Dobry (4)" << 1;
+        QTest::newRow("a result") << "result" << singleTestGrade(17, 12).label << 1;
         QTest::newRow("the teacher ends the test") << "endTest" << "przerwano" << 1;
         QTest::newRow("another test assigned") << "assign" << "przerwano" << 2;
         QTest::newRow("disconnected") << "nothing" << "nie ukończył(a)" << 1;
@@ -357,12 +375,13 @@ private slots:
         QFETCH(QString, grade);
         QFETCH(int, rows);
         Classroom r(teacherDir->path());
+        r.setContentDir(QStringLiteral(TERRAVIA_CONTENT_DIR));
         r.connectionOpened(1, QStringLiteral("10.0.0.1"));
         r.lineReceived(1, QStringLiteral("1Ala"));
         QCOMPARE(r.assign(18), 1);
         r.lineReceived(1, QStringLiteral("3Użytkownik^Obecnie rozwiązuje: Test: Europa - Stolice^10.0.0.1"));
         if (then == "result")
-            r.lineReceived(1, QStringLiteral("2Ala^Test: Europa - Stolice^1 min 0 sek^3^2^1^Dobry (4)^"));
+            r.lineReceived(1, honestReport(QStringLiteral("Ala")));
         else if (then == "endTest")
             QCOMPARE(r.endTest(), 1);
         else if (then == "assign")
@@ -385,6 +404,7 @@ private slots:
     void namesEqualIgnoringEndBlanksAndCase()
     {
         Classroom r(teacherDir->path());
+        r.setContentDir(QStringLiteral(TERRAVIA_CONTENT_DIR));
         QStringList sent;
         r.setTransport([&](int c, const QString &line) { sent << QString::number(c) + line; }, [](int) {});
         r.connectionOpened(1, QStringLiteral("10.0.0.1"));
@@ -399,13 +419,15 @@ private slots:
         QCOMPARE(int(r.pupils().size()), 1);
         QCOMPARE(r.pupils()[0].name, QStringLiteral("Łucja Żak"));
         QVERIFY(r.pupils()[0].connected());
-        r.lineReceived(3, QStringLiteral("2  ŁUCJA ŻAK^Test: X^1 min 1 sek^5^5^0^Celujący (6)^"));
+        r.assign(18);
+        r.lineReceived(3, honestReport(QStringLiteral("  ŁUCJA ŻAK")));
         QCOMPARE(r.results()[0].record.user, QStringLiteral("Łucja Żak"));
     }
 
     void onlyADisconnectedPupilLeavesTheList()
     {
         Classroom r(teacherDir->path());
+        r.setContentDir(QStringLiteral(TERRAVIA_CONTENT_DIR));
         PupilsModel model(r);
         for (int c = 1; c <= 3; ++c) {
             r.connectionOpened(c, QStringLiteral("10.0.0.%1").arg(c));
@@ -418,9 +440,118 @@ private slots:
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.index(0, PupilsModel::Name).data().toString(), QStringLiteral("Uczeń 2"));
         // The connections still find their pupils after the list moved up.
-        r.lineReceived(3, QStringLiteral("2Uczeń 3^Test: X^1 min 1 sek^5^5^0^Celujący (6)^"));
+        r.assign(18, {1});
+        r.lineReceived(3, honestReport(QStringLiteral("Uczeń 3")));
         QCOMPARE(r.pupils()[1].state, State::Finished);
         QCOMPARE(r.pupils()[0].state, State::Waiting);
+    }
+
+    // Ala has "Europa - Stolice" (code 18, 17 markers); what her connection sends next.
+    void onlyTheAssignedTestsHonestResultIsTaken_data()
+    {
+        QTest::addColumn<QString>("before"); // assigned, nothing, result
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("taken"); // the title stored, or empty: refused
+        QTest::addColumn<QString>("reason");
+        const QString honest = honestReport(QStringLiteral("Ala"));
+        const QString grade = singleTestGrade(17, 12).label;
+        QTest::newRow("honest") << "assigned" << honest << "Test: Europa - Stolice" << "";
+        QTest::newRow("the name typed otherwise") << "assigned" << honestReport(QStringLiteral(" ala ")) << "Test: Europa - Stolice" << "";
+        QTest::newRow("no title: the window was closed by 01")
+            << "assigned" << QStringLiteral("2Ala^^1 min 0 sek^17^12^5^%1^").arg(grade) << "Test: Europa - Stolice" << "";
+        QTest::newRow("another pupil's name") << "assigned" << honestReport(QStringLiteral("Bartek")) << "" << "imię";
+        QTest::newRow("no test assigned") << "nothing" << honest << "" << "nie dostał";
+        QTest::newRow("a second result") << "result" << honest << "" << "drugi wynik";
+        QTest::newRow("another test's title")
+            << "assigned" << QStringLiteral("2Ala^Test: Europa - Góry^1 min 0 sek^17^12^5^%1^").arg(grade) << "" << "przydzielono";
+        QTest::newRow("fields shifted by a ^") << "assigned" << "2Ala^Test: Europa - Stolice^a^b^c^d^e^" << "" << "czas";
+        QTest::newRow("seconds above 59")
+            << "assigned" << QStringLiteral("2Ala^Test: Europa - Stolice^1 min 75 sek^17^12^5^%1^").arg(grade) << "" << "czas";
+        QTest::newRow("good and bad do not add up")
+            << "assigned" << QStringLiteral("2Ala^Test: Europa - Stolice^1 min 0 sek^17^12^4^%1^").arg(grade) << "" << "nie dają";
+        QTest::newRow("not the test's task count")
+            << "assigned" << QStringLiteral("2Ala^Test: Europa - Stolice^1 min 0 sek^16^12^4^%1^").arg(singleTestGrade(16, 12).label)
+            << "" << "zadań";
+        QTest::newRow("a grade the score does not give")
+            << "assigned" << "2Ala^Test: Europa - Stolice^1 min 0 sek^17^12^5^Celujący (6)^" << "" << "ocena";
+    }
+    void onlyTheAssignedTestsHonestResultIsTaken()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, line);
+        QFETCH(QString, taken);
+        QFETCH(QString, reason);
+        Classroom r(teacherDir->path());
+        r.setContentDir(QStringLiteral(TERRAVIA_CONTENT_DIR));
+        QSignalSpy refused(&r, &Classroom::refused);
+        r.connectionOpened(1, QStringLiteral("10.0.0.1"));
+        r.lineReceived(1, QStringLiteral("1Ala"));
+        r.connectionOpened(2, QStringLiteral("10.0.0.2"));
+        r.lineReceived(2, QStringLiteral("1Bartek"));
+        if (before != "nothing")
+            r.assign(18, {0});
+        if (before == "result")
+            r.lineReceived(1, honestReport(QStringLiteral("Ala")));
+        const size_t rowsBefore = r.results().size();
+        const State stateBefore = r.pupils()[0].state;
+        r.lineReceived(1, line);
+        if (!taken.isEmpty()) {
+            QCOMPARE(r.results().size(), rowsBefore + 1);
+            QCOMPARE(r.results().back().record.title, taken);
+            QCOMPARE(r.results().back().record.user, QStringLiteral("Ala"));
+            QVERIFY(refused.isEmpty());
+            return;
+        }
+        QCOMPARE(r.results().size(), rowsBefore);
+        QCOMPARE(r.pupils()[0].state, stateBefore);
+        QCOMPARE(r.pupils()[1].state, State::Waiting);
+        QCOMPARE(refused.size(), 1);
+        QVERIFY2(refused[0][0].toString().contains(reason), qPrintable(refused[0][0].toString()));
+        QCOMPARE(r.refusedResults(), 1);
+        QCOMPARE(teacherFile().count("\r\n"), before == "result" ? 7 : 0); // nothing refused is stored
+    }
+
+    void aResultAfterEndTestReplacesItsRow()
+    {
+        Classroom r(teacherDir->path());
+        r.setContentDir(QStringLiteral(TERRAVIA_CONTENT_DIR));
+        r.connectionOpened(1, QStringLiteral("10.0.0.1"));
+        r.lineReceived(1, QStringLiteral("1Ala"));
+        r.assign(18);
+        r.lineReceived(1, QStringLiteral("3Użytkownik^Obecnie rozwiązuje: Test: Europa - Stolice^10.0.0.1"));
+        QCOMPARE(r.endTest(), 1);
+        QCOMPARE(r.results()[0].record.grade, QStringLiteral("przerwano"));
+        r.lineReceived(1, honestReport(QStringLiteral("Ala")));
+        QCOMPARE(r.results().size(), size_t(1));
+        QCOMPARE(r.results()[0].record.grade, singleTestGrade(17, 12).label);
+        QCOMPARE(r.pupils()[0].state, State::Finished);
+    }
+
+    void loginNamesTheListCanShow_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("admitted");
+        QTest::newRow("forty letters") << QString(40, u'a') << true;
+        QTest::newRow("forty-one letters") << QString(41, u'a') << false;
+        QTest::newRow("a ^") << "Zly^Uczen" << false;
+        QTest::newRow("a control character") << "Jan\x01Kowalski" << false;
+        QTest::newRow("a tab") << "Jan\tKowalski" << false;
+        QTest::newRow("blanks only") << "   " << false;
+        QTest::newRow("a Polish name with blanks around") << "  Łucja Żak  " << true;
+    }
+    void loginNamesTheListCanShow()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, admitted);
+        Classroom r(teacherDir->path());
+        QStringList sent;
+        r.setTransport([&](int, const QString &line) { sent << line; }, [](int) {});
+        QSignalSpy refused(&r, &Classroom::refused);
+        r.connectionOpened(1, QStringLiteral("10.0.0.1"));
+        r.lineReceived(1, QStringLiteral("1") + name);
+        QCOMPARE(sent, QStringList{admitted ? QStringLiteral("02") : QStringLiteral("04")});
+        QCOMPARE(int(r.pupils().size()), admitted ? 1 : 0);
+        QCOMPARE(refused.size(), admitted ? 0 : 1);
     }
 };
 

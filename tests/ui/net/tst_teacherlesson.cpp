@@ -107,6 +107,7 @@ private slots:
         createApp();
         teacherDir = std::make_unique<QTemporaryDir>();
         room = std::make_unique<teacher::Classroom>(teacherDir->path());
+        room->setContentDir(data->path());
         teacher::ServerEndpoints e;
         e.bindAddress = QHostAddress(QHostAddress::LocalHost);
         e.discoveryUdpPort = e.discoveryTcpPort = e.sessionPort = 0;
@@ -206,6 +207,9 @@ private slots:
         }
         // The "01" message box closes over the test window before it is closed.
         services->onMessage = [this] { messageBoxOver(); };
+        room->requestStates(); // as the teacher's program does every 10 seconds
+        tickWhenLineArrives();
+        QTRY_COMPARE_WITH_TIMEOUT(room->pupils()[0].state, teacher::Pupil::State::Solving, 5000);
         QCOMPARE(room->endTest(), 1);
         tickWhenLineArrives();
         QCOMPARE(services->lastText(),
