@@ -239,6 +239,7 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
         say(QStringLiteral("Wynik: %1 – %2").arg(r.user, r.grade));
     });
     connect(&room, &Classroom::refused, this, &ClassWindow::say);
+    connect(&server, &ClassroomServer::limitReached, this, &ClassWindow::say);
     connect(&room, &Classroom::storeFailed, this, [this](const Status &status) {
         showMessage(this, status.message + QStringLiteral("\r\nWynik jest widoczny w tabeli; wyeksportuj go do CSV."),
                     kCaption, Services::Icon::Error);

@@ -79,6 +79,8 @@ public:
     void connectionOpened(int connection, const QString &address);
     void lineReceived(int connection, const QString &line);
     void connectionClosed(int connection);
+    // The connection's pupil is logged in.
+    bool loggedIn(int connection) const { return connections.value(connection).pupil >= 0; }
 
     // --- the teacher's commands --------------------------------------------------
     // Each returns how many pupils the line went to. An empty list of pupils

@@ -1,11 +1,13 @@
 #include "ClassroomServer.h"
 
 #include "platform/Cp1250.h"
+#include "platform/System.h"
 
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUdpSocket>
 
 namespace tv::teacher {
@@ -15,6 +17,9 @@ ClassroomServer::ClassroomServer(Classroom &classroom, const ServerEndpoints &en
 {
     room.setTransport([this](int id, const QString &line) { sendLine(id, line); },
                       [this](int id) { closeLink(id); });
+    idleSweep = new QTimer(this);
+    idleSweep->setInterval(1000);
+    connect(idleSweep, &QTimer::timeout, this, &ClassroomServer::closeIdle);
 }
 
 ClassroomServer::~ClassroomServer()
@@ -36,6 +41,8 @@ Status ClassroomServer::start()
                                    .arg(port)
                                    .arg(kind, why));
     };
+    // A class connecting at once must not wait in the listening queue.
+    session->setMaxPendingConnections(kMaxConnections);
     if (!session->listen(where.bindAddress, where.sessionPort))
         return failed(where.sessionPort, QStringLiteral("TCP"), session->errorString());
     if (!probe->listen(where.bindAddress, where.discoveryTcpPort))
@@ -45,6 +52,7 @@ Status ClassroomServer::start()
     connect(session, &QTcpServer::newConnection, this, &ClassroomServer::acceptSession);
     connect(probe, &QTcpServer::newConnection, this, &ClassroomServer::acceptProbe);
     connect(udp, &QUdpSocket::readyRead, this, &ClassroomServer::answerDatagrams);
+    idleSweep->start();
     return Status::success();
 }
 
@@ -143,10 +151,50 @@ void ClassroomServer::acceptProbe()
 // ---------------------------------------------------------------------------
 // Session
 
+int ClassroomServer::waitingForLogin() const
+{
+    int n = 0;
+    for (auto it = sockets.begin(); it != sockets.end(); ++it)
+        n += room.loggedIn(it.key()) ? 0 : 1;
+    return n;
+}
+
+void ClassroomServer::reached(Limit limit, int &count, const QString &text)
+{
+    ++count;
+    // A flood of hostile connections must not flood the teacher's log too.
+    const qint64 now = Clock::current().tickMs();
+    const auto last = lastSaid.find(int(limit));
+    if (last != lastSaid.end() && now - *last < 60 * 1000)
+        return;
+    lastSaid.insert(int(limit), now);
+    emit limitReached(QStringLiteral("%1 (razem: %2)").arg(text).arg(count));
+}
+
+void ClassroomServer::closeIdle()
+{
+    const qint64 now = Clock::current().tickMs();
+    QList<int> late;
+    for (auto it = sockets.begin(); it != sockets.end(); ++it)
+        if (!room.loggedIn(it.key()) && now - it.value()->openedAt >= qint64(kLoginSeconds) * 1000)
+            late << it.key();
+    for (const int id : late) {
+        reached(Limit::Idle, limits.idle,
+                QStringLiteral("Zamknięto połączenie, które nie zalogowało się w ciągu %1 s").arg(kLoginSeconds));
+        sockets.value(id)->socket->abort();
+        linkGone(id);
+    }
+}
+
 void ClassroomServer::acceptSession()
 {
     while (QTcpSocket *s = session->nextPendingConnection()) {
-        if (sockets.size() >= kMaxConnections) {
+        const bool full = sockets.size() >= kMaxConnections;
+        if (full || waitingForLogin() >= kMaxWaitingForLogin) {
+            if (!full)
+                reached(Limit::Waiting, limits.waiting,
+                        QStringLiteral("Odrzucono połączenie: %1 połączeń czeka już na logowanie")
+                            .arg(kMaxWaitingForLogin));
             s->abort();
             s->deleteLater();
             continue;
@@ -154,6 +202,7 @@ void ClassroomServer::acceptSession()
         const int id = nextId++;
         Link *link = new Link;
         link->socket = s;
+        link->openedAt = link->secondStart = Clock::current().tickMs();
         sockets.insert(id, link);
         connect(s, &QTcpSocket::readyRead, this, [this, id] { readFrom(id); });
         // Queued: a connection may close while the classroom is still
@@ -172,6 +221,20 @@ void ClassroomServer::readFrom(int id)
         return;
     link->decoder.feed(link->socket->readAll());
     while (std::optional<QString> line = link->decoder.next()) {
+        const qint64 now = Clock::current().tickMs();
+        if (now - link->secondStart >= 1000) {
+            link->secondStart = now;
+            link->linesThisSecond = 0;
+        }
+        if (++link->linesThisSecond > kMaxLinesPerSecond) {
+            reached(Limit::Flooding, limits.flooding,
+                    QStringLiteral("Zamknięto połączenie z %1: więcej niż %2 wierszy na sekundę")
+                        .arg(protocol::dottedAddress(link->socket->peerAddress()))
+                        .arg(kMaxLinesPerSecond));
+            link->socket->abort();
+            linkGone(id);
+            return;
+        }
         room.lineReceived(id, *line);
         // The line may have ended the connection.
         if (!sockets.contains(id))

@@ -8,6 +8,7 @@
 #include <QObject>
 
 class QTcpServer;
+class QTimer;
 class QTcpSocket;
 class QUdpSocket;
 
@@ -35,6 +36,13 @@ class ClassroomServer : public QObject {
 public:
     // Connections beyond this are closed at once: a class is 30 to 40.
     static constexpr int kMaxConnections = 200;
+    // A class is at most 40 pupils: more than this many connections waiting
+    // for their login at once are not a class.
+    static constexpr int kMaxWaitingForLogin = 60;
+    // A pupil's program logs in as soon as it connects.
+    static constexpr int kLoginSeconds = 30;
+    // A pupil's program sends a line now and then; this many in a second is a flood.
+    static constexpr int kMaxLinesPerSecond = 50;
 
     ClassroomServer(Classroom &classroom, const ServerEndpoints &endpoints, QObject *parent = nullptr);
     ~ClassroomServer() override;
@@ -61,12 +69,33 @@ public:
     QString ownAddress() const;
 
     int openConnections() const { return int(sockets.size()); }
+    // Closes the connections that have not logged in in time (every second
+    // by the server's own timer; tests call it after moving their clock).
+    void closeIdle();
+
+    // How often each limit closed or refused a connection.
+    struct Limits {
+        int idle = 0;
+        int waiting = 0;
+        int flooding = 0;
+    };
+    const Limits &limitsReached() const { return limits; }
+
+signals:
+    // A limit closed a connection; said once a minute at most for each limit.
+    void limitReached(const QString &text);
 
 private:
     struct Link {
         QTcpSocket *socket = nullptr;
         protocol::LineDecoder decoder;
+        qint64 openedAt = 0;     // clock tick of the connection
+        qint64 secondStart = 0;  // the second its lines are being counted in
+        int linesThisSecond = 0;
     };
+    enum class Limit { Idle, Waiting, Flooding };
+    void reached(Limit limit, int &count, const QString &text);
+    int waitingForLogin() const;
 
     void acceptSession();
     void acceptProbe();
@@ -84,6 +113,9 @@ private:
     QUdpSocket *udp = nullptr;
     QHash<int, Link *> sockets;
     int nextId = 1;
+    Limits limits;
+    QHash<int, qint64> lastSaid; // by limit: when it was last logged
+    QTimer *idleSweep = nullptr;
 };
 
 } // namespace tv::teacher

@@ -553,6 +553,58 @@ private slots:
         QCOMPARE(int(r.pupils().size()), admitted ? 1 : 0);
         QCOMPARE(refused.size(), admitted ? 0 : 1);
     }
+
+    void idleFloodingAndCrowdingConnectionsAreClosed()
+    {
+        test::ManualClock clock; // the limits count on its ticks
+        QSignalSpy said(server.get(), &ClassroomServer::limitReached);
+        Session &ala = loggedIn(QStringLiteral("Ala"));
+        const auto open = [&] {
+            auto s = std::make_unique<QTcpSocket>();
+            s->connectToHost(QHostAddress::LocalHost, server->sessionPort());
+            s->waitForConnected(5000);
+            QTest::qWait(5); // the server, in this same thread, takes it
+            return s;
+        };
+        const auto closed = [&](QTcpSocket &s) {
+            return waitFor([&] { return s.state() == QAbstractSocket::UnconnectedState; });
+        };
+
+        auto idle = open();
+        QVERIFY(waitFor([&] { return server->openConnections() == 2; }));
+        clock.advance(29 * 1000);
+        server->closeIdle();
+        QCOMPARE(server->openConnections(), 2);
+        clock.advance(1000);
+        server->closeIdle();
+        QVERIFY(closed(*idle));
+
+        auto flood = open();
+        flood->write("1Potok\r\n");
+        QVERIFY(waitFor([&] { return room->connectedCount() == 2; }));
+        for (int i = 0; i <= ClassroomServer::kMaxLinesPerSecond; ++i)
+            flood->write("rubbish\r\n");
+        QVERIFY(closed(*flood));
+
+        std::vector<std::unique_ptr<QTcpSocket>> crowd;
+        for (int i = 0; i < ClassroomServer::kMaxWaitingForLogin; ++i)
+            crowd.push_back(open());
+        QVERIFY(waitFor([&] { return server->openConnections() == 1 + ClassroomServer::kMaxWaitingForLogin; }));
+        auto oneTooMany = open();
+        QVERIFY(closed(*oneTooMany));
+        for (int i = 0; i < 3; ++i)
+            crowd.push_back(open()); // refused too, and not logged again
+
+        QVERIFY(waitFor([&] { return server->limitsReached().waiting == 4; }));
+        QCOMPARE(server->limitsReached().idle, 1);
+        QCOMPARE(server->limitsReached().flooding, 1);
+        QCOMPARE(said.size(), 3);
+        // The pupil logged in noticed nothing.
+        QVERIFY(ala.connectionUp());
+        QCOMPARE(pupil(QStringLiteral("Ala"))->state, State::Waiting);
+        QCOMPARE(room->requestStates(), 1);
+        QVERIFY(tick(ala));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestClassroom)
