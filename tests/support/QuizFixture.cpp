@@ -50,6 +50,22 @@ void dropOnMarker(TestWindow *window, int field, int marker)
     QCoreApplication::sendEvent(target, &drop);
 }
 
+QWidget *dropAt(TestWindow *window, int field, QPoint viewportPos)
+{
+    QWidget *viewport = window->mapView()->viewport();
+    QWidget *target = viewport->childAt(viewportPos);
+    if (!target)
+        return nullptr;
+    QMimeData mime;
+    mime.setData(kNameMime, QByteArray::number(field));
+    const QPointF at = target->mapFrom(viewport, viewportPos);
+    QDragEnterEvent enter(at.toPoint(), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    return target;
+}
+
 void writeSettings(const TempDataDir &data, int startCreator, int removePlacedNames, const QStringList &users)
 {
     QStringList lines{"1", QString::number(startCreator), "", "", QString::number(removePlacedNames)};

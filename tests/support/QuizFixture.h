@@ -29,6 +29,11 @@ QByteArray jpeg(QSize size);
 // drop: a QDropEvent sent to the marker.
 void dropOnMarker(TestWindow *window, int field, int marker);
 
+// Drops the name of field `field` at a point of the map's visible area, the
+// way Qt delivers a drop there: to the widget under the point, in its own
+// coordinates. Returns that widget.
+QWidget *dropAt(TestWindow *window, int field, QPoint viewportPos);
+
 // Writes konf.dat with the given options (no sounds, no users).
 void writeSettings(const TempDataDir &data, int startCreator, int removePlacedNames,
                    const QStringList &users = {});

@@ -280,6 +280,11 @@ static QString configDir()
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Terravia"));
 }
 
+QString userConfigDir()
+{
+    return configDir();
+}
+
 QString windowsDir()
 {
 #ifdef Q_OS_WIN

@@ -73,6 +73,9 @@ QString windowsDir();
 QString winntDir();
 // Tests point both at a temporary folder; an empty text restores the default.
 void setSystemDirOverride(const QString &dir);
+// The user's own configuration folder, whoever else uses this copy of the
+// program (the same folder that stands for the system directories above).
+QString userConfigDir();
 // Creates the directory when it is missing (before the first write into it).
 bool ensureDir(const QString &dir);
 

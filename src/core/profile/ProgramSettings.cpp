@@ -23,6 +23,23 @@ SettingsLoad ProgramSettings::loadAtStart(const QString &dataDir)
     return load;
 }
 
+void ProgramSettings::loadViewOptions(const QString &dir)
+{
+    const bool before = view.fitMap;
+    view = tv::loadViewOptions(dir);
+    if (view.fitMap != before)
+        emit fitMapChanged(view.fitMap);
+}
+
+Status ProgramSettings::setFitMap(const QString &dir, bool on)
+{
+    if (view.fitMap != on) {
+        view.fitMap = on;
+        emit fitMapChanged(on);
+    }
+    return saveViewOptions(dir, view);
+}
+
 void ProgramSettings::replace(const Settings &settings)
 {
     const bool usersDiffer = settings.users != values.users;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Settings.h"
+#include "ViewOptions.h"
 
 #include <QObject>
 
@@ -47,8 +48,16 @@ public:
     // Maximised unless konf.dat's first line chose a normal window.
     bool startMaximised() const { return maximised; }
 
+    // "Dopasuj mapę do okna": in force at once in every open map window,
+    // and kept for this user (not in konf.dat). A failed write keeps the
+    // choice for this run.
+    bool fitMap() const { return view.fitMap; }
+    void loadViewOptions(const QString &dir);
+    Status setFitMap(const QString &dir, bool on);
+
 signals:
     void usersChanged(const QStringList &users);
+    void fitMapChanged(bool on);
 
 private:
     Status write(const QString &dataDir, const QStringList &lines);
@@ -56,6 +65,7 @@ private:
     Settings values;
     Settings stored;
     bool maximised = true;
+    ViewOptions view;
 };
 
 } // namespace tv

@@ -72,6 +72,7 @@ void Application::createWindows()
     // The main window first: creating it takes the skin choice, the settings
     // and the kind of system into account.
     const SettingsLoad load = shared.settings.loadAtStart(files::dataDir());
+    shared.settings.loadViewOptions(files::userConfigDir());
     main = new MainWindow(shared.settings, shared.session);
     if (!load.status)
         showMessage(main, load.status.message, QStringLiteral("Terravia"), Services::Icon::Error);

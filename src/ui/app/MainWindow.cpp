@@ -34,7 +34,7 @@
 namespace tv {
 
 MainWindow::MainWindow(ProgramSettings &settings, const Session &session, QWidget *parent)
-    : QMainWindow(parent), session(session), startMaximised(settings.startMaximised())
+    : QMainWindow(parent), settings(settings), session(session), startMaximised(settings.startMaximised())
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(texts::kCaption);
@@ -277,6 +277,15 @@ void MainWindow::buildMenus()
     // click; both controls then follow that new state.
     for (QAction *a : {showScoreItem, showScoreButton})
         connect(a, &QAction::triggered, this, &MainWindow::setShowScore);
+    fitMapItem = item(options, QStringLiteral("fitMapItem"), QStringLiteral("Dopasuj mapę do okna"), nullptr);
+    fitMapItem->setCheckable(true);
+    fitMapItem->setChecked(settings.fitMap());
+    connect(fitMapItem, &QAction::triggered, this, [this](bool on) {
+        const Status saved = settings.setFitMap(files::userConfigDir(), on);
+        if (!saved)
+            showMessage(this, saved.message, QStringLiteral("Terravia"), Services::Icon::Error);
+    });
+    connect(&settings, &ProgramSettings::fitMapChanged, fitMapItem, &QAction::setChecked);
     options->addSeparator();
     item(options, QStringLiteral("computerInfoItem"), QStringLiteral("Info o Twoim komputerze"),
          &MainWindow::openComputerInfo);
@@ -287,21 +296,21 @@ void MainWindow::buildMenus()
     set(Command::ItemRestart, item(options, QStringLiteral("restartItem"), QStringLiteral("Zresetuj Terravia"),
                                    &MainWindow::askRestart));
 
-    QMenu *settings = bar->addMenu(QStringLiteral("&Ustawienia"));
-    settings->setObjectName(QStringLiteral("settingsMenu"));
-    set(Command::MenuSettings, settings->menuAction());
-    item(settings, QStringLiteral("settingsItem"), QStringLiteral("Ustawienia programu  [F7]"),
+    QMenu *settingsMenu = bar->addMenu(QStringLiteral("&Ustawienia"));
+    settingsMenu->setObjectName(QStringLiteral("settingsMenu"));
+    set(Command::MenuSettings, settingsMenu->menuAction());
+    item(settingsMenu, QStringLiteral("settingsItem"), QStringLiteral("Ustawienia programu  [F7]"),
          &MainWindow::settingsRequested);
-    item(settings, QStringLiteral("networkItem"), QStringLiteral("Architektura Klient-Server  [F8]"),
+    item(settingsMenu, QStringLiteral("networkItem"), QStringLiteral("Architektura Klient-Server  [F8]"),
          &MainWindow::networkSettingsRequested);
-    settings->addSeparator();
-    item(settings, QStringLiteral("fileCheckItem"), QStringLiteral("Sprawdź pliki konfiguracyjne tesów"),
+    settingsMenu->addSeparator();
+    item(settingsMenu, QStringLiteral("fileCheckItem"), QStringLiteral("Sprawdź pliki konfiguracyjne tesów"),
          &MainWindow::fileCheckRequested);
-    settings->addSeparator();
-    item(settings, QStringLiteral("usersItem"), QStringLiteral("Użytkownicy  [F9]"), &MainWindow::usersRequested);
-    settings->addSeparator();
-    item(settings, QStringLiteral("legendItem"), QStringLiteral("Legenda  [F2]"), &MainWindow::legendRequested);
-    item(settings, QStringLiteral("skinsItem"), QStringLiteral("Zmień skórę"), &MainWindow::skinsRequested);
+    settingsMenu->addSeparator();
+    item(settingsMenu, QStringLiteral("usersItem"), QStringLiteral("Użytkownicy  [F9]"), &MainWindow::usersRequested);
+    settingsMenu->addSeparator();
+    item(settingsMenu, QStringLiteral("legendItem"), QStringLiteral("Legenda  [F2]"), &MainWindow::legendRequested);
+    item(settingsMenu, QStringLiteral("skinsItem"), QStringLiteral("Zmień skórę"), &MainWindow::skinsRequested);
 
     QMenu *help = bar->addMenu(QStringLiteral("Po&moc"));
     help->setObjectName(QStringLiteral("helpMenu"));

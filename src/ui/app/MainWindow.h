@@ -134,6 +134,7 @@ private:
     QAction *item(QMenu *menu, const QString &name, const QString &caption, Slot slot);
     QAction *button(const QString &name, const QString &icon, const QString &hint, Slot slot);
 
+    ProgramSettings &settings;
     const Session &session;
     QMdiArea *mdi = nullptr;
     QToolBar *toolBar = nullptr;
@@ -144,6 +145,7 @@ private:
     QListWidget *users = nullptr; // the registered users, hidden
     std::array<QLabel *, 4> panels{};
     QAction *showScoreItem = nullptr;
+    QAction *fitMapItem = nullptr;
     QAction *showScoreButton = nullptr;
     std::array<QAction *, static_cast<int>(Command::Count)> commands{};
     bool transparentToolbar = false;

@@ -5,6 +5,7 @@
 #include "platform/Files.h"
 #include "platform/LineFile.h"
 #include "platform/Look.h"
+#include "platform/ScaledPicture.h"
 #include "platform/Services.h"
 #include "profile/ProgramSettings.h"
 #include "results/ResultRecord.h"
@@ -36,6 +37,10 @@ namespace {
 
 constexpr int kPicturePanelWidth = 601;
 constexpr int kNameColumnWidth = 250;
+// What the name list needs beside a scaled picture: its column, frame and
+// scroll bar.
+constexpr int kSideMinimum = kNameColumnWidth + 40;
+constexpr int kPictureSide = 600;
 const QColor kNavy(0, 0, 128);
 
 const QString kDrawHint = QStringLiteral("Wylosuj miejsce na Świecie");
@@ -129,7 +134,7 @@ void PlaceGameWindow::buildLayout()
     for (QWidget *w : {static_cast<QWidget *>(picturePanel), pictureScroll->viewport(), static_cast<QWidget *>(picture)})
         w->installEventFilter(this);
 
-    auto *sidePanel = new QWidget(this);
+    sidePanel = new QWidget(this);
     sidePanel->setObjectName(QStringLiteral("sidePanel"));
     toolBar = new QToolBar(sidePanel);
     toolBar->setObjectName(QStringLiteral("toolBar"));
@@ -188,6 +193,48 @@ void PlaceGameWindow::buildLayout()
     root->setSpacing(0);
     root->addWidget(picturePanel);
     root->addWidget(sidePanel, 1);
+    connect(&settings, &ProgramSettings::fitMapChanged, this, &PlaceGameWindow::relayout);
+}
+
+void PlaceGameWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void PlaceGameWindow::relayout()
+{
+    const QSize natural = naturalPicture.isNull() ? QSize(kPictureSide, kPictureSide) : naturalPicture.size();
+    const QSize area(width() - kSideMinimum, height());
+    const bool fits = natural.width() <= area.width() && natural.height() <= area.height();
+    const double s = settings.fitMap() && fits ? fitScale(natural, area) : 1.0;
+    zoom = s;
+    picturePanel->setFixedWidth(int((kPicturePanelWidth - 1) * s) + 1);
+    showPicture();
+    // The covers keep their grid over the scaled picture.
+    const std::vector<QPoint> at = game::coverPositions(kPicturePanelWidth);
+    const int side = int(game::kCoverSize * s);
+    for (int i = 0; i < covers.size() && i < int(at.size()); ++i)
+        if (QFrame *cover = covers.at(i))
+            cover->setGeometry(int(at[i].x() * s), int(at[i].y() * s), side, side);
+}
+
+void PlaceGameWindow::showPicture()
+{
+    if (naturalPicture.isNull())
+        return;
+    const QSize shown(int(naturalPicture.width() * zoom), int(naturalPicture.height() * zoom));
+    const bool sharp = !sharperPicture.isNull() && zoom * devicePixelRatioF() > 1.0;
+    if (sharp != sharperShown || picture->pixmap().isNull()) {
+        QPixmap pixmap = QPixmap::fromImage(sharp ? sharperPicture : naturalPicture);
+        // The sharper picture counts as the natural size, drawn with twice the pixels.
+        if (sharp)
+            pixmap.setDevicePixelRatio(2.0);
+        picture->setPixmap(pixmap);
+        sharperShown = sharp;
+    }
+    picture->setScaledContents(shown != naturalPicture.size() || sharp);
+    picture->resize(shown);
 }
 
 void PlaceGameWindow::buildMenu()
@@ -289,13 +336,15 @@ int PlaceGameWindow::closedCoverCount() const
 void PlaceGameWindow::layOutCovers()
 {
     removeCovers();
-    for (const QPoint &at : game::coverPositions(picturePanel->width())) {
+    // The grid is laid out over the natural picture panel and scaled with it.
+    for (const QPoint &at : game::coverPositions(kPicturePanelWidth)) {
         auto *cover = new QFrame(this);
         cover->setObjectName(QStringLiteral("cover"));
         cover->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         cover->setLineWidth(1);
         fillBackground(cover, kNavy);
-        cover->setGeometry(at.x(), at.y(), game::kCoverSize, game::kCoverSize);
+        const int side = int(game::kCoverSize * zoom);
+        cover->setGeometry(int(at.x() * zoom), int(at.y() * zoom), side, side);
         cover->setCursor(Qt::PointingHandCursor);
         cover->installEventFilter(this);
         covers.append(cover);
@@ -317,13 +366,20 @@ void PlaceGameWindow::loadPicture()
     }
     if (image.isNull()) {
         // No picture of another place may wait under the covers.
+        naturalPicture = QImage();
+        sharperPicture = QImage();
+        sharperShown = false;
         picture->setPixmap(QPixmap());
         picture->resize(0, 0);
+        relayout();
         showMessage(this, game::kMissingPictureText, game::missingPictureCaption(n), Services::Icon::None);
         return;
     }
-    picture->setPixmap(QPixmap::fromImage(image));
-    picture->resize(image.size());
+    naturalPicture = image;
+    sharperPicture = readSharper(files::dataPath(name), image.size());
+    sharperShown = false;
+    picture->setPixmap(QPixmap());
+    relayout();
     pictureScroll->horizontalScrollBar()->setValue(0);
     pictureScroll->verticalScrollBar()->setValue(0);
 }

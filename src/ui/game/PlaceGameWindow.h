@@ -2,6 +2,7 @@
 
 #include "game/PlaceGame.h"
 
+#include <QImage>
 #include <QList>
 #include <QPointer>
 #include <QStringList>
@@ -69,6 +70,11 @@ public:
     // The covers of the game in order, null once removed.
     QList<QPointer<QFrame>> covers;
     int closedCoverCount() const;
+    // The scale of the picture and its covers: the largest that fits the
+    // window beside the name list, at least 1.
+    double scale() const { return zoom; }
+    // Whether the picture now drawn is the sharper companion.
+    bool showsSharper() const { return sharperShown; }
     QAction *action(const QString &objectName) const;
 
 signals:
@@ -78,6 +84,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -91,10 +98,17 @@ private:
     void finishGame(bool won);
     bool saveResult();
     void waitForNewGame();
+    void relayout();
+    void showPicture();
 
     Shell &shell;
     const ProgramSettings &settings;
     QToolBar *toolBar = nullptr;
+    QWidget *sidePanel = nullptr;
+    QImage naturalPicture;
+    QImage sharperPicture;
+    double zoom = 1.0;
+    bool sharperShown = false;
 };
 
 } // namespace tv

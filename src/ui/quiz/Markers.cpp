@@ -53,7 +53,7 @@ QFont mapFont(int pixelSize)
 MarkerBox::MarkerBox(int k, QWidget *parent) : QLabel(parent), tag(10 + k)
 {
     setObjectName(QStringLiteral("marker%1").arg(k));
-    setFixedSize(129, 25);
+    setFixedSize(kMarkerSize);
     setAlignment(Qt::AlignCenter);
     setAcceptDrops(true);
     setAutoFillBackground(true);
@@ -89,11 +89,24 @@ void MarkerBox::describe()
         setAccessibleName(name);
 }
 
+void MarkerBox::setScale(double s)
+{
+    zoom = s;
+    setFixedSize(qRound(kMarkerSize.width() * s), qRound(kMarkerSize.height() * s));
+    setLineWidth(qMax(1, qRound(s)));
+    update();
+}
+
 void MarkerBox::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter p(this);
-    const QRect r = contentsRect();
+    // The box is drawn at its natural size and scaled as a whole, so text,
+    // marks and focus frame keep their places on every scale of the map.
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(width() / double(kMarkerSize.width()), height() / double(kMarkerSize.height()));
+    const QRect whole(QPoint(0, 0), kMarkerSize);
+    const QRect r = whole.adjusted(1, 1, -1, -1);
     // Room on the left for the number while focused, on the right for the
     // mark once judged; the name stays centred where it fits.
     const QString mark = judgementMark();
@@ -116,8 +129,8 @@ void MarkerBox::paintEvent(QPaintEvent *event)
         p.drawText(QRect(r.right() - right + 1, r.top(), right, r.height()), Qt::AlignCenter, mark);
     }
     if (hasFocus()) {
-        drawFocusFrame(p, rect());
-        const QRect badge(3, 3, left - 2, height() - 6);
+        drawFocusFrame(p, whole);
+        const QRect badge(3, 3, left - 2, whole.height() - 6);
         p.fillRect(badge, Qt::black);
         p.setFont(small);
         p.setPen(Qt::white);

@@ -19,7 +19,11 @@ inline const QString kNameMime = QStringLiteral("application/x-terravia-name");
 // The colour a marker wears in each state; the legend shows the same.
 QColor markerColour(MarkerState state);
 
-// A marker on the map: a 129 x 25 panel that takes a dropped name.
+// A marker's size on the map at its natural scale.
+inline constexpr QSize kMarkerSize(129, 25);
+
+// A marker on the map: a 129 x 25 panel that takes a dropped name, larger
+// by the map's scale.
 class MarkerBox : public QLabel {
     Q_OBJECT
 
@@ -34,6 +38,9 @@ public:
     // What a judged marker shows besides its colour: "✓" or "✗" (empty
     // before judging), so the result does not rest on red and green alone.
     QString judgementMark() const;
+    // The map's scale: the box and all it draws grow by it.
+    void setScale(double s);
+    double scale() const { return zoom; }
 
 signals:
     void dropped(MarkerBox *marker, int sourceTag);
@@ -57,6 +64,7 @@ private:
     bool accepts(const QMimeData *mime, QObject *source) const;
     void describe();
     MarkerState current = MarkerState::Blank;
+    double zoom = 1.0;
 };
 
 // A name field: shows one name; dragging it carries the name.

@@ -1,5 +1,6 @@
 #include "TestWindow.h"
 
+#include "MapView.h"
 #include "Markers.h"
 #include "app/Shell.h"
 #include "catalogue/Catalogue.h"
@@ -11,6 +12,7 @@
 #include "platform/Files.h"
 #include "platform/LineFile.h"
 #include "platform/Pictures.h"
+#include "platform/ScaledPicture.h"
 #include "platform/Services.h"
 #include "platform/System.h"
 #include "platform/Text.h"
@@ -134,24 +136,18 @@ void TestWindow::buildLayout()
     toolBar->addSeparator();
     tool("stopAction", "przerwij", QStringLiteral("Przerwij test"), &TestWindow::stopTest);
 
-    mapScroll = new QScrollArea(mapPanel);
-    mapScroll->setObjectName(QStringLiteral("mapScroll"));
-    mapScroll->setWidgetResizable(false);
-    mapScroll->setFrameShape(QFrame::NoFrame);
-    mapScroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    canvas = new QWidget;
-    canvas->setObjectName(QStringLiteral("mapCanvas"));
-    mapPicture = new QLabel(canvas);
-    mapPicture->setObjectName(QStringLiteral("mapPicture"));
-    mapPicture->move(0, 0);
-    mapPicture->setAccessibleName(QStringLiteral("Mapa testu"));
+    mapScroll = new MapView(mapPanel);
+    mapScroll->setFitToWindow(context.settings.fitMap());
+    connect(&context.settings, &ProgramSettings::fitMapChanged, mapScroll, &MapView::setFitToWindow);
+    canvas = mapScroll->page();
+    mapPicture = mapScroll->picture();
     // The map takes a dragged name only to scroll under it near its edges;
     // names are dropped on the markers.
     canvas->setAcceptDrops(true);
     canvas->installEventFilter(this);
     mapPicture->installEventFilter(this);
     for (int k = 1; k <= kMaxMarkers; ++k) {
-        auto *m = new MarkerBox(k, canvas);
+        MarkerBox *m = mapScroll->marker(k);
         markers[k - 1] = m;
         connect(m, &MarkerBox::dropped, this,
                 [this](MarkerBox *target, int source) { dropName(target->tag - 10, source); });
@@ -161,7 +157,6 @@ void TestWindow::buildLayout()
                 [this](MarkerBox *target, navigation::Direction d) { moveFocusFrom(target->number(), d); });
         m->installEventFilter(this);
     }
-    mapScroll->setWidget(canvas);
 
     auto *left = new QVBoxLayout(mapPanel);
     left->setContentsMargins(0, 0, 0, 0);
@@ -170,7 +165,8 @@ void TestWindow::buildLayout()
     left->addWidget(mapScroll, 1);
 
     // Over the map's top right corner, where the content pack keeps every
-    // box clear of it; it scrolls with the map.
+    // box clear of it; it scrolls with the map and keeps its own size on
+    // every scale.
     hintPanel = new HintPanel(canvas);
     hintPanel->raise();
 
@@ -518,7 +514,7 @@ void TestWindow::setHint(const QString &text)
 
 QSize TestWindow::pictureSize() const
 {
-    return mapPicture->pixmap().size();
+    return mapScroll->pictureSize();
 }
 
 // ---------------------------------------------------------------------------
@@ -537,11 +533,7 @@ void TestWindow::showEvent(QShowEvent *event)
 
 void TestWindow::sizeToPicture()
 {
-    const QSize size = pictureSize();
-    canvas->resize(size.isEmpty() ? QSize(1, 1) : size);
-    mapPicture->resize(size);
-    hintPanel->move(qMax(0, size.width() - hintPanel->width() - kHintRight), kHintTop);
-    hintPanel->raise();
+    mapScroll->pinTopRight(hintPanel, kHintRight, kHintTop);
 }
 
 void TestWindow::onActivated()
@@ -705,7 +697,7 @@ bool TestWindow::readConfiguration(const QString &configurationFile)
 
 bool TestWindow::loadPicture(const QString &path)
 {
-    if (path == shownPicture && !mapPicture->pixmap().isNull())
+    if (path == shownPicture && !mapPicture->isNull())
         return true;
     const Picture picture = readPicture(path);
     if (picture.image.isNull()) {
@@ -714,7 +706,8 @@ bool TestWindow::loadPicture(const QString &path)
                     QStringLiteral("Terravia"));
         return false;
     }
-    mapPicture->setPixmap(QPixmap::fromImage(picture.image));
+    // The natural picture is the test's; a sharper companion only draws it.
+    mapScroll->setPicture(picture.image, readSharper(path, picture.image.size()));
     shownPicture = path;
     sizeToPicture();
     return true;
@@ -729,7 +722,7 @@ bool TestWindow::layOut()
     test.start(n, description);
     for (int k = 1; k <= n; ++k) {
         MarkerBox *m = markers[k - 1];
-        m->move(configuration.positions[k - 1]);
+        mapScroll->placeMarker(k, configuration.positions[k - 1]);
         m->show();
         m->tag = 10 + k;
         applyMarker(k);

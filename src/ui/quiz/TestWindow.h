@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MapView.h"
 #include "quiz/MapNavigation.h"
 #include "quiz/MapTest.h"
 
@@ -20,6 +21,7 @@ class QToolButton;
 namespace tv {
 
 class HintPanel;
+class ScaledPicture;
 class LoadingWindow;
 class MarkerBox;
 class NameField;
@@ -105,7 +107,7 @@ public:
     void dragEnded();
     void edgeScrollTick();
     QTimer *edgeScrollTimer() const { return edgeScroll; }
-    QScrollArea *mapView() const { return mapScroll; }
+    MapView *mapView() const { return mapScroll; }
 
     // Runs when the window becomes the active child window.
     void onActivated();
@@ -166,9 +168,9 @@ private:
     QWidget *mapPanel = nullptr;
     QWidget *namesPanel = nullptr;
     QToolBar *toolBar = nullptr;
-    QScrollArea *mapScroll = nullptr;
+    MapView *mapScroll = nullptr;
     QWidget *canvas = nullptr;
-    QLabel *mapPicture = nullptr;
+    ScaledPicture *mapPicture = nullptr;
     QPushButton *resultButton = nullptr;
     QToolButton *testsMenuButton = nullptr;
     HintPanel *hintPanel = nullptr;

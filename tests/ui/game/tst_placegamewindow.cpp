@@ -442,6 +442,40 @@ private slots:
         QVERIFY(main()->commandAction(Command::ItemResults)->isEnabled());
         QVERIFY(!main()->commandAction(Command::ItemCloseChild)->isEnabled());
     }
+
+    // On a large screen the picture and its covers grow together: the grid
+    // stays six by six over the scaled picture, and a click opens the cover
+    // under the pointer.
+    void coversScaleWithThePicture_data()
+    {
+        QTest::addColumn<QSize>("mainSize");
+        QTest::addColumn<bool>("larger");
+        QTest::newRow("natural") << QSize(800, 600) << false;
+        QTest::newRow("large") << QSize(2200, 1500) << true;
+    }
+    void coversScaleWithThePicture()
+    {
+        QFETCH(QSize, mainSize);
+        QFETCH(bool, larger);
+        writePack();
+        openGame();
+        main()->resize(mainSize);
+        QCoreApplication::processEvents();
+        const double s = w->scale();
+        QCOMPARE(s > 1.0, larger);
+        QCOMPARE(w->picturePanel->width(), int(600 * s) + 1);
+        QCOMPARE(w->picture->size(), QSize(int(640 * s), int(480 * s)));
+        const int side = int(100 * s);
+        for (int i = 0; i < 36; ++i)
+            QCOMPARE(w->covers.at(i)->geometry(), QRect(int(100 * (i % 6) * s), int(100 * (i / 6) * s), side, side));
+        // Just inside the far corner of cover 15 (row 2, column 3).
+        const QPoint at(int(399 * s) - 1, int(299 * s) - 1);
+        QWidget *under = w->childAt(at);
+        QCOMPARE(under, static_cast<QWidget *>(w->covers.at(15)));
+        QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(w, at));
+        QVERIFY(w->covers.at(15)->isHidden());
+        QCOMPARE(w->closedCoverCount(), 35);
+    }
 };
 
 QTEST_MAIN(TestPlaceGameWindow)

@@ -116,12 +116,15 @@ private slots:
         QVERIFY(!hourglassShown());
         QVERIFY(w->clockTimer()->isActive());
         QCOMPARE(w->pictureSize(), QSize(400, 300));
-        QCOMPARE(w->mapCanvas()->size(), QSize(400, 300));
+        // The page is the picture at the map's scale, markers and all.
+        const double s = w->mapView()->scale();
+        QCOMPARE(w->mapCanvas()->size(), QSize(int(400 * s), int(300 * s)));
         for (int k = 1; k <= 3; ++k) {
             MarkerBox *m = w->marker(k);
             QVERIFY(m->isVisibleTo(w));
-            QCOMPARE(m->pos(), kPositions[k - 1]);
-            QCOMPARE(m->size(), QSize(129, 25));
+            QCOMPARE(w->mapView()->markerPlace(k), kPositions[k - 1]);
+            QCOMPARE(m->pos(), QPoint(qRound(kPositions[k - 1].x() * s), qRound(kPositions[k - 1].y() * s)));
+            QCOMPARE(m->size(), QSize(qRound(129 * s), qRound(25 * s)));
             QCOMPARE(m->tag, 10 + k);
             QCOMPARE(m->text(), QString());
             QCOMPARE(m->state(), MarkerState::Blank);
@@ -146,7 +149,7 @@ private slots:
         QCOMPARE(hint->parentWidget(), w->mapCanvas());
         for (const QString &text : {QStringLiteral("Wybrano:?"), QStringLiteral("Wybrano: Wyż. Krakowsko-Częst.")}) {
             w->setHint(text);
-            QCOMPARE(hint->geometry().right() + 1, 400 - 10);
+            QCOMPARE(hint->geometry().right() + 1, w->mapCanvas()->width() - 10);
             QCOMPARE(hint->y(), 4);
             QVERIFY(hint->width() <= 302);
         }

@@ -1,0 +1,82 @@
+// Opens the program's own windows on the real display for screenshots of
+// the scaled map: a test of the content pack, judged after a few drops, or
+// the place game with some covers open. Run from the build folder's
+// program directory under Xvfb:
+//   show_map <content-dir> test <code> [judge]
+//   show_map <content-dir> game
+// The program then waits until it is closed.
+
+#include "QuizFixture.h"
+#include "Scripted.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/TestLauncher.h"
+#include "game/PlaceGameWindow.h"
+#include "platform/Files.h"
+#include "quiz/Markers.h"
+#include "quiz/TestWindow.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace tv;
+
+int main(int argc, char **argv)
+{
+    QApplication qapp(argc, argv);
+    const QStringList args = qapp.arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "show_map <content-dir> test <code> [judge] | game\n");
+        return 2;
+    }
+    QTemporaryDir config;
+    files::setDataDir(args.at(1));
+    files::setSystemDirOverride(config.path());
+    // No modal result dialog over the judged map.
+    test::ScriptedServices services;
+    services.answers = {QMessageBox::No};
+    Application app;
+    app.mainWindow().showMaximized();
+    TestWindow::setShuffleSeed(11);
+
+    if (args.at(2) == QLatin1String("game")) {
+        QTimer::singleShot(500, [&] {
+            app.mainWindow().commandAction(Command::ButtonPlaceGame)->trigger();
+            if (PlaceGameWindow *w = PlaceGameWindow::find(app.mainWindow()))
+                for (int i : {0, 7, 14, 15, 21, 28, 35})
+                    w->openCover(i);
+        });
+    } else {
+        const int code = args.value(3).toInt();
+        const bool judge = args.value(4) == QLatin1String("judge");
+        QTimer::singleShot(500, [&, code, judge] {
+            app.launcher().launch(code);
+            TestWindow *w = app.launcher().testWindow();
+            if (!w)
+                return;
+            w->onStartDelay();
+            if (!judge)
+                return;
+            // Half the names where they belong, two swapped, the rest blank.
+            const int n = w->test.count();
+            auto fieldOf = [w](const QString &name) {
+                for (int k = 1; k <= 17; ++k)
+                    if (w->nameField(k)->text() == name)
+                        return k;
+                return 0;
+            };
+            for (int k = 1; k <= n / 2; ++k)
+                test::dropOnMarker(w, fieldOf(w->names.at(k - 1)), k);
+            if (n >= 4) {
+                test::dropOnMarker(w, fieldOf(w->names.at(n - 1)), n - 2);
+                test::dropOnMarker(w, fieldOf(w->names.at(n - 2)), n - 1);
+            }
+            w->showResult();
+        });
+    }
+    return qapp.exec();
+}
