@@ -19,21 +19,36 @@ FirstLine firstLineOf(const QString &path)
     return {Status::success(), read.lines.value(0)};
 }
 
+// The lab's server, which every account without a configuration of its own
+// uses, unless this account chose local mode.
+QString labServer()
+{
+    if (files::dataExists(kServerFile) || files::exists(files::userDir(), kLocalChoiceFile))
+        return QString();
+    return files::systemSetting(QStringLiteral("server"));
+}
+
 } // namespace
 
 bool clientModeConfigured()
 {
-    return files::dataExists(kServerFile);
+    return files::dataExists(kServerFile) || !labServer().isEmpty();
 }
 
 FirstLine readServerAddress()
 {
+    const QString lab = labServer();
+    if (!lab.isEmpty())
+        return {Status::success(), lab};
     return firstLineOf(files::dataPath(kServerFile));
 }
 
 Status writeServerAddress(const QString &address)
 {
-    return lines::writeFile(files::dataPath(kServerFile), {address});
+    const Status written = lines::writeFile(files::dataPath(kServerFile), {address});
+    if (written)
+        QFile::remove(files::resolve(files::userDir(), kLocalChoiceFile));
+    return written;
 }
 
 QString passwordDir(int osKind)
@@ -50,6 +65,9 @@ QString passwordDir(int osKind)
 
 FirstLine readPassword(int osKind)
 {
+    // An account working with the lab's server leaves it with the lab's password.
+    if (!labServer().isEmpty())
+        return {Status::success(), files::systemSetting(QStringLiteral("password"))};
     const QString dir = passwordDir(osKind);
     if (dir.isEmpty())
         return {};
@@ -86,6 +104,10 @@ Status writePassword(int osKind, const QString &password)
 
 void removeClientConfiguration(int osKind)
 {
+    // The lab's configuration stays for the other accounts; this one
+    // remembers that it works locally now.
+    if (!files::systemSetting(QStringLiteral("server")).isEmpty())
+        lines::writeFile(files::resolve(files::userDir(), kLocalChoiceFile), {QStringLiteral("1")});
     const QString dir = osKind == 3 ? files::winntDir() : files::windowsDir();
     if (files::exists(dir, kPasswordFile))
         QFile::remove(files::resolve(dir, kPasswordFile));

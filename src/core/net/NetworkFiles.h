@@ -9,11 +9,15 @@
 // client at start. tvpass.dat holds the access password that the pupil must
 // give to leave client-server mode; it lies in a system directory chosen by
 // the kind of system (none for kind 0, the Winnt directory for kind 3, the
-// Windows directory otherwise).
+// Windows directory otherwise). An account with neither uses the lab's
+// server= and password= of the system-wide settings file (files::systemSetting).
 namespace tv::netfiles {
 
 inline const QString kServerFile = QStringLiteral("Net_konf.dat");
 inline const QString kPasswordFile = QStringLiteral("tvpass.dat");
+// Written in the user's folder when a pupil leaves the lab's client-server
+// mode with the password: his account then starts locally, the others not.
+inline const QString kLocalChoiceFile = QStringLiteral("Tryb_lokalny.dat");
 
 struct FirstLine {
     Status status;

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#ifdef Q_OS_WIN
+#include <QSettings>
+#endif
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -157,28 +160,50 @@ void setSystemConfigFile(const QString &path)
     systemConfigOverride() = path;
 }
 
-QString resultsDir()
+QString systemConfigFile()
 {
-    const QString fromEnvironment = qEnvironmentVariable("TERRAVIA_RESULTS_DIR");
-    if (!fromEnvironment.isEmpty())
-        return QDir::toNativeSeparators(fromEnvironment);
-    const QString config =
-        systemConfigOverride().isEmpty() ? QStringLiteral("/etc/terravia.conf") : systemConfigOverride();
-    QFile f(config);
+    if (!systemConfigOverride().isEmpty())
+        return systemConfigOverride();
+#ifdef Q_OS_WIN
+    // Beside the installed program, where only an administrator writes.
+    return resolve(executableDir(), QStringLiteral("terravia.conf"));
+#else
+    return QStringLiteral("/etc/terravia.conf");
+#endif
+}
+
+QString systemSetting(const QString &key)
+{
+    QFile f(systemConfigFile());
     if (f.open(QIODevice::ReadOnly | QIODevice::Text)) {
         while (!f.atEnd()) {
             const QString line = QString::fromUtf8(f.readLine()).trimmed();
             if (line.startsWith(QLatin1Char('#')))
                 continue;
             const int eq = line.indexOf(QLatin1Char('='));
-            if (eq > 0 && line.left(eq).trimmed() == QLatin1String("results")) {
-                const QString dir = line.mid(eq + 1).trimmed();
-                if (!dir.isEmpty())
-                    return QDir::toNativeSeparators(dir);
+            if (eq > 0 && line.left(eq).trimmed() == key) {
+                const QString value = line.mid(eq + 1).trimmed();
+                if (!value.isEmpty())
+                    return value;
             }
         }
     }
-    return userDir();
+#ifdef Q_OS_WIN
+    if (systemConfigOverride().isEmpty()) {
+        const QSettings machine(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Terravia"), QSettings::NativeFormat);
+        return machine.value(key).toString().trimmed();
+    }
+#endif
+    return QString();
+}
+
+QString resultsDir()
+{
+    const QString fromEnvironment = qEnvironmentVariable("TERRAVIA_RESULTS_DIR");
+    if (!fromEnvironment.isEmpty())
+        return QDir::toNativeSeparators(fromEnvironment);
+    const QString dir = systemSetting(QStringLiteral("results"));
+    return dir.isEmpty() ? userDir() : QDir::toNativeSeparators(dir);
 }
 
 bool isUserFile(const QString &name)

@@ -28,6 +28,12 @@ QString userDir();
 // the folder named by TERRAVIA_RESULTS_DIR, or by a line "results=<folder>"
 // in /etc/terravia.conf; else the user folder.
 QString resultsDir();
+// A line "key=value" of the system-wide settings file, which an administrator
+// writes once for every account of a machine: /etc/terravia.conf, on Windows
+// terravia.conf beside the program or the values under
+// HKEY_LOCAL_MACHINE\Software\Terravia. Empty when not set.
+QString systemConfigFile();
+QString systemSetting(const QString &key);
 // Tests stand in for the executable's folder, the user's data folder and the
 // system-wide settings file (empty: the real ones).
 void setExecutableDir(const QString &dir);

@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tv;
@@ -322,6 +323,37 @@ private slots:
         QVERIFY(!QFile::exists(path));
         QVERIFY(!netfiles::clientModeConfigured());
         netfiles::removeClientConfiguration(2); // nothing there: nothing happens
+    }
+
+    void aLabIsConfiguredOnceForEveryAccount()
+    {
+        QTemporaryDir etc;
+        const QString conf = etc.filePath(QStringLiteral("terravia.conf"));
+        {
+            QFile f(conf);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("# pracownia 12\nserver = 10.1.2.3\npassword=tajne 7\n");
+        }
+        files::setSystemConfigFile(conf);
+        {
+            test::TempDataDir account;
+            QVERIFY(netfiles::clientModeConfigured());
+            QCOMPARE(netfiles::readServerAddress().text, QStringLiteral("10.1.2.3"));
+            QCOMPARE(netfiles::readPassword(0).text, QStringLiteral("tajne 7")); // also where no file is kept
+            // Leaving with the password: for this account only.
+            netfiles::removeClientConfiguration(0);
+            QVERIFY(!netfiles::clientModeConfigured());
+            QVERIFY(account.has(netfiles::kLocalChoiceFile));
+            // A server of its own again.
+            QVERIFY(netfiles::writeServerAddress(QStringLiteral("192.168.1.9")));
+            QCOMPARE(netfiles::readServerAddress().text, QStringLiteral("192.168.1.9"));
+            QVERIFY(!account.has(netfiles::kLocalChoiceFile));
+        }
+        {
+            test::TempDataDir anotherAccount;
+            QVERIFY(netfiles::clientModeConfigured());
+        }
+        files::setSystemConfigFile(QString());
     }
 };
 
