@@ -14,6 +14,9 @@ namespace {
 // pupil still idle well after that never started it.
 constexpr int kAssignmentStaleSeconds = 90;
 
+// A connection sending forged lines by the dozen is said once in this time.
+constexpr qint64 kRefusalQuietMs = 10 * 1000;
+
 QString promptName(int code)
 {
     if (const CatalogueEntry *e = catalogue::findByCode(code))
@@ -168,7 +171,13 @@ void Classroom::login(int connection, Connection &c, const QString &name)
     const QString problem = loginNameProblem(name);
     if (!problem.isEmpty()) {
         ++refusedNames;
-        emit refused(QStringLiteral("Odrzucono logowanie z %1: %2").arg(c.address, problem));
+        const qint64 now = Clock::current().tickMs();
+        if (lastLoginRefusalSaid < 0 || now - lastLoginRefusalSaid >= kRefusalQuietMs) {
+            lastLoginRefusalSaid = now;
+            emit refused(QStringLiteral("Odrzucono logowanie z %1: %2 (odrzuconych logowań: %3)")
+                             .arg(c.address, problem)
+                             .arg(refusedNames));
+        }
         refuse(protocol::nameTakenCommand());
         return;
     }
@@ -233,7 +242,11 @@ void Classroom::takeResult(int p, const QStringList &fields)
     const QString problem = resultProblem(pupil, result.record);
     if (!problem.isEmpty()) {
         ++refusedReports;
-        emit refused(QStringLiteral("Odrzucono wynik od %1: %2").arg(pupil.name, problem));
+        const qint64 now = Clock::current().tickMs();
+        if (pupil.lastRefusalSaid < 0 || now - pupil.lastRefusalSaid >= kRefusalQuietMs) {
+            pupil.lastRefusalSaid = now;
+            emit refused(QStringLiteral("Odrzucono wynik od %1: %2").arg(pupil.name, problem));
+        }
         return;
     }
     result.record.user = pupil.name;

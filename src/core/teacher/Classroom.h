@@ -33,6 +33,7 @@ struct Pupil {
     int assignedCode = 0;   // the test this lesson sent last; 0 none
     bool resultTaken = false; // its one result came in
     int openRow = -1;       // its row without a result, which a late result replaces
+    qint64 lastRefusalSaid = -1; // clock tick; a flood of forged reports is said once in a while
 
     bool connected() const { return connection >= 0; }
     bool busy() const { return connected() && hasTest(); }
@@ -159,6 +160,7 @@ private:
     int bad = 0;
     int refusedReports = 0;
     int refusedNames = 0;
+    qint64 lastLoginRefusalSaid = -1;
 };
 
 } // namespace tv::teacher

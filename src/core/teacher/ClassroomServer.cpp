@@ -203,12 +203,13 @@ void ClassroomServer::acceptSession()
         Link *link = new Link;
         link->socket = s;
         link->openedAt = link->secondStart = Clock::current().tickMs();
+        link->address = protocol::dottedAddress(s->peerAddress());
         sockets.insert(id, link);
         connect(s, &QTcpSocket::readyRead, this, [this, id] { readFrom(id); });
         // Queued: a connection may close while the classroom is still
         // handling one of its lines.
         connect(s, &QTcpSocket::disconnected, this, [this, id] { linkGone(id); }, Qt::QueuedConnection);
-        room.connectionOpened(id, protocol::dottedAddress(s->peerAddress()));
+        room.connectionOpened(id, link->address);
         if (s->bytesAvailable() > 0)
             readFrom(id);
     }
@@ -229,7 +230,7 @@ void ClassroomServer::readFrom(int id)
         if (++link->linesThisSecond > kMaxLinesPerSecond) {
             reached(Limit::Flooding, limits.flooding,
                     QStringLiteral("Zamknięto połączenie z %1: więcej niż %2 wierszy na sekundę")
-                        .arg(protocol::dottedAddress(link->socket->peerAddress()))
+                        .arg(link->address)
                         .arg(kMaxLinesPerSecond));
             link->socket->abort();
             linkGone(id);

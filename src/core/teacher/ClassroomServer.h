@@ -89,6 +89,7 @@ private:
     struct Link {
         QTcpSocket *socket = nullptr;
         protocol::LineDecoder decoder;
+        QString address;         // the peer's, kept: a reset socket forgets it
         qint64 openedAt = 0;     // clock tick of the connection
         qint64 secondStart = 0;  // the second its lines are being counted in
         int linesThisSecond = 0;
