@@ -8,7 +8,13 @@
 set -euo pipefail
 deb=$(realpath "$1")
 root=${2:-/var/tmp/terravia-deb12}
-[ -d "$root/usr" ] || debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian
+# The mirror is the one this machine's apt is configured with (deb822
+# sources or the one-line format), never an address written here.
+mirror=$( { grep -hs '^URIs:' /etc/apt/sources.list.d/*.sources | awk '{print $2}';
+            grep -hs '^deb ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list | awk '{print $2}'; } |
+          grep -v -- '-security' | head -1)
+[ -n "$mirror" ] || { echo "deb check: no Debian mirror in the apt configuration" >&2; exit 1; }
+[ -d "$root/usr" ] || debootstrap --variant=minbase bookworm "$root" "$mirror"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mount -t proc proc "$root/proc"; mount --rbind /dev "$root/dev"; mount -t sysfs sys "$root/sys"
 trap 'umount -R "$root/dev" "$root/proc" "$root/sys" 2>/dev/null || true' EXIT
