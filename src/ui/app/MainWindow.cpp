@@ -23,10 +23,12 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
-#include <QKeyEvent>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QSvgRenderer>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -217,7 +219,13 @@ void MainWindow::buildBackground()
     backgroundPicture = new QLabel(background);
     backgroundPicture->setObjectName(QStringLiteral("backgroundPicture"));
     backgroundPicture->setScaledContents(true);
-    backgroundPicture->setPixmap(QPixmap(QStringLiteral(":/pictures/tlo.png")));
+    backgroundNatural = QPixmap(QStringLiteral(":/pictures/tlo.png"));
+    backgroundPicture->setPixmap(backgroundNatural);
+    // Resizes come in bursts: the picture is drawn anew once they settle.
+    backgroundSharpen = new QTimer(this);
+    backgroundSharpen->setSingleShot(true);
+    backgroundSharpen->setInterval(150);
+    connect(backgroundSharpen, &QTimer::timeout, this, &MainWindow::sharpenBackground);
     users = new QListWidget(background);
     users->setObjectName(QStringLiteral("usersList"));
     users->hide();
@@ -536,8 +544,11 @@ void MainWindow::useSkinLook(int index)
     setPalette(pal);
     for (QMenu *menu : findChildren<QMenu *>())
         menu->setPalette(pal);
-    backgroundPicture->setPixmap(look.picture.isNull() ? QPixmap(QStringLiteral(":/pictures/tlo.png"))
-                                                       : look.picture);
+    backgroundBuiltIn = look.picture.isNull();
+    backgroundNatural = backgroundBuiltIn ? QPixmap(QStringLiteral(":/pictures/tlo.png")) : look.picture;
+    backgroundSharper = look.pictureSharper;
+    backgroundPicture->setPixmap(backgroundNatural);
+    sharpenBackground();
     mdi->setBackground(look.area.isValid() ? look.area : QColor(128, 128, 128));
     setTextColour(titleLabel, look.title.isValid() ? look.title : QColor(0, 0, 255));
     skinTestPicture = look.testPicture;
@@ -728,8 +739,33 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         const QRect r = mdi->viewport()->rect();
         background->setGeometry(r);
         backgroundPicture->setGeometry(background->rect());
+        backgroundSharpen->start();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::sharpenBackground()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize need = (QSizeF(background->size()) * ratio).toSize();
+    const QSize natural = backgroundNatural.size();
+    if (need.width() <= natural.width() && need.height() <= natural.height()) {
+        backgroundPicture->setPixmap(backgroundNatural);
+        return;
+    }
+    if (!backgroundBuiltIn) {
+        backgroundPicture->setPixmap(backgroundSharper.isNull() ? backgroundNatural : backgroundSharper);
+        return;
+    }
+    if (backgroundRendered.size() != need) {
+        QImage image(need, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        QSvgRenderer(QStringLiteral(":/pictures/tlo.svg")).render(&painter);
+        painter.end();
+        backgroundRendered = QPixmap::fromImage(image);
+    }
+    backgroundPicture->setPixmap(backgroundRendered);
 }
 
 } // namespace tv

@@ -10,6 +10,7 @@
 
 class QAction;
 class QLabel;
+class QTimer;
 class QListWidget;
 class QMdiArea;
 class QMdiSubWindow;
@@ -77,6 +78,9 @@ public:
     QAction *action(const QString &objectName) const;
     QListWidget *usersList() const { return users; }
     bool backgroundVisible() const;
+    // Gives the background the sharpest picture for its size (after a resize
+    // settles; tests call it at once).
+    void sharpenBackground();
     void setToolbarTransparent(bool transparent);
     bool toolbarTransparent() const { return transparentToolbar; }
     // The skin files found at start-up when a skin is chosen (kept only).
@@ -142,6 +146,13 @@ private:
     QLabel *titleLabel = nullptr;
     QWidget *background = nullptr;
     QLabel *backgroundPicture = nullptr;
+    // The picture behind the frame as the skin (or the program) gives it, its
+    // sharper companion, and the built-in picture drawn at the size needed.
+    QPixmap backgroundNatural;
+    QPixmap backgroundSharper;
+    bool backgroundBuiltIn = true;
+    QPixmap backgroundRendered;
+    QTimer *backgroundSharpen = nullptr;
     QListWidget *users = nullptr; // the registered users, hidden
     std::array<QLabel *, 4> panels{};
     QAction *showScoreItem = nullptr;

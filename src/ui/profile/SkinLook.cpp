@@ -1,6 +1,7 @@
 #include "SkinLook.h"
 
 #include "platform/Files.h"
+#include "platform/ScaledPicture.h"
 
 namespace tv {
 
@@ -56,6 +57,11 @@ SkinLook makeSkinLook(const skins::Skin &skin, const QPalette &standard, const Q
     SkinLook look;
     look.palette = p;
     look.picture = picture(dataDir, skin.picture);
+    if (!look.picture.isNull()) {
+        const QPixmap sharper = picture(dataDir, sharperName(skin.picture));
+        if (sharper.size() == look.picture.size() * 2)
+            look.pictureSharper = sharper;
+    }
     look.testPicture = picture(dataDir, skin.testPicture);
     const QString title = skin.colour(QStringLiteral("tytul"));
     if (!title.isEmpty())

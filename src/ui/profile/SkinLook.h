@@ -15,6 +15,7 @@ namespace tv {
 struct SkinLook {
     QPalette palette;
     QPixmap picture;
+    QPixmap pictureSharper; // picture's twice-as-large companion, when the pack has one of that size
     QPixmap testPicture;
     QColor title;
     QColor area;

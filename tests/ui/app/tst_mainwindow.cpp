@@ -82,6 +82,29 @@ private slots:
         end();
     }
 
+    void backgroundPictureSharpForTheWindowsSize_data()
+    {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<bool>("drawnAnew");
+        QTest::newRow("smaller than the picture") << QSize(1000, 700) << false;
+        QTest::newRow("a large screen") << QSize(2600, 1600) << true;
+    }
+    void backgroundPictureSharpForTheWindowsSize()
+    {
+        QFETCH(QSize, window);
+        QFETCH(bool, drawnAnew);
+        MainWindow *w = form();
+        w->resize(window);
+        QCoreApplication::processEvents();
+        w->sharpenBackground();
+        auto *picture = w->findChild<QLabel *>(QStringLiteral("backgroundPicture"));
+        const QSize shown = picture->pixmap().size();
+        if (drawnAnew)
+            QCOMPARE(shown, picture->size() * w->devicePixelRatioF());
+        else
+            QCOMPARE(shown, QSize(1600, 1000));
+    }
+
     void initialState()
     {
         MainWindow *w = form();
