@@ -1,0 +1,87 @@
+#include "Learning.h"
+
+#include "Shuffle.h"
+
+#include <QCollator>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace tv::learning {
+
+QString retestTitle(const QString &title)
+{
+    return title.endsWith(kRetestSuffix) ? title : title + kRetestSuffix;
+}
+
+QString originalTitle(const QString &title)
+{
+    return title.endsWith(kRetestSuffix) ? title.left(title.size() - kRetestSuffix.size()) : title;
+}
+
+QString markerDescription(int marker, const QString &caption, MarkerState state, const QString &correction)
+{
+    QString text = QStringLiteral("Pole %1: %2").arg(marker).arg(caption.isEmpty() ? QStringLiteral("puste") : caption);
+    if (state == MarkerState::Good)
+        text += QStringLiteral(", dobrze");
+    else if (state == MarkerState::Bad)
+        text += QStringLiteral(", źle");
+    if (!correction.isEmpty())
+        text += QStringLiteral("; poprawnie: ") + correction;
+    return text;
+}
+
+QString correctionHint(const MapTest::Correction &c)
+{
+    if (c.right.isEmpty())
+        return QString();
+    return QStringLiteral("Pole %1: %2").arg(c.marker).arg(c.right);
+}
+
+QStringList retestNames(const MapTest &judged, std::uint64_t seed)
+{
+    QStringList right;
+    for (const MapTest::Correction &c : judged.corrections())
+        right.append(c.right);
+    QStringList out;
+    for (int i : shuffledOrder(right.size(), seed))
+        out.append(right.at(i));
+    return out;
+}
+
+QList<SheetName> sheetNames(const QStringList &description, int count, Order order, std::uint64_t seed)
+{
+    QList<SheetName> names;
+    for (int i = 0; i < count && i < description.size(); ++i) {
+        const auto number = answerNumber(description.at(i));
+        names.append({answerName(description.at(i)), number ? *number - 10 : 0});
+    }
+    if (order == Order::Alphabetical) {
+        QCollator polish{QLocale(QLocale::Polish, QLocale::Poland)};
+        polish.setCaseSensitivity(Qt::CaseInsensitive);
+        std::stable_sort(names.begin(), names.end(),
+                         [&](const SheetName &a, const SheetName &b) { return polish.compare(a.name, b.name) < 0; });
+        return names;
+    }
+    QList<SheetName> shuffled;
+    for (int i : shuffledOrder(names.size(), seed))
+        shuffled.append(names.at(i));
+    return shuffled;
+}
+
+QString sheetLine(const SheetName &n, bool key)
+{
+    return n.name + QStringLiteral(" \u2013 ") + (key ? QString::number(n.marker) : QStringLiteral("____"));
+}
+
+bool landscapeFor(QSize picture)
+{
+    return picture.width() > picture.height();
+}
+
+QString boxText(int marker, const QString &name, bool key)
+{
+    return key ? QStringLiteral("%1. %2").arg(marker).arg(name) : QString::number(marker);
+}
+
+} // namespace tv::learning
