@@ -35,7 +35,7 @@ QString correctionHint(const MapTest::Correction &c)
 {
     if (c.right.isEmpty())
         return QString();
-    return QStringLiteral("Pole %1: %2").arg(c.marker).arg(c.right);
+    return QStringLiteral("Pole %1 \u2013 poprawnie: %2").arg(c.marker).arg(c.right);
 }
 
 QStringList retestNames(const MapTest &judged, std::uint64_t seed)
@@ -77,11 +77,6 @@ QString sheetLine(const SheetName &n, bool key)
 bool landscapeFor(QSize picture)
 {
     return picture.width() > picture.height();
-}
-
-QString boxText(int marker, const QString &name, bool key)
-{
-    return key ? QStringLiteral("%1. %2").arg(marker).arg(name) : QString::number(marker);
 }
 
 } // namespace tv::learning

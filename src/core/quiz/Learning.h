@@ -63,8 +63,5 @@ inline const QString kKeyListHeading = QStringLiteral("Nazwy z numerami pól:");
 // A map wider than high goes on a landscape page.
 bool landscapeFor(QSize picture);
 
-// The box `marker` shows on paper: its number, and in the key its name too.
-QString boxText(int marker, const QString &name, bool key);
-
 } // namespace learning
 } // namespace tv

@@ -35,10 +35,7 @@ int MapTest::askedCount() const
 
 QString MapTest::rightName(int k) const
 {
-    for (int i = 0; i < markerCount && i < lines.size(); ++i)
-        if (answerNumber(lines.at(i)) == 10 + k)
-            return answerName(lines.at(i));
-    return QString();
+    return tv::rightName(lines, markerCount, k);
 }
 
 QList<MapTest::Correction> MapTest::corrections() const
