@@ -1,6 +1,7 @@
 #include "Learning.h"
 
 #include "Shuffle.h"
+#include "catalogue/Catalogue.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -72,6 +73,23 @@ QList<SheetName> sheetNames(const QStringList &description, int count, Order ord
 QString sheetLine(const SheetName &n, bool key)
 {
     return n.name + QStringLiteral(" \u2013 ") + (key ? QString::number(n.marker) : QStringLiteral("____"));
+}
+
+QList<SheetSource> sheetSources(const LaunchRequest &request, const ChainProgress &chain)
+{
+    QList<SheetSource> out;
+    if (chain.active) {
+        for (const ChainStep &s : catalogue::chainSteps(chain.chain))
+            out.append({s.title, s.configurationFile, s.descriptionFile, s.pictureFile});
+        return out;
+    }
+    for (const CatalogueEntry &e : catalogue::singleTests())
+        if (e.configurationFile.compare(request.configurationFile, Qt::CaseInsensitive) == 0
+            && !request.configurationFile.isEmpty()) {
+            out.append({e.title, e.configurationFile, e.descriptionFile, e.pictureFile});
+            break;
+        }
+    return out;
 }
 
 bool landscapeFor(QSize picture)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ChainProgress.h"
 #include "MapTest.h"
+#include "catalogue/LaunchRequest.h"
 
 #include <QList>
 #include <QSize>
@@ -59,6 +61,19 @@ inline const QString kNameAndDate =
 inline const QString kKeyHeading = QStringLiteral("Klucz odpowiedzi");
 inline const QString kListHeading = QStringLiteral("Wpisz nazwy w ponumerowane pola mapy:");
 inline const QString kKeyListHeading = QStringLiteral("Nazwy z numerami pól:");
+
+// A test as the catalogue names it, to be printed.
+struct SheetSource {
+    QString title;
+    QString configurationFile;
+    QString descriptionFile;
+    QString pictureFile;
+};
+
+// The tests of the worksheet for the test last chosen: every test of a
+// chain, or the single test of the catalogue with those files; none when
+// nothing was chosen yet.
+QList<SheetSource> sheetSources(const LaunchRequest &request, const ChainProgress &chain);
 
 // A map wider than high goes on a landscape page.
 bool landscapeFor(QSize picture);

@@ -1116,9 +1116,9 @@ void TestWindow::printWorksheet()
         return;
     QList<worksheet::Source> sources;
     if (context.chain.active) {
-        for (const ChainStep &s : catalogue::chainSteps(context.chain.chain))
-            sources.append({s.title, s.configurationFile, s.descriptionFile, s.pictureFile});
+        sources = learning::sheetSources(context.request, context.chain);
     } else {
+        // Under the title it runs with: a drawn or assigned test too.
         const LaunchRequest &r = context.request;
         sources.append({learning::originalTitle(context.shell.title()), r.configurationFile, r.descriptionFile,
                         r.pictureFile});

@@ -18,13 +18,7 @@ namespace tv {
 // computers, and its answer key.
 namespace worksheet {
 
-// A test as the catalogue names it.
-struct Source {
-    QString title;
-    QString configurationFile;
-    QString descriptionFile;
-    QString pictureFile;
-};
+using Source = learning::SheetSource;
 
 // A test read for printing.
 struct Sheet {

@@ -290,6 +290,31 @@ private slots:
         }
     }
 
+    void mainWindowPrintsTheTestChosenLast()
+    {
+        QAction *item = main()->findChild<QAction *>("worksheetItem");
+        QVERIFY(item);
+        QCOMPARE(item->text(), QStringLiteral("Drukuj kartę pracy..."));
+        item->trigger();
+        QVERIFY(services->lastText().startsWith("Najpierw wybierz test"));
+        QVERIFY(services->modals.isEmpty());
+
+        TestWindow *w = launch();
+        w->stopTest();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!app->launcher().testWindow());
+        const QString pdf = data->path() + QStringLiteral("/z_menu.pdf");
+        services->fileAnswers = {pdf};
+        services->onModal = [](QDialog &dlg) {
+            return qobject_cast<worksheet::WorksheetDialog *>(&dlg) ? int(worksheet::WorksheetDialog::Pdf)
+                                                                     : int(QDialog::Rejected);
+        };
+        item->trigger();
+        QCOMPARE(services->modals, QStringList{"worksheetDialog"});
+        QVERIFY(pdfText(pdf, 1).contains("Test: Europa - Stolice"));
+        QVERIFY(pdfText(pdf, 2).contains("Berlin – 3"));
+    }
+
     void worksheetGoesThroughThePrintDialog()
     {
         TestWindow *w = launch();
