@@ -78,7 +78,7 @@ int main(int argc, char **argv)
             w->onStartDelay();
             if (sheet) {
                 w->printWorksheet();
-                qapp.quit();
+                QCoreApplication::exit(0); // not quit(): the main window refuses while a test is open
                 return;
             }
             if (!judge)
