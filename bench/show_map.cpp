@@ -2,8 +2,12 @@
 // the scaled map: a test of the content pack, judged after a few drops, or
 // the place game with some covers open. Run from the build folder's
 // program directory under Xvfb:
-//   show_map <content-dir> test <code> [judge]
+//   show_map <content-dir> test <code> [judge | corrections | retest]
+//   show_map <content-dir> worksheet <code> <file.pdf>
 //   show_map <content-dir> game
+// "corrections" shows the right answers of the judged test, "retest" takes
+// its missed markers again and answers half of them; "worksheet" writes the
+// test's worksheet and key (names in alphabetical order) and ends.
 // The program then waits until it is closed.
 
 #include "QuizFixture.h"
@@ -16,6 +20,7 @@
 #include "platform/Files.h"
 #include "quiz/Markers.h"
 #include "quiz/TestWindow.h"
+#include "quiz/Worksheet.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -52,13 +57,30 @@ int main(int argc, char **argv)
         });
     } else {
         const int code = args.value(3).toInt();
-        const bool judge = args.value(4) == QLatin1String("judge");
-        QTimer::singleShot(500, [&, code, judge] {
+        const QString after = args.value(4);
+        const bool sheet = args.at(2) == QLatin1String("worksheet");
+        const bool judge = !after.isEmpty() && !sheet;
+        if (sheet) {
+            services.fileAnswers = {after};
+            services.onModal = [](QDialog &dlg) {
+                auto *d = qobject_cast<worksheet::WorksheetDialog *>(&dlg);
+                if (!d)
+                    return int(QDialog::Rejected);
+                d->setOrder(learning::Order::Alphabetical);
+                return int(worksheet::WorksheetDialog::Pdf);
+            };
+        }
+        QTimer::singleShot(500, [&, code, judge, sheet, after] {
             app.launcher().launch(code);
             TestWindow *w = app.launcher().testWindow();
             if (!w)
                 return;
             w->onStartDelay();
+            if (sheet) {
+                w->printWorksheet();
+                QCoreApplication::exit(0); // not quit(): the main window refuses while a test is open
+                return;
+            }
             if (!judge)
                 return;
             // Half the names where they belong, two swapped, the rest blank.
@@ -76,6 +98,14 @@ int main(int argc, char **argv)
                 test::dropOnMarker(w, fieldOf(w->names.at(n - 2)), n - 1);
             }
             w->showResult();
+            if (after == QLatin1String("corrections")) {
+                w->showCorrections();
+            } else if (after == QLatin1String("retest")) {
+                const QList<int> missed = w->test.missed();
+                w->retestMissed();
+                for (int i = 0; i < missed.size() / 2; ++i)
+                    test::dropOnMarker(w, fieldOf(w->test.rightName(missed.at(i))), missed.at(i));
+            }
         });
     }
     return qapp.exec();

@@ -9,12 +9,56 @@ void MapTest::start(int count, const QStringList &description)
     dropsLeft = count;
     for (int k = 1; k <= count && k <= kMaxMarkers; ++k)
         markers[k - 1] = MarkerInfo{};
+    lockedMarkers.fill(false);
     resetUndo();
+}
+
+void MapTest::startRetest(const QList<int> &asked)
+{
+    start(markerCount, lines);
+    for (int k = 1; k <= markerCount && k <= kMaxMarkers; ++k) {
+        if (asked.contains(k))
+            continue;
+        markers[k - 1] = MarkerInfo{rightName(k), MarkerState::Good};
+        lockedMarkers[k - 1] = true;
+    }
+    dropsLeft = askedCount();
+}
+
+int MapTest::askedCount() const
+{
+    int n = 0;
+    for (int k = 1; k <= markerCount && k <= kMaxMarkers; ++k)
+        n += lockedMarkers[k - 1] ? 0 : 1;
+    return n;
+}
+
+QString MapTest::rightName(int k) const
+{
+    return tv::rightName(lines, markerCount, k);
+}
+
+QList<MapTest::Correction> MapTest::corrections() const
+{
+    QList<Correction> out;
+    for (int k : missed())
+        out.append({k, markers[k - 1].caption, rightName(k)});
+    return out;
+}
+
+QList<int> MapTest::missed() const
+{
+    QList<int> out;
+    for (int k = 1; k <= markerCount && k <= kMaxMarkers; ++k)
+        if (markers[k - 1].state == MarkerState::Bad)
+            out.append(k);
+    return out;
 }
 
 void MapTest::clearMarkers()
 {
     markers.fill(MarkerInfo{});
+    lockedMarkers.fill(false);
 }
 
 QStringList MapTest::names() const
@@ -29,7 +73,8 @@ MapTest::DropResult MapTest::drop(int marker, int field, const QString &text, bo
                                   bool testFinished)
 {
     DropResult r;
-    if (testFinished || marker < 1 || marker > kMaxMarkers) {
+    // A marker a retest does not ask keeps its right name.
+    if (testFinished || marker < 1 || marker > kMaxMarkers || lockedMarkers[marker - 1]) {
         r.refused = true;
         return r;
     }
@@ -118,6 +163,8 @@ MapTest::Judgement MapTest::judge()
     goodAnswers = 0;
     badAnswers = 0;
     for (int k = 1; k <= markerCount && k <= kMaxMarkers; ++k) {
+        if (lockedMarkers[k - 1])
+            continue; // answered before the retest: not asked, not counted
         MarkerInfo &m = markers[k - 1];
         const Lookup found = lookUp(m.caption);
         if (!found.ok) {

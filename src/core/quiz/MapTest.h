@@ -2,6 +2,7 @@
 
 #include "TestFiles.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -24,10 +25,17 @@ public:
     // A freshly loaded test: markers 1..count blank, drops left = count.
     // Markers above the count keep what they had.
     void start(int count, const QStringList &description);
+    // The same test again with only the markers `asked` open: they are blank,
+    // every other marker shows its right name, judged good and locked. The
+    // drops left are the markers asked.
+    void startRetest(const QList<int> &asked);
     // Empties and hides every marker (between the tests of a chain).
     void clearMarkers();
 
     int count() const { return markerCount; }
+    // The markers the pupil answers: all of them, or those a retest asks.
+    int askedCount() const;
+    bool locked(int k) const { return k >= 1 && k <= kMaxMarkers && lockedMarkers[k - 1]; }
     const QStringList &description() const { return lines; }
     // The N names in description order (line without its last two characters).
     QStringList names() const;
@@ -72,6 +80,21 @@ public:
     // otherwise. Adds to the chain sums. Stops at a line without two digits.
     Judgement judge();
 
+    // The name that belongs on marker k: the name of the used description
+    // line numbered 10 + k (the first such line); empty when none is.
+    QString rightName(int k) const;
+
+    // What a judged marker should have shown: only markers judged wrong,
+    // empty ones included, have one.
+    struct Correction {
+        int marker = 0;
+        QString given; // what the pupil put there, empty for nothing
+        QString right;
+    };
+    QList<Correction> corrections() const;
+    // The markers judged wrong, in marker order: what a retest asks.
+    QList<int> missed() const;
+
     // One tick of the window's clock.
     void tick()
     {
@@ -93,6 +116,7 @@ private:
     int markerCount = 0;
     QStringList lines;
     std::array<MarkerInfo, kMaxMarkers> markers{};
+    std::array<bool, kMaxMarkers> lockedMarkers{};
     int undoSource = 0;
     int undoTarget = 0;
     QString undoName;

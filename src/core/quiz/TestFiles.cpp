@@ -74,4 +74,12 @@ std::optional<int> answerNumber(const QString &line)
     return parseDecimal(line.right(2));
 }
 
+QString rightName(const QStringList &description, int count, int marker)
+{
+    for (int i = 0; i < count && i < description.size(); ++i)
+        if (answerNumber(description.at(i)) == 10 + marker)
+            return answerName(description.at(i));
+    return QString();
+}
+
 } // namespace tv

@@ -46,6 +46,10 @@ QString answerName(const QString &line);
 // The answer number of a line: its last two characters as a decimal integer.
 std::optional<int> answerNumber(const QString &line);
 
+// The name that belongs on `marker`: that of the first of the `count` used
+// lines numbered 10 + marker; empty when none is.
+QString rightName(const QStringList &description, int count, int marker);
+
 // The text of a message about a line that is not an integer.
 QString notIntegerMessage(const QString &fileName, int line, const QString &text);
 

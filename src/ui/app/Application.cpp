@@ -22,6 +22,8 @@
 #include "platform/Services.h"
 #include "platform/System.h"
 #include "profile/SettingsDialog.h"
+#include "quiz/TestWindow.h"
+#include "quiz/Worksheet.h"
 #include "profile/SkinsDialog.h"
 #include "profile/UsersDialog.h"
 #include "results/ResultDialog.h"
@@ -113,6 +115,23 @@ void Application::connectCommands()
     connect(m, &MainWindow::resultsRequested, resultsCommands, &ResultsCommands::openResults);
     connect(m, &MainWindow::filterRequested, resultsCommands, &ResultsCommands::openFilter);
     connect(m, &MainWindow::printRequested, resultsCommands, &ResultsCommands::printResults);
+    // The worksheet of the test open, else of the test chosen last; the
+    // session's lock of the "Plik" menu keeps it from a lesson.
+    connect(m, &MainWindow::worksheetRequested, this, [this] {
+        if (shared.session.active())
+            return;
+        if (TestWindow *w = testLauncher->testWindow()) {
+            w->printWorksheet();
+            return;
+        }
+        const QList<learning::SheetSource> sources = learning::sheetSources(shared.request, shared.chain);
+        if (sources.isEmpty()) {
+            showMessage(main, QStringLiteral("Najpierw wybierz test (menu \"Testy\"), którego kartę pracy chcesz wydrukować."),
+                        QStringLiteral("Terravia: Karta pracy"), Services::Icon::Information);
+            return;
+        }
+        worksheet::run(main, sources);
+    });
     connect(m, &MainWindow::deleteResultsRequested, resultsCommands, &ResultsCommands::deleteAllResults);
     connect(m, &MainWindow::settingsRequested, this, [this, modal] { modal(*settingsWindow); });
     connect(m, &MainWindow::networkSettingsRequested, this, [this, modal] { modal(*network); });

@@ -250,6 +250,8 @@ void MainWindow::buildMenus()
                                         QStringLiteral("Drukuj wyniki testów  [Ctrl + P]"),
                                         &MainWindow::printRequested));
     commandAction(Command::ItemPrintResults)->setEnabled(false);
+    item(file, QStringLiteral("worksheetItem"), QStringLiteral("Drukuj kartę pracy..."),
+         &MainWindow::worksheetRequested);
     set(Command::ItemDeleteResults, item(file, QStringLiteral("deleteResultsItem"),
                                          QStringLiteral("Usuń wyniki testów  [Ctrl + U]"),
                                          &MainWindow::deleteResultsRequested));

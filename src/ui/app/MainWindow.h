@@ -101,6 +101,7 @@ signals:
     void resultsRequested();
     void filterRequested();
     void printRequested();
+    void worksheetRequested();
     void deleteResultsRequested();
     void settingsRequested();
     void networkSettingsRequested();

@@ -1,5 +1,6 @@
 #include "Markers.h"
 #include "platform/Look.h"
+#include "quiz/Learning.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -80,13 +81,18 @@ QString MarkerBox::judgementMark() const
 
 void MarkerBox::describe()
 {
-    QString name = QStringLiteral("Pole %1: %2").arg(number()).arg(text().isEmpty() ? QStringLiteral("puste") : text());
-    if (current == MarkerState::Good)
-        name += QStringLiteral(", dobrze");
-    else if (current == MarkerState::Bad)
-        name += QStringLiteral(", źle");
+    const QString name = learning::markerDescription(number(), text(), current, rightAnswer);
     if (name != accessibleName())
         setAccessibleName(name);
+}
+
+void MarkerBox::setCorrection(const QString &name)
+{
+    if (rightAnswer == name)
+        return;
+    rightAnswer = name;
+    describe();
+    update();
 }
 
 void MarkerBox::setScale(double s)
@@ -118,9 +124,36 @@ void MarkerBox::paintEvent(QPaintEvent *event)
     QRect textRect = r;
     if (fontMetrics().horizontalAdvance(text()) + 2 * qMax(left, right) > r.width())
         textRect.adjust(left, 0, -right, 0);
-    p.setFont(font());
-    p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(textRect, Qt::AlignCenter, text());
+    if (!rightAnswer.isEmpty()) {
+        // The correction: the pupil's answer small and struck out on the
+        // red above, the right name on a white band below with a green line
+        // under it, so it reads as the teacher's hand and not as an answer.
+        const QRect upper(textRect.left(), r.top(), textRect.width(), 10);
+        // The judgement mark keeps its red column on the right.
+        const QRect lower(r.left(), r.top() + 10, r.width() - right, r.height() - 10);
+        QFont given = font();
+        given.setPixelSize(9);
+        given.setBold(false);
+        given.setStrikeOut(!text().isEmpty());
+        p.setFont(given);
+        p.setPen(Qt::white);
+        p.drawText(upper, Qt::AlignCenter, text().isEmpty() ? QStringLiteral("(puste)") : text());
+        p.fillRect(lower, Qt::white);
+        QFont corrected = font();
+        corrected.setPixelSize(11);
+        p.setFont(corrected);
+        p.setPen(QColor(0, 100, 0));
+        const QRect nameRect = lower.adjusted(left, 0, 0, -2);
+        p.drawText(nameRect, Qt::AlignCenter, rightAnswer);
+        const int w = qMin(nameRect.width(), QFontMetrics(corrected).horizontalAdvance(rightAnswer));
+        p.setPen(QPen(QColor(0, 160, 0), 2));
+        const int x = nameRect.center().x() - w / 2;
+        p.drawLine(x, lower.bottom(), x + w, lower.bottom());
+    } else {
+        p.setFont(font());
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(textRect, Qt::AlignCenter, text());
+    }
     if (!mark.isEmpty()) {
         QFont mf = font();
         mf.setPixelSize(15);

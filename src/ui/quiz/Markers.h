@@ -38,6 +38,10 @@ public:
     // What a judged marker shows besides its colour: "✓" or "✗" (empty
     // before judging), so the result does not rest on red and green alone.
     QString judgementMark() const;
+    // The right name of a marker judged wrong, shown under the pupil's
+    // answer once the corrections are asked for; empty shows none.
+    void setCorrection(const QString &name);
+    QString correction() const { return rightAnswer; }
     // The map's scale: the box and all it draws grow by it.
     void setScale(double s);
     double scale() const { return zoom; }
@@ -65,6 +69,7 @@ private:
     void describe();
     MarkerState current = MarkerState::Blank;
     double zoom = 1.0;
+    QString rightAnswer;
 };
 
 // A name field: shows one name; dragging it carries the name.

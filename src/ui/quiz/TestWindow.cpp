@@ -19,12 +19,15 @@
 #include "profile/ProgramSettings.h"
 #include "quiz/ChainProgress.h"
 #include "quiz/Grades.h"
+#include "quiz/Learning.h"
+#include "quiz/Worksheet.h"
 #include "quiz/Shuffle.h"
 #include "results/ResultDialog.h"
 #include "results/ResultState.h"
 #include "platform/Look.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragMoveEvent>
 #include <QKeyEvent>
@@ -135,6 +138,10 @@ void TestWindow::buildLayout()
     tool("undoAction", "cofnij", QStringLiteral("Cofnij ostatnie posunięcie"), &TestWindow::undo)->setEnabled(false);
     toolBar->addSeparator();
     tool("stopAction", "przerwij", QStringLiteral("Przerwij test"), &TestWindow::stopTest);
+    toolBar->addSeparator();
+    tool("correctionsAction", "poprawne", learning::kShowCorrections, &TestWindow::showCorrections);
+    tool("retestAction", "powtorz", learning::kRetestMissed, &TestWindow::retestMissed);
+    tool("worksheetAction", "karta_pracy", learning::kPrintWorksheet, &TestWindow::printWorksheet);
 
     mapScroll = new MapView(mapPanel);
     mapScroll->setFitToWindow(context.settings.fitMap());
@@ -236,6 +243,16 @@ void TestWindow::buildMenus()
     item(contextMenu, "legendItem", QStringLiteral("Legenda  [F2]"), &TestWindow::showLegend);
     contextMenu->addSeparator();
     item(contextMenu, "stopItem", QStringLiteral("Przerwij test  [F5]"), &TestWindow::stopTest);
+    contextMenu->addSeparator();
+    item(contextMenu, "correctionsItem", learning::kShowCorrections + QStringLiteral("  [Ctrl + O]"),
+         &TestWindow::showCorrections);
+    item(contextMenu, "retestItem", learning::kRetestMissed + QStringLiteral("  [Ctrl + B]"),
+         &TestWindow::retestMissed);
+    item(contextMenu, "worksheetItem", learning::kPrintWorksheet + QStringLiteral("  [Ctrl + K]"),
+         &TestWindow::printWorksheet);
+    // Nothing is judged yet; in a chain the corrections are a switch the
+    // pupil sets before a step is judged.
+    setLearningEnabled(false);
 
     testsMenu = new QMenu(this);
     testsMenu->setObjectName(QStringLiteral("testsMenu"));
@@ -271,6 +288,18 @@ void TestWindow::bindKeys()
             showResult();
     });
     key(Qt::Key_F6, [this] { emit filterRequested(); });
+    // The commands after judging work from the keyboard only while offered.
+    auto learningKey = [this, usable](Qt::Key k, const char *name, void (TestWindow::*run)()) {
+        auto *sc = new QShortcut(QKeySequence(Qt::CTRL | k), this);
+        sc->setContext(Qt::WindowShortcut);
+        connect(sc, &QShortcut::activated, this, [this, usable, name, run] {
+            if (usable(name))
+                (this->*run)();
+        });
+    };
+    learningKey(Qt::Key_O, "correctionsAction", &TestWindow::showCorrections);
+    learningKey(Qt::Key_B, "retestAction", &TestWindow::retestMissed);
+    learningKey(Qt::Key_K, "worksheetAction", &TestWindow::printWorksheet);
     for (Qt::Key k : {Qt::Key_F5, Qt::Key_Escape})
         key(k, [this, usable] {
             if (!sessionActive() || usable("stopAction"))
@@ -294,11 +323,23 @@ bool TestWindow::eventFilter(QObject *watched, QEvent *event)
         contextMenu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
     }
+    if (pendingStep && (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)) {
+        // Any key or click in the window goes on with the chain; the tool
+        // bar keeps its commands (a pupil may still stop the chain).
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (w && (w == this || isAncestorOf(w)) && !toolBar->isAncestorOf(w)) {
+            goOn();
+            return true;
+        }
+    }
     auto *marker = qobject_cast<MarkerBox *>(watched);
     if (marker && event->type() == QEvent::FocusIn) {
         lastMarker = marker->number();
         mapScroll->ensureWidgetVisible(marker, 40, 40);
     }
+    if (marker && (event->type() == QEvent::FocusIn || event->type() == QEvent::Enter)
+        && !marker->correction().isEmpty())
+        setHint(learning::correctionHint({marker->number(), marker->text(), marker->correction()}));
     if (watched == canvas || marker) {
         auto *w = static_cast<QWidget *>(watched);
         switch (event->type()) {
@@ -551,6 +592,7 @@ void TestWindow::onActivated()
         resultButton->setEnabled(false);
         testsMenuButton->setEnabled(false);
         context.shell.setCommandEnabled(Command::ButtonCloseChild, false);
+        setLearningEnabled(false);
     }
 }
 
@@ -720,11 +762,14 @@ bool TestWindow::layOut()
     QCoreApplication::processEvents();
     const int n = configuration.count;
     test.start(n, description);
+    correctionsOn = false;
+    judged = false;
     for (int k = 1; k <= n; ++k) {
         MarkerBox *m = markers[k - 1];
         mapScroll->placeMarker(k, configuration.positions[k - 1]);
         m->show();
         m->tag = 10 + k;
+        m->setCorrection(QString());
         applyMarker(k);
     }
     names.clear();
@@ -753,6 +798,7 @@ void TestWindow::clearMarkers()
     test.clearMarkers();
     for (MarkerBox *m : markers) {
         m->clear();
+        m->setCorrection(QString());
         m->setState(MarkerState::Blank);
         m->hide();
     }
@@ -880,16 +926,40 @@ void TestWindow::showResult()
         advanceChain(context.chain.chain, context.chain.step);
         return;
     }
-    const Grade grade = singleTestGrade(test.count(), j.good);
+    judged = true;
+    // A retest is graded as a test of the markers it asked.
+    const int asked = test.askedCount();
+    const Grade grade = singleTestGrade(asked, j.good);
     // The pupil types a name next: no hourglass over the dialog.
     setHourglass(false);
-    context.resultDialog.present({elapsedText(), test.count(), j.good, j.bad, grade.label, grade.icon});
+    QPointer<TestWindow> self(this);
+    context.resultDialog.present({elapsedText(), asked, j.good, j.bad, grade.label, grade.icon});
+    // Saved or not, a window still open offers what the result teaches.
+    if (self && !sessionActive())
+        setLearningEnabled(true);
 }
 
 void TestWindow::advanceChain(int chain, int step)
 {
     Shell &shell = context.shell;
     context.chain.step += 1;
+    if (reviewSteps && !sessionActive()) {
+        // The review: the step's right answers stay until the pupil goes on.
+        for (const MapTest::Correction &c : test.corrections())
+            markers[c.marker - 1]->setCorrection(c.right);
+        correctionsOn = true;
+        if (shell.showScoreOn())
+            showMessage(this,
+                        shell.title() + QStringLiteral("\r\nDobrych odpowiedzi: ") + QString::number(test.goodAnswers)
+                            + QStringLiteral("\r\nBłędnych odpowiedzi: ") + QString::number(test.badAnswers)
+                            + QStringLiteral("\r\nCzas testu: ") + timeText(test.chainClock),
+                        QStringLiteral("Terravia"), Services::Icon::Information);
+        setHint(learning::kGoOn);
+        pendingChain = chain;
+        pendingStep = step;
+        qApp->installEventFilter(this);
+        return;
+    }
     if (shell.showScoreOn())
         showMessage(this,
                     shell.title() + QStringLiteral("\r\nDobrych odpowiedzi: ") + QString::number(test.goodAnswers)
@@ -899,7 +969,26 @@ void TestWindow::advanceChain(int chain, int step)
     else
         waitMs(1500);
     QCoreApplication::processEvents();
+    proceedChain(chain, step);
+}
 
+void TestWindow::goOn()
+{
+    if (!pendingStep)
+        return;
+    qApp->removeEventFilter(this);
+    const int chain = pendingChain;
+    const int step = pendingStep;
+    pendingChain = 0;
+    pendingStep = 0;
+    setHint(kNoHint);
+    QCoreApplication::processEvents();
+    proceedChain(chain, step);
+}
+
+void TestWindow::proceedChain(int chain, int step)
+{
+    Shell &shell = context.shell;
     if (const ChainStep *next = catalogue::chainStep(chain, step + 1)) {
         setHourglass(true);
         shell.setTitle(next->title);
@@ -929,9 +1018,112 @@ void TestWindow::loadOtherTest()
 void TestWindow::reloadTest()
 {
     context.result.testFinished = false;
+    // A retest ends: the test is taken whole again, under its own title.
+    if (!context.chain.active)
+        context.shell.setTitle(learning::originalTitle(context.shell.title()));
+    setLearningEnabled(false);
     names.clear();
     shuffledNames.clear();
     loadRequestedTest();
+}
+
+// ---------------------------------------------------------------------------
+// Learning from the judged test
+
+void TestWindow::setLearningEnabled(bool judged)
+{
+    const bool session = sessionActive();
+    const bool chain = context.chain.active;
+    const bool missed = judged && !test.missed().isEmpty();
+    for (const char *name : {"correctionsAction", "correctionsItem"}) {
+        QAction *a = action(QString::fromLatin1(name));
+        a->setVisible(!session);
+        // In a chain a switch for the steps still to be judged.
+        a->setCheckable(chain);
+        a->setChecked(chain && reviewSteps);
+        a->setEnabled(!session && (chain || (missed && !correctionsOn)));
+    }
+    for (const char *name : {"retestAction", "retestItem"}) {
+        QAction *a = action(QString::fromLatin1(name));
+        a->setVisible(!session && !chain);
+        a->setEnabled(!session && !chain && missed);
+    }
+    for (const char *name : {"worksheetAction", "worksheetItem"}) {
+        QAction *a = action(QString::fromLatin1(name));
+        a->setVisible(!session);
+        a->setEnabled(!session);
+    }
+}
+
+void TestWindow::showCorrections()
+{
+    if (sessionActive())
+        return;
+    if (context.chain.active) {
+        if (pendingStep)
+            return; // the step's corrections are already shown
+        reviewSteps = !reviewSteps;
+        setLearningEnabled(false);
+        return;
+    }
+    if (!judged)
+        return; // nothing judged yet
+    for (const MapTest::Correction &c : test.corrections())
+        markers[c.marker - 1]->setCorrection(c.right);
+    correctionsOn = true;
+    setLearningEnabled(true);
+}
+
+void TestWindow::retestMissed()
+{
+    if (sessionActive() || context.chain.active || !judged)
+        return;
+    const QList<int> missed = test.missed();
+    if (missed.isEmpty())
+        return;
+    const quint64 seed = fixedSeed() ? fixedSeed() : QRandomGenerator::global()->generate64();
+    shuffledNames = learning::retestNames(test, seed);
+    names.clear();
+    for (int k : missed)
+        names.append(test.rightName(k));
+    test.startRetest(missed);
+    correctionsOn = false;
+    judged = false;
+    for (int k = 1; k <= test.count(); ++k) {
+        markers[k - 1]->setCorrection(QString());
+        applyMarker(k);
+    }
+    clearNameFields();
+    for (int k = 1; k <= shuffledNames.size(); ++k)
+        fields[k - 1]->show();
+    showShuffledNames();
+    context.shell.setTitle(learning::retestTitle(context.shell.title()));
+    context.result.testFinished = false;
+    test.testClock = 0;
+    clock->start();
+    setResultEnabled(true);
+    setUndoEnabled(false);
+    setLearningEnabled(false);
+    setHint(kNoHint);
+    setPicked(0);
+    lastMarker = 0;
+    fields[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void TestWindow::printWorksheet()
+{
+    if (sessionActive())
+        return;
+    QList<worksheet::Source> sources;
+    if (context.chain.active) {
+        sources = learning::sheetSources(context.request, context.chain);
+    } else {
+        // Under the title it runs with: a drawn or assigned test too.
+        const LaunchRequest &r = context.request;
+        sources.append({learning::originalTitle(context.shell.title()), r.configurationFile, r.descriptionFile,
+                        r.pictureFile});
+    }
+    worksheet::run(this, sources);
 }
 
 void TestWindow::stopTest()

@@ -109,6 +109,20 @@ public:
     QTimer *edgeScrollTimer() const { return edgeScroll; }
     MapView *mapView() const { return mapScroll; }
 
+    // --- learning from the judged test ------------------------------------------------
+    // Every wrong or empty marker shows its right name; offered once a
+    // single test's result dialog has closed. In a chain, with the command
+    // switched on, each judged step shows them until a key or a click.
+    void showCorrections();
+    bool correctionsShown() const { return correctionsOn; }
+    // The same map again with only the missed markers open.
+    void retestMissed();
+    // "Drukuj kartę pracy...": this test, or every test of the chain.
+    void printWorksheet();
+    // A judged step of a chain waits, its corrections shown, for a key or a click.
+    bool waitingToGoOn() const { return pendingStep != 0; }
+    void goOn();
+
     // Runs when the window becomes the active child window.
     void onActivated();
     // After a test of a chain has been judged: the next test, or the chain's result.
@@ -163,6 +177,8 @@ private:
     void setPicked(int field);
     void focusAfterDrop(int field);
     void setUpKeyboard();
+    void setLearningEnabled(bool judged);
+    void proceedChain(int chain, int step);
 
     TestWindowContext context;
     QWidget *mapPanel = nullptr;
@@ -190,6 +206,11 @@ private:
     QTimer *numberPause = nullptr;
     QTimer *edgeScroll = nullptr;
     QPoint dragAt;               // the dragged name, in the map view's coordinates
+    bool judged = false;         // a single test (or retest) judged, not yet loaded again
+    bool correctionsOn = false;  // the judged markers show their right names
+    bool reviewSteps = false;    // in a chain: each judged step shows its corrections
+    int pendingStep = 0;         // a chain step judged and waiting for a key or a click
+    int pendingChain = 0;
 };
 
 } // namespace tv

@@ -126,6 +126,41 @@ private slots:
         QVERIFY(app->state().chain.active); // cleared by the next single launch
     }
 
+    // With "Pokaż poprawne odpowiedzi" switched on, each judged step shows
+    // its right answers and waits for a key or a click instead of the pause.
+    void reviewWaitsForAKeyBetweenSteps()
+    {
+        writeChain(5, 2);
+        QVERIFY(app->launcher().launchChain(*catalogue::findChain(5)));
+        TestWindow *w = app->launcher().testWindow();
+        w->onStartDelay();
+        QAction *review = w->action("correctionsAction");
+        QVERIFY(review->isEnabled() && review->isCheckable());
+        QVERIFY(!w->action("retestAction")->isVisible());
+        review->trigger();
+        QVERIFY(review->isChecked());
+        answer(w, 1); // B stays empty
+        w->showResult();
+        QVERIFY(w->waitingToGoOn());
+        QVERIFY(waits->waits.isEmpty());
+        QCOMPARE(app->state().chain.step, 2);
+        QCOMPARE(main()->title(), catalogue::chainStep(5, 1)->title); // still the judged step
+        QCOMPARE(w->marker(2)->correction(), QStringLiteral("B"));
+        QVERIFY(w->marker(1)->correction().isEmpty());
+        QCOMPARE(w->hint(), QStringLiteral("Naciśnij klawisz lub kliknij, aby przejść dalej"));
+        QTest::keyClick(w->marker(1), Qt::Key_Space);
+        QVERIFY(!w->waitingToGoOn());
+        QCOMPARE(main()->title(), catalogue::chainStep(5, 2)->title);
+        QVERIFY(w->marker(2)->correction().isEmpty());
+        QCOMPARE(w->marker(2)->state(), MarkerState::Blank);
+        // Switched off again: the chain pauses as it always did.
+        review->trigger();
+        QVERIFY(!review->isChecked());
+        w->showResult();
+        QVERIFY(!w->waitingToGoOn());
+        QCOMPARE(waits->waits, QList<int>{1500});
+    }
+
     void showScoreMessages()
     {
         writeChain(5, 2);

@@ -1,0 +1,333 @@
+#include "QuizFixture.h"
+#include "Scripted.h"
+#include "UiTest.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/TestLauncher.h"
+#include "quiz/Grades.h"
+#include "quiz/Markers.h"
+#include "quiz/TestWindow.h"
+#include "quiz/Worksheet.h"
+#include "results/ResultDialog.h"
+#include "results/ResultsFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace tv;
+
+namespace {
+
+const std::vector<QPoint> kPositions = {{10, 20}, {150, 40}, {300, 60}, {40, 200}};
+const QStringList kDescription = {"Wiedeń11", "Praga12", "Berlin13", "Budapeszt14"};
+
+// The text of one page of a PDF as laid out, row by row.
+QString pdfText(const QString &path, int page)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+                                          QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pdfPages(const QString &path)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {path});
+    p.waitForFinished(20000);
+    const QString info = QString::fromUtf8(p.readAllStandardOutput());
+    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
+} // namespace
+
+// After judging: the right answers, a retest of the missed markers, and
+// the map on paper.
+class TestLearning : public test::UiTest {
+    Q_OBJECT
+
+    MainWindow *main() { return &app->mainWindow(); }
+    ResultDialog *result() { return &app->resultDialog(); }
+
+    TestWindow *launch()
+    {
+        app->launcher().launchEntry(*catalogue::findByCode(18)); // Europa - Stolice
+        TestWindow *w = app->launcher().testWindow();
+        if (w)
+            w->onStartDelay();
+        // The keys are the window's shortcuts: they need the active window.
+        QApplication::setActiveWindow(main());
+        return w;
+    }
+    int fieldWith(TestWindow *w, const QString &name)
+    {
+        for (int k = 1; k <= 17; ++k)
+            if (w->nameField(k)->isVisibleTo(w) && w->nameField(k)->text() == name)
+                return k;
+        return 0;
+    }
+    QStringList shownNames(TestWindow *w)
+    {
+        QStringList out;
+        for (int k = 1; k <= 17; ++k)
+            if (w->nameField(k)->isVisibleTo(w))
+                out << w->nameField(k)->text();
+        out.sort();
+        return out;
+    }
+    // The result dialog is answered as a pupil does: saved under a name
+    // (or left), with "Automatycznie zamknij ten test" unticked.
+    void answerResult(const QString &name)
+    {
+        services->onModal = [this, name](QDialog &dlg) {
+            auto *r = qobject_cast<ResultDialog *>(&dlg);
+            if (!r)
+                return int(QDialog::Rejected);
+            r->show();
+            r->autoCloseCheck->setChecked(false);
+            if (name.isEmpty()) {
+                r->cancel();
+                return int(QDialog::Rejected);
+            }
+            r->nameEdit->setText(name);
+            r->save();
+            return int(QDialog::Accepted);
+        };
+    }
+    // Praga on marker 1 (wrong), nothing on 2, Berlin and Budapeszt right.
+    TestWindow *judgedWithTwoMissed()
+    {
+        TestWindow *w = launch();
+        test::dropOnMarker(w, fieldWith(w, "Praga"), 1);
+        test::dropOnMarker(w, fieldWith(w, "Berlin"), 3);
+        test::dropOnMarker(w, fieldWith(w, "Budapeszt"), 4);
+        answerResult(QString());
+        w->showResult();
+        return w;
+    }
+
+private slots:
+    void init()
+    {
+        begin();
+        test::writeSettings(*data, 0, 0);
+        test::writeMapTest(*data, "ES.dat", "ES_o.dat", "Europa_stolice.jpg", kPositions, kDescription);
+        createApp();
+        main()->show();
+    }
+    void cleanup()
+    {
+        TestWindow::setShuffleSeed(0);
+        end();
+    }
+
+    void nothingOfferedBeforeJudging()
+    {
+        TestWindow *w = launch();
+        QVERIFY(!w->action("correctionsAction")->isEnabled());
+        QVERIFY(!w->action("retestAction")->isEnabled());
+        QVERIFY(w->action("worksheetAction")->isEnabled());
+        w->showCorrections();
+        w->retestMissed();
+        for (int k = 1; k <= 4; ++k)
+            QVERIFY(w->marker(k)->correction().isEmpty());
+    }
+
+    void correctionsForWrongAndEmptyOnly()
+    {
+        TestWindow *w = judgedWithTwoMissed();
+        QVERIFY(w->action("correctionsAction")->isEnabled());
+        QVERIFY(w->action("correctionsItem")->isEnabled());
+        QVERIFY(w->action("retestAction")->isEnabled());
+        QCOMPARE(w->marker(1)->accessibleName(), QStringLiteral("Pole 1: Praga, źle"));
+        QTest::keyClick(w, Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(w->correctionsShown());
+        const QStringList expected = {"Wiedeń", "Praga", "", ""};
+        for (int k = 1; k <= 4; ++k)
+            QCOMPARE(w->marker(k)->correction(), expected.at(k - 1));
+        QCOMPARE(w->marker(1)->text(), QStringLiteral("Praga")); // the pupil's answer stays
+        QCOMPARE(w->marker(1)->accessibleName(), QStringLiteral("Pole 1: Praga, źle; poprawnie: Wiedeń"));
+        QCOMPARE(w->marker(2)->accessibleName(), QStringLiteral("Pole 2: puste, źle; poprawnie: Praga"));
+        QCOMPARE(w->marker(3)->accessibleName(), QStringLiteral("Pole 3: Berlin, dobrze"));
+        QVERIFY(!w->action("correctionsAction")->isEnabled()); // shown once
+        // The hint panel names the right answer under the pointer and the focus.
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(w->marker(1), &enter);
+        QCOMPARE(w->hint(), QStringLiteral("Pole 1 – poprawnie: Wiedeń"));
+        w->marker(2)->setFocus();
+        QFocusEvent focus(QEvent::FocusIn);
+        QCoreApplication::sendEvent(w->marker(2), &focus);
+        QCOMPARE(w->hint(), QStringLiteral("Pole 2 – poprawnie: Praga"));
+    }
+
+    void allRightLeavesNothingToCorrectOrRetest()
+    {
+        TestWindow *w = launch();
+        for (const QString &n : kDescription)
+            test::dropOnMarker(w, fieldWith(w, n.chopped(2)), n.right(1).toInt());
+        answerResult(QString());
+        w->showResult();
+        QCOMPARE(result()->goodLabel->text(), QStringLiteral("4"));
+        QVERIFY(!w->action("correctionsAction")->isEnabled());
+        QVERIFY(!w->action("retestAction")->isEnabled());
+    }
+
+    void retestAsksTheMissedAndStoresItsOwnTitle()
+    {
+        TestWindow *w = judgedWithTwoMissed();
+        QTest::keyClick(w, Qt::Key_B, Qt::ControlModifier);
+        QCOMPARE(main()->title(), QStringLiteral("Test: Europa - Stolice - powtórka błędnych"));
+        QCOMPARE(shownNames(w), (QStringList{"Praga", "Wiedeń"}));
+        QCOMPARE(w->test.askedCount(), 2);
+        QVERIFY(w->action("resultAction")->isEnabled());
+        QVERIFY(!w->action("retestAction")->isEnabled());
+        // The others are shown answered, and locked.
+        QCOMPARE(w->marker(1)->state(), MarkerState::Blank);
+        QCOMPARE(w->marker(2)->state(), MarkerState::Blank);
+        QCOMPARE(w->marker(3)->text(), QStringLiteral("Berlin"));
+        QCOMPARE(w->marker(3)->state(), MarkerState::Good);
+        QCOMPARE(w->marker(4)->text(), QStringLiteral("Budapeszt"));
+        test::dropOnMarker(w, fieldWith(w, "Praga"), 3);
+        QCOMPARE(w->marker(3)->text(), QStringLiteral("Berlin"));
+        QVERIFY(w->marker(1)->correction().isEmpty());
+
+        test::dropOnMarker(w, fieldWith(w, "Wiedeń"), 1);
+        test::dropOnMarker(w, fieldWith(w, "Praga"), 2);
+        answerResult(QStringLiteral("Ola"));
+        w->showResult();
+        QCOMPARE(result()->tasksLabel->text(), QStringLiteral("2"));
+        QCOMPARE(result()->goodLabel->text(), QStringLiteral("2"));
+        QCOMPARE(result()->badLabel->text(), QStringLiteral("0"));
+        QCOMPARE(result()->gradeLabel->text(), singleTestGrade(2, 2).label);
+        const results::Records stored = results::parseRecords(data->read("Wyniki.tvw"));
+        QCOMPARE(stored.size(), size_t(1));
+        QCOMPARE(stored.front(), (ResultRecord{"Ola", "Test: Europa - Stolice - powtórka błędnych", "0 min 0 sek", "2",
+                                               "2", "0", singleTestGrade(2, 2).label}));
+        // Nothing missed: nothing more to retest; the test taken whole
+        // again is the catalogue's own.
+        QVERIFY(!w->action("retestAction")->isEnabled());
+        w->reloadTest();
+        QCOMPARE(main()->title(), QStringLiteral("Test: Europa - Stolice"));
+        QCOMPARE(shownNames(w).size(), 4);
+    }
+
+    void aRetestCanBeRetested()
+    {
+        TestWindow *w = judgedWithTwoMissed();
+        w->retestMissed();
+        test::dropOnMarker(w, fieldWith(w, "Wiedeń"), 1); // marker 2 stays empty
+        w->showResult();
+        QCOMPARE(result()->tasksLabel->text(), QStringLiteral("2"));
+        QCOMPARE(result()->goodLabel->text(), QStringLiteral("1"));
+        QCOMPARE(result()->gradeLabel->text(), singleTestGrade(2, 1).label);
+        QVERIFY(w->action("retestAction")->isEnabled());
+        w->showCorrections();
+        QCOMPARE(w->marker(2)->correction(), QStringLiteral("Praga"));
+        QVERIFY(w->marker(1)->correction().isEmpty());
+        w->retestMissed();
+        QCOMPARE(main()->title(), QStringLiteral("Test: Europa - Stolice - powtórka błędnych"));
+        QCOMPARE(shownNames(w), QStringList{"Praga"});
+        QCOMPARE(w->marker(1)->state(), MarkerState::Good);
+        QCOMPARE(w->test.askedCount(), 1);
+    }
+
+    void noneOfferedInASession()
+    {
+        TestWindow *w = launch();
+        app->state().session.setActive(true);
+        w->onActivated();
+        for (const char *name : {"correctionsAction", "retestAction", "worksheetAction", "correctionsItem",
+                                 "retestItem", "worksheetItem"})
+            QVERIFY2(!w->action(name)->isVisible() && !w->action(name)->isEnabled(), name);
+        w->printWorksheet();
+        QVERIFY(services->modals.isEmpty());
+        app->state().session.setActive(false);
+    }
+
+    void worksheetPdfHoldsTitleNamesAndNumbers()
+    {
+        TestWindow *w = launch();
+        const QString pdf = data->path() + QStringLiteral("/karta.pdf");
+        services->fileAnswers = {pdf};
+        services->onModal = [](QDialog &dlg) {
+            auto *sheet = qobject_cast<worksheet::WorksheetDialog *>(&dlg);
+            if (!sheet)
+                return int(QDialog::Rejected);
+            sheet->setOrder(learning::Order::Alphabetical);
+            return int(worksheet::WorksheetDialog::Pdf);
+        };
+        QTest::keyClick(w, Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(services->modals, QStringList{"worksheetDialog"});
+        QCOMPARE(services->fileChooserFilters, QStringList{"Dokumenty PDF (*.pdf)"});
+        QCOMPARE(pdfPages(pdf), 2);
+        const QString sheet = pdfText(pdf, 1);
+        QVERIFY2(sheet.contains("Test: Europa - Stolice"), qPrintable(sheet));
+        QVERIFY(sheet.contains("Imię i nazwisko:"));
+        QVERIFY(sheet.contains("Data:"));
+        // Alphabetical, each with a blank for its box's number.
+        const QRegularExpression order("Berlin – ____.*Budapeszt – ____.*Praga – ____.*Wiedeń – ____",
+                                       QRegularExpression::DotMatchesEverythingOption);
+        QVERIFY2(order.match(sheet).hasMatch(), qPrintable(sheet));
+        for (int k = 1; k <= 4; ++k)
+            QVERIFY(sheet.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(k))));
+        const QString key = pdfText(pdf, 2);
+        QVERIFY2(key.contains("Klucz odpowiedzi"), qPrintable(key));
+        for (const QString &line : kDescription) {
+            const QString name = line.chopped(2);
+            const int number = line.right(2).toInt() - 10;
+            QVERIFY2(key.contains(QStringLiteral("%1 – %2").arg(name).arg(number)), qPrintable(key));
+            // the filled box: its number, then the name in it
+            QVERIFY2(key.contains(QRegularExpression(QStringLiteral("\\b%1\\s+%2\\n").arg(number).arg(name))),
+                     qPrintable(key));
+        }
+    }
+
+    void mainWindowPrintsTheTestChosenLast()
+    {
+        QAction *item = main()->findChild<QAction *>("worksheetItem");
+        QVERIFY(item);
+        QCOMPARE(item->text(), QStringLiteral("Drukuj kartę pracy..."));
+        item->trigger();
+        QVERIFY(services->lastText().startsWith("Najpierw wybierz test"));
+        QVERIFY(services->modals.isEmpty());
+
+        TestWindow *w = launch();
+        w->stopTest();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!app->launcher().testWindow());
+        const QString pdf = data->path() + QStringLiteral("/z_menu.pdf");
+        services->fileAnswers = {pdf};
+        services->onModal = [](QDialog &dlg) {
+            return qobject_cast<worksheet::WorksheetDialog *>(&dlg) ? int(worksheet::WorksheetDialog::Pdf)
+                                                                     : int(QDialog::Rejected);
+        };
+        item->trigger();
+        QCOMPARE(services->modals, QStringList{"worksheetDialog"});
+        QVERIFY(pdfText(pdf, 1).contains("Test: Europa - Stolice"));
+        QVERIFY(pdfText(pdf, 2).contains("Berlin – 3"));
+    }
+
+    void worksheetGoesThroughThePrintDialog()
+    {
+        TestWindow *w = launch();
+        services->onModal = [](QDialog &dlg) {
+            return qobject_cast<worksheet::WorksheetDialog *>(&dlg) ? int(worksheet::WorksheetDialog::Print)
+                                                                     : int(QDialog::Rejected);
+        };
+        services->printAnswer = false;
+        w->printWorksheet();
+        QCOMPARE(services->printDialogs, 1);
+        QVERIFY(services->messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestLearning)
+#include "tst_learning.moc"
