@@ -79,8 +79,14 @@ QList<SheetSource> sheetSources(const LaunchRequest &request, const ChainProgres
 {
     QList<SheetSource> out;
     if (chain.active) {
-        for (const ChainStep &s : catalogue::chainSteps(chain.chain))
-            out.append({s.title, s.configurationFile, s.descriptionFile, s.pictureFile});
+        for (const ChainStep &s : catalogue::chainSteps(chain.chain)) {
+            // On paper a step is the map test it is, not "[Obecny test (3) z (8): ...]".
+            const CatalogueEntry *single = nullptr;
+            for (const CatalogueEntry &e : catalogue::singleTests())
+                if (e.configurationFile.compare(s.configurationFile, Qt::CaseInsensitive) == 0)
+                    single = &e;
+            out.append({single ? single->title : s.title, s.configurationFile, s.descriptionFile, s.pictureFile});
+        }
         return out;
     }
     for (const CatalogueEntry &e : catalogue::singleTests())

@@ -1,3 +1,5 @@
+#include "catalogue/Catalogue.h"
+#include "catalogue/LaunchRequest.h"
 #include "quiz/Grades.h"
 #include "quiz/Learning.h"
 #include "quiz/MapTest.h"
@@ -37,6 +39,25 @@ class TestLearning : public QObject {
     Q_OBJECT
 
 private slots:
+    void aChainsWorksheetHasEveryStepUnderItsTestsTitle_data()
+    {
+        QTest::addColumn<int>("chain");
+        for (int c = 1; c <= 7; ++c)
+            QTest::newRow(qPrintable(QString::number(c))) << c;
+    }
+    void aChainsWorksheetHasEveryStepUnderItsTestsTitle()
+    {
+        QFETCH(int, chain);
+        ChainProgress progress{true, chain, 3, 0};
+        const QList<learning::SheetSource> sources = learning::sheetSources(LaunchRequest{}, progress);
+        const std::vector<ChainStep> steps = catalogue::chainSteps(chain);
+        QCOMPARE(size_t(sources.size()), steps.size());
+        for (size_t i = 0; i < steps.size(); ++i) {
+            QCOMPARE(sources[int(i)].configurationFile, steps[i].configurationFile);
+            QVERIFY2(!sources[int(i)].title.contains(u'['), qPrintable(sources[int(i)].title));
+        }
+    }
+
     void rightNameFollowsTheNumber()
     {
         MapTest t;
