@@ -39,15 +39,6 @@ namespace {
 const QString kCaption = QStringLiteral("Terravia – nauczyciel");
 const QString kTeacherHelp = QStringLiteral("nauczyciel.html");
 
-QString testName(int code)
-{
-    if (const CatalogueEntry *e = catalogue::findByCode(code))
-        return e->promptName;
-    if (const ChainEntry *c = catalogue::findChainByCode(code))
-        return c->promptName;
-    return QString();
-}
-
 // The number of pupils in the case the sentence wants: "wysłano: 3 uczniom"
 // (dative), "rozłączono 5 uczniów" (genitive, as the accusative of men).
 QString toPupils(int n)
@@ -339,7 +330,7 @@ void ClassWindow::assign(const std::vector<int> &to, const QString &whom)
         return;
     const int code = dialog.chosenCode();
     const int n = room.assign(code, to);
-    say(QStringLiteral("Test „%1” wysłano: %2.").arg(testName(code), toPupils(n)));
+    say(QStringLiteral("Test „%1” wysłano: %2.").arg(catalogue::promptNameFor(code), toPupils(n)));
     updateSummary();
 }
 

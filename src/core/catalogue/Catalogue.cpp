@@ -195,6 +195,15 @@ const ChainEntry *findChainByCode(int code)
     return nullptr;
 }
 
+QString promptNameFor(int code)
+{
+    if (const CatalogueEntry *e = findByCode(code))
+        return e->promptName;
+    if (const ChainEntry *c = findChainByCode(code))
+        return c->promptName;
+    return QString();
+}
+
 std::vector<ChainStep> chainSteps(int chain)
 {
     std::vector<ChainStep> out;

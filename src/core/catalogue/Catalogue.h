@@ -71,6 +71,9 @@ const CatalogueEntry *findByCode(int code);
 const CatalogueEntry *findByTitle(const QString &title);
 const ChainEntry *findChain(int chain);
 const ChainEntry *findChainByCode(int code);
+// The name the assigned-test prompt shows for a server code, of a single
+// test or a chain; empty for a code no entry has.
+QString promptNameFor(int code);
 
 // The tests a chain runs, step 1 first.
 std::vector<ChainStep> chainSteps(int chain);

@@ -17,15 +17,6 @@ constexpr int kAssignmentStaleSeconds = 90;
 // A connection sending forged lines by the dozen is said once in this time.
 constexpr qint64 kRefusalQuietMs = 10 * 1000;
 
-QString promptName(int code)
-{
-    if (const CatalogueEntry *e = catalogue::findByCode(code))
-        return e->promptName;
-    if (const ChainEntry *c = catalogue::findChainByCode(code))
-        return c->promptName;
-    return QString();
-}
-
 } // namespace
 
 Classroom::Classroom(const QString &resultsDir, QObject *parent)
@@ -290,11 +281,11 @@ void Classroom::takeStatus(int p, bool running, const QString &title)
 // ---------------------------------------------------------------------------
 // Commands
 
-int Classroom::sendToLoggedIn(const QString &line, const std::function<bool(const Pupil &)> &which)
+int Classroom::sendToLoggedIn(const QString &line)
 {
     int n = 0;
     for (const Pupil &pupil : list)
-        if (pupil.connected() && which(pupil)) {
+        if (pupil.connected()) {
             send(pupil.connection, line);
             ++n;
         }
@@ -304,7 +295,7 @@ int Classroom::sendToLoggedIn(const QString &line, const std::function<bool(cons
 int Classroom::assign(int code, const std::vector<int> &to)
 {
     const QString line = protocol::assignCommand(code);
-    const QString name = promptName(code);
+    const QString name = catalogue::promptNameFor(code);
     if (line.isEmpty() || name.isEmpty())
         return 0;
     std::vector<int> targets = to;
@@ -357,7 +348,7 @@ int Classroom::endTest()
 
 int Classroom::sendMessage(const QString &text)
 {
-    return sendToLoggedIn(protocol::messageCommand(text), [](const Pupil &) { return true; });
+    return sendToLoggedIn(protocol::messageCommand(text));
 }
 
 int Classroom::endLesson()
@@ -373,7 +364,7 @@ int Classroom::endLesson()
         pupil.test.clear();
         changed(int(i));
     }
-    const int n = sendToLoggedIn(protocol::endSessionCommand(), [](const Pupil &) { return true; });
+    const int n = sendToLoggedIn(protocol::endSessionCommand());
     // Connections that never logged in end with the lesson too.
     if (closer) {
         const QList<int> open = connections.keys();
@@ -386,12 +377,12 @@ int Classroom::endLesson()
 
 int Classroom::forgetConfiguration()
 {
-    return sendToLoggedIn(protocol::forgetServerCommand(), [](const Pupil &) { return true; });
+    return sendToLoggedIn(protocol::forgetServerCommand());
 }
 
 int Classroom::requestStates()
 {
-    return sendToLoggedIn(protocol::reportStateCommand(), [](const Pupil &) { return true; });
+    return sendToLoggedIn(protocol::reportStateCommand());
 }
 
 bool Classroom::testRunning() const

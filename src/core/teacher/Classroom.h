@@ -144,7 +144,7 @@ private:
     void unfinished(int pupil, ClassResult::Outcome outcome);
     int addRow(const ClassResult &row);
     QString resultProblem(const Pupil &pupil, ResultRecord &report) const;
-    int sendToLoggedIn(const QString &line, const std::function<bool(const Pupil &)> &which);
+    int sendToLoggedIn(const QString &line);
     int findByName(const QString &name) const;
     void send(int connection, const QString &line);
     void changed(int pupil) { emit pupilChanged(pupil); }

@@ -95,12 +95,8 @@ void SessionController::endTestByTeacher()
 
 void SessionController::showAssignment(int code)
 {
-    QString name;
-    if (const CatalogueEntry *entry = catalogue::findByCode(code))
-        name = entry->promptName;
-    else if (const ChainEntry *chain = catalogue::findChainByCode(code))
-        name = chain->promptName;
-    else
+    const QString name = catalogue::promptNameFor(code);
+    if (name.isEmpty())
         return;
     windows.prompt.assign(code, session.userName(), name);
 }
