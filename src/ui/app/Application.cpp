@@ -4,6 +4,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/FileCheckWindow.h"
 #include "catalogue/LoadingWindow.h"
+#include "catalogue/OwnTestsCommands.h"
 #include "catalogue/TestLauncher.h"
 #include "extras/AboutDialog.h"
 #include "extras/ComputerInfoWindow.h"
@@ -48,6 +49,7 @@ Application::~Application()
     // whole; then the others in reverse order of creation, the frame last.
     main->closeChildrenForShutdown();
     delete sessionWindows;
+    delete ownTestsCommands;
     delete resultsCommands;
     delete testLauncher;
     delete prompt;
@@ -95,6 +97,7 @@ void Application::createWindows()
     testLauncher = new TestLauncher({*main, *loading, *result, shared.request, shared.chain, shared.settings,
                                      shared.session, shared.result});
     resultsCommands = new ResultsCommands(*main, shared.browser, *filter);
+    ownTestsCommands = new OwnTestsCommands(main);
     sessionWindows = new SessionController(shared.session, shared.result, {*main, *login, *prompt, *result, *testLauncher});
 }
 
@@ -104,6 +107,11 @@ void Application::connectCommands()
     auto modal = [](QDialog &dialog) { Services::get().execModal(dialog); };
 
     connect(m, &MainWindow::testChosen, testLauncher, &TestLauncher::launch);
+    connect(m, &MainWindow::ownTestChosen, testLauncher, &TestLauncher::launchOwn);
+    connect(m, &MainWindow::ownTestNewRequested, ownTestsCommands, &OwnTestsCommands::newTest);
+    connect(m, &MainWindow::ownTestEditRequested, ownTestsCommands, &OwnTestsCommands::editTest);
+    connect(m, &MainWindow::ownTestImportRequested, ownTestsCommands, &OwnTestsCommands::importTest);
+    connect(m, &MainWindow::ownTestExportRequested, ownTestsCommands, &OwnTestsCommands::exportTest);
     connect(m, &MainWindow::creatorRequested, creatorWizard, &CreatorWizard::openAnimated);
     connect(m, &MainWindow::randomTestRequested, this, [this] {
         RandomTestWindow random(*testLauncher, main);
