@@ -103,6 +103,7 @@ void EditorCanvas::paintEvent(QPaintEvent *)
     QPainter p(this);
     if (image.isNull()) {
         p.fillRect(rect(), QColor(230, 230, 230));
+        p.setPen(QColor(80, 80, 80));
         p.drawText(rect(), Qt::AlignCenter, QStringLiteral("Wybierz obraz mapy"));
         return;
     }
@@ -254,7 +255,7 @@ bool OwnTestEditor::openExisting(const QString &folder, const QString &code)
 
 bool OwnTestEditor::choosePicture()
 {
-    const QString path = Services::get().openFileName(this, QStringLiteral("Obraz mapy testu"), QString(),
+    const QString path = Services::get().openFileName(this, QStringLiteral("Obraz mapy testu"), QDir::homePath(),
                                                       QStringLiteral("Obrazy (*.jpg *.jpeg *.png)"));
     return !path.isEmpty() && loadPicture(path);
 }

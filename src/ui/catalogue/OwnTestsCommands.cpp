@@ -48,7 +48,8 @@ void OwnTestsCommands::newTest()
 {
     OwnTestEditor &e = editor();
     e.startNew();
-    e.show();
+    // Room for a whole wall map where the screen has it.
+    e.showMaximized();
     e.raise();
     e.activateWindow();
 }
@@ -81,7 +82,7 @@ void OwnTestsCommands::editTest()
     OwnTestEditor &e = editor();
     if (!e.openExisting(owntests::folder(), code))
         return;
-    e.show();
+    e.showMaximized();
     e.raise();
     e.activateWindow();
 }
