@@ -145,6 +145,14 @@ QList<Listed> list(const QString &dir)
     return out;
 }
 
+QStringList resultTitles(const QString &dir)
+{
+    QStringList out;
+    for (const Listed &l : list(dir))
+        out << kTitlePrefix + l.title;
+    return out;
+}
+
 ReadBack parse(const QString &code, const QStringList &configuration, const QStringList &description)
 {
     ReadBack r;

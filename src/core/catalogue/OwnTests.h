@@ -67,6 +67,9 @@ struct Listed {
 // Polish order. A test whose title line is empty is listed by its code.
 QList<Listed> list(const QString &folder);
 QStringList codes(const QString &folder);
+// The titles the results carry for these tests ("Test: Moje - " + title),
+// in the same order: the results filter offers them after the pack's.
+QStringList resultTitles(const QString &folder);
 
 struct ReadBack {
     Status status;

@@ -118,6 +118,7 @@ private slots:
         for (const Listed &l : list(dir))
             titles << l.title;
         QCOMPARE(titles, (QStringList{"Lasy", "Łańcuchy górskie", "Miasta", "Zatoki"}));
+        QCOMPARE(resultTitles(dir).first(), QStringLiteral("Test: Moje - Lasy"));
     }
 
     // Every check before saving, each with its own message; nothing is written.

@@ -13,6 +13,7 @@
 #include "quiz/TestFiles.h"
 #include "quiz/TestWindow.h"
 #include "results/ResultDialog.h"
+#include "results/ResultsFilterDialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -119,6 +120,9 @@ private slots:
 
         // In the menu at once, and taken through the one launch routine.
         QCOMPARE(ownMenuTitles(), QStringList{"Rzeki Mazowsza"});
+        app->filterDialog().chooseByTest();
+        QVERIFY(!app->filterDialog().choiceList->findItems(QStringLiteral("Test: Moje - Rzeki Mazowsza"),
+                                                           Qt::MatchExactly).isEmpty());
         QMenu *menu = main()->findChild<QMenu *>(QStringLiteral("ownTestsMenu"));
         menu->actions().at(0)->trigger();
         QCOMPARE(main()->title(), QStringLiteral("Test: Moje - Rzeki Mazowsza"));
