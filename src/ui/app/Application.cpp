@@ -173,6 +173,13 @@ void Application::connectCommands()
         testLauncher->launchChain(chain, options);
     });
     connect(creatorWizard, &CreatorWizard::drawnTestChosen, testLauncher, &TestLauncher::launch);
+    connect(creatorWizard, &CreatorWizard::ownTestChosen, this,
+            [this](const QString &folder, const QString &code, const QString &title) {
+                TestLauncher::Options options;
+                options.messageParent = creatorWizard;
+                options.beforeOpening = [this] { creatorWizard->hide(); };
+                testLauncher->launchOwnTest(folder, code, title, options);
+            });
     connect(creatorWizard, &CreatorWizard::placeGameRequested, this, &Application::openPlaceGame);
 
     connect(testLauncher, &TestLauncher::creatorRequested, this, [this](bool animated) {

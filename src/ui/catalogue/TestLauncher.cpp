@@ -118,9 +118,11 @@ bool TestLauncher::launchEntry(const CatalogueEntry &entry, const Options &optio
     return false;
 }
 
-bool TestLauncher::launchOwn(const QString &folder, const QString &code, const QString &title)
+bool TestLauncher::launchOwnTest(const QString &folder, const QString &code, const QString &title,
+                                 const Options &options)
 {
     Shell &shell = context.shell;
+    QWidget *parent = options.messageParent ? options.messageParent : shell.frame();
     if (context.session.active())
         return false;
     const QString fullTitle = owntests::kTitlePrefix + title;
@@ -138,11 +140,13 @@ bool TestLauncher::launchOwn(const QString &folder, const QString &code, const Q
         if (!files::exists(folder, names[i])) {
             setHourglass(false);
             context.loading.hide();
-            showMessage(shell.frame(), missingFileMessage(i), kMissingFileCaption, Services::Icon::Information);
+            showMessage(parent, missingFileMessage(i), kMissingFileCaption, Services::Icon::Information);
             shell.unlockAfterTest();
             return false;
         }
     }
+    if (options.beforeOpening)
+        options.beforeOpening();
     openTestWindow();
     return true;
 }

@@ -14,6 +14,7 @@
 #include "quiz/TestWindow.h"
 #include "results/ResultDialog.h"
 #include "results/ResultsFilterDialog.h"
+#include "wizards/CreatorWizard.h"
 
 #include <QAction>
 #include <QDir>
@@ -218,6 +219,27 @@ private slots:
         services->fileAnswers << data->file(QStringLiteral("pendrive/GP.dat"));
         main()->action(QStringLiteral("ownImportItem"))->trigger();
         QCOMPARE(ownMenuTitles(), QStringList{"Inne góry"});
+    }
+
+    void takenFromTheCreator()
+    {
+        CreatorWizard &k = app->creator();
+        k.showPlain();
+        k.startList->setCurrentRow(13);
+        k.goNext();
+        QCOMPARE(k.currentPage(), QStringLiteral("ownPage"));
+        QVERIFY(!k.ownList->item(0)->flags().testFlag(Qt::ItemIsEnabled)); // none yet
+        k.goBack();
+        const owntests::OwnTest t{QStringLiteral("GP"), QStringLiteral("Góry Polski"),
+                                  {{QPoint(5, 6), QStringLiteral("Tatry")}}};
+        QVERIFY(owntests::save(owntests::folder(), t, test::jpeg(QSize(400, 300)), QSize(400, 300), {}).ok);
+        k.startList->setCurrentRow(13);
+        k.goNext();
+        QCOMPARE(k.ownList->item(0)->text(), QStringLiteral("Góry Polski"));
+        k.loadOwn();
+        QVERIFY(!k.isVisible());
+        QCOMPARE(main()->title(), QStringLiteral("Test: Moje - Góry Polski"));
+        QVERIFY(app->launcher().testWindow());
     }
 
     void seventeenAtMost()
