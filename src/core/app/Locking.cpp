@@ -43,6 +43,12 @@ constexpr Row kRows[] = {
     {Command::ButtonExit, D, E, D},
     {Command::ItemPrintResults, U, U, U},
     {Command::ItemDeleteResults, U, U, U},
+    // Locked as the other test commands are: a test being replaced while it
+    // runs, or made during a lesson the server knows nothing of, helps no one.
+    {Command::ItemOwnNew, D, E, D},
+    {Command::ItemOwnEdit, D, E, D},
+    {Command::ItemOwnImport, D, E, D},
+    {Command::ItemOwnExport, D, E, D},
 };
 static_assert(sizeof(kRows) / sizeof(kRows[0]) == static_cast<size_t>(Command::Count));
 

@@ -37,6 +37,11 @@ enum class Command {
     ButtonExit,
     ItemPrintResults,
     ItemDeleteResults,
+    // A teacher's own tests: the editor, import and export.
+    ItemOwnNew,
+    ItemOwnEdit,
+    ItemOwnImport,
+    ItemOwnExport,
     Count
 };
 

@@ -11,6 +11,9 @@ struct LaunchRequest {
     QString configurationFile;
     QString descriptionFile;
     QString pictureFile;
+    // Where the three files are: empty for the data directory; a teacher's
+    // own tests live in a folder of their own.
+    QString folder;
 };
 
 } // namespace tv

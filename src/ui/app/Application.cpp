@@ -4,6 +4,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/FileCheckWindow.h"
 #include "catalogue/LoadingWindow.h"
+#include "catalogue/OwnTestsCommands.h"
 #include "catalogue/TestLauncher.h"
 #include "extras/AboutDialog.h"
 #include "extras/ComputerInfoWindow.h"
@@ -50,6 +51,7 @@ Application::~Application()
     // whole; then the others in reverse order of creation, the frame last.
     main->closeChildrenForShutdown();
     delete sessionWindows;
+    delete ownTestsCommands;
     delete resultsCommands;
     delete testLauncher;
     delete prompt;
@@ -97,6 +99,7 @@ void Application::createWindows()
     testLauncher = new TestLauncher({*main, *loading, *result, shared.request, shared.chain, shared.settings,
                                      shared.session, shared.result});
     resultsCommands = new ResultsCommands(*main, shared.browser, *filter);
+    ownTestsCommands = new OwnTestsCommands(main);
     sessionWindows = new SessionController(shared.session, shared.result, {*main, *login, *prompt, *result, *testLauncher});
 }
 
@@ -106,6 +109,11 @@ void Application::connectCommands()
     auto modal = [](QDialog &dialog) { Services::get().execModal(dialog); };
 
     connect(m, &MainWindow::testChosen, testLauncher, &TestLauncher::launch);
+    connect(m, &MainWindow::ownTestChosen, testLauncher, &TestLauncher::launchOwn);
+    connect(m, &MainWindow::ownTestNewRequested, ownTestsCommands, &OwnTestsCommands::newTest);
+    connect(m, &MainWindow::ownTestEditRequested, ownTestsCommands, &OwnTestsCommands::editTest);
+    connect(m, &MainWindow::ownTestImportRequested, ownTestsCommands, &OwnTestsCommands::importTest);
+    connect(m, &MainWindow::ownTestExportRequested, ownTestsCommands, &OwnTestsCommands::exportTest);
     connect(m, &MainWindow::creatorRequested, creatorWizard, &CreatorWizard::openAnimated);
     connect(m, &MainWindow::randomTestRequested, this, [this] {
         RandomTestWindow random(*testLauncher, main);
@@ -184,6 +192,13 @@ void Application::connectCommands()
         testLauncher->launchChain(chain, options);
     });
     connect(creatorWizard, &CreatorWizard::drawnTestChosen, testLauncher, &TestLauncher::launch);
+    connect(creatorWizard, &CreatorWizard::ownTestChosen, this,
+            [this](const QString &folder, const QString &code, const QString &title) {
+                TestLauncher::Options options;
+                options.messageParent = creatorWizard;
+                options.beforeOpening = [this] { creatorWizard->hide(); };
+                testLauncher->launchOwnTest(folder, code, title, options);
+            });
     connect(creatorWizard, &CreatorWizard::placeGameRequested, this, &Application::openPlaceGame);
 
     connect(testLauncher, &TestLauncher::creatorRequested, this, [this](bool animated) {

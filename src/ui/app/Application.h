@@ -14,6 +14,7 @@ class MailForm;
 class AssignmentPrompt;
 class MainWindow;
 class NetworkSettingsDialog;
+class OwnTestsCommands;
 class ResultDialog;
 class ResultsCommands;
 class ResultsFilterDialog;
@@ -53,6 +54,7 @@ public:
     AssignmentPrompt &assignmentPrompt() { return *prompt; }
     TestLauncher &launcher() { return *testLauncher; }
     ResultsCommands &results() { return *resultsCommands; }
+    OwnTestsCommands &ownTests() { return *ownTestsCommands; }
     SessionController &sessionController() { return *sessionWindows; }
     // "Co to za miejsce na ziemi", from the main window or the creator.
     void openPlaceGame();
@@ -76,6 +78,7 @@ private:
     AssignmentPrompt *prompt = nullptr;
     TestLauncher *testLauncher = nullptr;
     ResultsCommands *resultsCommands = nullptr;
+    OwnTestsCommands *ownTestsCommands = nullptr;
     SessionController *sessionWindows = nullptr;
 };
 

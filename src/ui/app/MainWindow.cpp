@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/OwnTests.h"
 #include "extras/Help.h"
 #include "net/Session.h"
 #include "platform/Files.h"
@@ -256,6 +257,15 @@ void MainWindow::buildMenus()
                                          QStringLiteral("Usuń wyniki testów  [Ctrl + U]"),
                                          &MainWindow::deleteResultsRequested));
     file->addSeparator();
+    set(Command::ItemOwnNew, item(file, QStringLiteral("ownNewItem"), QStringLiteral("Nowy własny test..."),
+                                  &MainWindow::ownTestNewRequested));
+    set(Command::ItemOwnEdit, item(file, QStringLiteral("ownEditItem"), QStringLiteral("Edytuj własny test..."),
+                                   &MainWindow::ownTestEditRequested));
+    set(Command::ItemOwnImport, item(file, QStringLiteral("ownImportItem"), QStringLiteral("Importuj test..."),
+                                     &MainWindow::ownTestImportRequested));
+    set(Command::ItemOwnExport, item(file, QStringLiteral("ownExportItem"), QStringLiteral("Eksportuj test..."),
+                                     &MainWindow::ownTestExportRequested));
+    file->addSeparator();
     set(Command::ItemCloseChild, item(file, QStringLiteral("closeChildItem"),
                                       QStringLiteral("Zamknij aktywne okno  [Esc]"), &MainWindow::closeActiveChild));
     commandAction(Command::ItemCloseChild)->setEnabled(false);
@@ -347,6 +357,10 @@ void MainWindow::buildTestsMenu(QMenu *tests)
             connect(a, &QAction::triggered, this, [this, code] { emit testChosen(code); });
         }
     }
+    QMenu *own = tests->addMenu(QStringLiteral("Moje testy"));
+    own->setObjectName(QStringLiteral("ownTestsMenu"));
+    connect(own, &QMenu::aboutToShow, this, [this, own] { fillOwnTestsMenu(own); });
+    fillOwnTestsMenu(own);
     tests->addSeparator();
     QMenu *chains = tests->addMenu(catalogue::kChainMenu);
     for (const ChainEntry &c : catalogue::chainEntries()) {
@@ -354,6 +368,29 @@ void MainWindow::buildTestsMenu(QMenu *tests)
         a->setObjectName(QStringLiteral("test%1").arg(c.code));
         const int code = c.code;
         connect(a, &QAction::triggered, this, [this, code] { emit testChosen(code); });
+    }
+}
+
+void MainWindow::fillOwnTestsMenu(QMenu *menu)
+{
+    menu->clear();
+    // The teacher's server assigns tests by their codes, and own tests
+    // have none it knows.
+    if (session.active()) {
+        menu->addAction(QStringLiteral("Niedostępne w trybie Klient-Server"))->setEnabled(false);
+        return;
+    }
+    const QString folder = owntests::folder();
+    const QList<owntests::Listed> tests = owntests::list(folder);
+    if (tests.isEmpty())
+        menu->addAction(QStringLiteral("(brak własnych testów)"))->setEnabled(false);
+    for (const owntests::Listed &t : tests) {
+        // "&" in a title is the teacher's text, not a mnemonic.
+        QAction *a = menu->addAction(QString(t.title).replace(u'&', QStringLiteral("&&")));
+        a->setObjectName(QStringLiteral("ownTest_") + t.code);
+        const QString code = t.code;
+        const QString title = t.title;
+        connect(a, &QAction::triggered, this, [this, folder, code, title] { emit ownTestChosen(folder, code, title); });
     }
 }
 

@@ -114,6 +114,13 @@ signals:
     void mailRequested();
     void aboutRequested();
     void computerInfoRequested();
+    // A teacher's own tests: the editor, import, export, and one chosen
+    // from "Testy" > "Moje testy".
+    void ownTestNewRequested();
+    void ownTestEditRequested();
+    void ownTestImportRequested();
+    void ownTestExportRequested();
+    void ownTestChosen(const QString &folder, const QString &code, const QString &title);
     // A child window has gone (the test mode may end).
     void childWindowClosed();
 
@@ -127,6 +134,9 @@ private:
     using Slot = void (MainWindow::*)();
     void buildMenus();
     void buildTestsMenu(QMenu *tests);
+    // Filled each time it opens, so a test saved or copied in a moment ago
+    // is there without a restart.
+    void fillOwnTestsMenu(QMenu *menu);
     void buildToolBar();
     void buildTitleStrip();
     void buildStatusBar();

@@ -5,6 +5,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/FileCheck.h"
 #include "catalogue/LaunchRequest.h"
+#include "catalogue/OwnTests.h"
 #include "net/Session.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
@@ -75,7 +76,7 @@ bool TestLauncher::launchEntry(const CatalogueEntry &entry, const Options &optio
     shell.setStatusText(Shell::TestPanel, options.statusText.isEmpty() ? entry.title : options.statusText);
     shell.lockForTest();
     context.loading.showNow();
-    context.request = {entry.configurationFile, entry.descriptionFile, entry.pictureFile};
+    context.request = {entry.configurationFile, entry.descriptionFile, entry.pictureFile, QString()};
 
     const QString names[3] = {entry.configurationFile, entry.descriptionFile, entry.pictureFile};
     int missing = -1;
@@ -117,6 +118,39 @@ bool TestLauncher::launchEntry(const CatalogueEntry &entry, const Options &optio
     return false;
 }
 
+bool TestLauncher::launchOwnTest(const QString &folder, const QString &code, const QString &title,
+                                 const Options &options)
+{
+    Shell &shell = context.shell;
+    QWidget *parent = options.messageParent ? options.messageParent : shell.frame();
+    if (context.session.active())
+        return false;
+    const QString fullTitle = owntests::kTitlePrefix + title;
+    setHourglass(true);
+    context.chain.active = false;
+    shell.setTitle(fullTitle);
+    shell.setStatusText(Shell::TestPanel, fullTitle);
+    shell.lockForTest();
+    context.loading.showNow();
+    context.request = {owntests::configurationFile(code), owntests::descriptionFile(code),
+                       owntests::pictureFile(code), folder};
+    const QString names[3] = {context.request.configurationFile, context.request.descriptionFile,
+                              context.request.pictureFile};
+    for (int i = 0; i < 3; ++i) {
+        if (!files::exists(folder, names[i])) {
+            setHourglass(false);
+            context.loading.hide();
+            showMessage(parent, missingFileMessage(i), kMissingFileCaption, Services::Icon::Information);
+            shell.unlockAfterTest();
+            return false;
+        }
+    }
+    if (options.beforeOpening)
+        options.beforeOpening();
+    openTestWindow();
+    return true;
+}
+
 bool TestLauncher::chainFilesPresent(int chain) const
 {
     return filecheck::chainFilesPresent(chain, files::dataDir());
@@ -137,7 +171,7 @@ bool TestLauncher::launchChain(const ChainEntry &chain, const Options &options)
     shell.setCaption(chain.status);
     shell.lockForTest();
     context.loading.showNow();
-    context.request = {chain.configurationFile, chain.descriptionFile, chain.pictureFile};
+    context.request = {chain.configurationFile, chain.descriptionFile, chain.pictureFile, QString()};
     if (options.beforeOpening)
         options.beforeOpening();
     openTestWindow();

@@ -49,6 +49,14 @@ public:
     // A "Wszystko o..." chain; false when its files are incomplete (reported).
     bool launchChain(const ChainEntry &chain, const Options &options);
     bool launchChain(const ChainEntry &chain) { return launchChain(chain, Options{}); }
+    // A test of the teacher's own, from the folder of own tests: run as a
+    // single test, under "Test: Moje - " + its title. Not offered during a
+    // client-server session (the teacher's server has no code for it).
+    bool launchOwn(const QString &folder, const QString &code, const QString &title)
+    {
+        return launchOwnTest(folder, code, title, Options{});
+    }
+    bool launchOwnTest(const QString &folder, const QString &code, const QString &title, const Options &options);
     // True when every file of every test of the chain is present.
     bool chainFilesPresent(int chain) const;
 

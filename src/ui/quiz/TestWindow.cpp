@@ -658,6 +658,18 @@ bool TestWindow::loadRequestedTest()
     return loadTest(request.configurationFile, request.descriptionFile, request.pictureFile);
 }
 
+QString TestWindow::testFilePath(const QString &name) const
+{
+    const QString &folder = context.request.folder;
+    return folder.isEmpty() ? files::dataPath(name) : files::resolve(folder, name);
+}
+
+bool TestWindow::testFileExists(const QString &name) const
+{
+    const QString &folder = context.request.folder;
+    return folder.isEmpty() ? files::dataExists(name) : files::exists(folder, name);
+}
+
 bool TestWindow::loadTest(const QString &configurationFile, const QString &descriptionFile,
                           const QString &pictureFile)
 {
@@ -667,11 +679,11 @@ bool TestWindow::loadTest(const QString &configurationFile, const QString &descr
     mapScroll->horizontalScrollBar()->setValue(0);
     mapScroll->verticalScrollBar()->setValue(0);
     QCoreApplication::processEvents();
-    if (!files::dataExists(configurationFile)) {
+    if (!testFileExists(configurationFile)) {
         failLoading(kMissingConfiguration, kMissingFileCaption);
         return false;
     }
-    if (!files::dataExists(descriptionFile)) {
+    if (!testFileExists(descriptionFile)) {
         failLoading(kMissingDescription, kMissingFileCaption);
         return false;
     }
@@ -685,7 +697,7 @@ bool TestWindow::loadTest(const QString &configurationFile, const QString &descr
     loading.setAction(QStringLiteral("Akcja: Ładowanie tekstów"));
     if (!readDescription(descriptionFile))
         return false;
-    picturePath = files::dataPath(pictureFile);
+    picturePath = testFilePath(pictureFile);
     if (!readConfiguration(configurationFile))
         return false;
     loading.setAction(QStringLiteral("Akcja: Ustawianie okien"));
@@ -707,7 +719,7 @@ bool TestWindow::loadTest(const QString &configurationFile, const QString &descr
 
 bool TestWindow::readDescription(const QString &descriptionFile)
 {
-    const auto read = lines::readFile(files::dataPath(descriptionFile));
+    const auto read = lines::readFile(testFilePath(descriptionFile));
     if (!read.status) {
         failLoading(read.status.message, QStringLiteral("Terravia"));
         return false;
@@ -718,7 +730,7 @@ bool TestWindow::readDescription(const QString &descriptionFile)
 
 bool TestWindow::readConfiguration(const QString &configurationFile)
 {
-    const auto read = lines::readFile(files::dataPath(configurationFile));
+    const auto read = lines::readFile(testFilePath(configurationFile));
     if (!read.status) {
         failLoading(read.status.message, QStringLiteral("Terravia"));
         return false;

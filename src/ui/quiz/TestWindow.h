@@ -64,6 +64,10 @@ public:
     // false when something is missing or unreadable (reported, and the
     // window closes).
     bool loadTest(const QString &configurationFile, const QString &descriptionFile, const QString &pictureFile);
+    // A file of the test: in the data directory, or in the folder of the
+    // launch request (a teacher's own test).
+    QString testFilePath(const QString &name) const;
+    bool testFileExists(const QString &name) const;
     // Loads a picture into the map and sizes the map to it.
     bool loadPicture(const QString &path);
     void clearMarkers();

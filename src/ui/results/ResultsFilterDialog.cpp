@@ -1,6 +1,7 @@
 #include "ResultsFilterDialog.h"
 
 #include "app/Shell.h"
+#include "catalogue/OwnTests.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
 #include "profile/ProgramSettings.h"
@@ -189,7 +190,7 @@ void ResultsFilterDialog::chooseByTest()
 {
     searchAction->setEnabled(true);
     okButton->setEnabled(false);
-    fill(results::testTitles());
+    fill(results::testTitles() + owntests::resultTitles(owntests::folder()));
 }
 
 void ResultsFilterDialog::takeChoice()

@@ -3,6 +3,7 @@
 #include "DrawCategories.h"
 #include "app/Shell.h"
 #include "catalogue/Catalogue.h"
+#include "catalogue/OwnTests.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
 #include "platform/System.h"
@@ -93,6 +94,7 @@ CreatorWizard::CreatorWizard(Shell &shell, QWidget *parent)
             if (items[i].page == page)
                 pages->addWidget(buildTopicPage(i));
     }
+    pages->addWidget(buildOwnPage());
 
     closeButton = new QPushButton(QStringLiteral("Zamknij Kreator"), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
@@ -154,6 +156,7 @@ QWidget *CreatorWizard::buildStartPage()
     startList->setObjectName(QStringLiteral("startList"));
     for (const auto &item : creator::startItems())
         startList->addItem(QStringLiteral("  ") + item.caption);
+    startList->addItem(QStringLiteral("  MOJE TESTY"));
     startList->installEventFilter(this);
     startList->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto *nextItem = new QAction(QStringLiteral("Dalej >>"), startList);
@@ -447,6 +450,11 @@ void CreatorWizard::goNext()
     const int index = startList->currentRow();
     if (index < 0 || !startList->currentItem() || !startList->currentItem()->isSelected())
         return;
+    if (index == int(creator::startItems().size())) {
+        fillOwnPage();
+        showPage(QStringLiteral("ownPage"));
+        return;
+    }
     const auto &item = creator::startItems().at(index);
     if (item.target == creator::Target::Game) {
         // Out of the way first: the game's covers appear one by one.
@@ -481,6 +489,51 @@ void CreatorWizard::loadTopic()
         return;
 
     emit testChosen(*entry, creator::statusTextFor(page, caption, entry->title));
+}
+
+QWidget *CreatorWizard::buildOwnPage()
+{
+    QWidget *page = pageFrame(QStringLiteral("ownPage"), QStringLiteral("Moje testy"));
+    auto *layout = static_cast<QVBoxLayout *>(page->layout());
+    ownList = new QListWidget(page);
+    ownList->setObjectName(QStringLiteral("ownList"));
+    layout->addWidget(ownList, 1);
+    auto *row = new QHBoxLayout;
+    row->addWidget(backButton(page));
+    row->addStretch(1);
+    QPushButton *button = loadButton(page);
+    connect(button, &QPushButton::clicked, this, &CreatorWizard::loadOwn);
+    connect(ownList, &QListWidget::itemDoubleClicked, this, &CreatorWizard::loadOwn);
+    row->addWidget(button);
+    layout->addLayout(row);
+    return page;
+}
+
+void CreatorWizard::fillOwnPage()
+{
+    ownList->clear();
+    const QString folder = owntests::folder();
+    for (const owntests::Listed &t : owntests::list(folder)) {
+        auto *item = new QListWidgetItem(t.title, ownList);
+        item->setData(Qt::UserRole, t.code);
+        item->setData(Qt::UserRole + 1, folder);
+    }
+    if (ownList->count() == 0) {
+        auto *none = new QListWidgetItem(QStringLiteral("Brak własnych testów: zrób test (Plik → Nowy własny test...)"), ownList);
+        none->setFlags(Qt::NoItemFlags);
+    } else {
+        ownList->setCurrentRow(0);
+    }
+    if (auto *b = pages->findChild<QPushButton *>(QStringLiteral("ownPageLoadButton")))
+        b->setEnabled(ownList->currentItem() && ownList->currentItem()->flags() != Qt::NoItemFlags);
+}
+
+void CreatorWizard::loadOwn()
+{
+    QListWidgetItem *item = ownList->currentItem();
+    if (!item || item->flags() == Qt::NoItemFlags)
+        return;
+    emit ownTestChosen(item->data(Qt::UserRole + 1).toString(), item->data(Qt::UserRole).toString(), item->text());
 }
 
 void CreatorWizard::loadChain()

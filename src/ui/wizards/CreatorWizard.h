@@ -46,6 +46,10 @@ public:
     void chooseCategory(draw::Category category);
     void draw();
     void loadRandom();   // "ZAŁADUJ TEST" on the random page
+    // The last entry of the start list leads to the teacher's own tests,
+    // listed afresh each time the page is shown.
+    void fillOwnPage();
+    void loadOwn();      // "ZAŁADUJ TEST" on the page of own tests
 
     QString currentPage() const;
     void showPage(const QString &name);
@@ -62,6 +66,7 @@ public:
     draw::Board board;
     QList<QRadioButton *> categories;
     QListWidget *drawList = nullptr;
+    QListWidget *ownList = nullptr;
     QLabel *drawnTitle = nullptr;
     QTimer *shapeDelay = nullptr;
     QTimer *titleGrowth = nullptr;
@@ -73,6 +78,8 @@ signals:
     void chainChosen(const ChainEntry &chain);
     // "ZAŁADUJ TEST" on the random page: the drawn entry's server code.
     void drawnTestChosen(int code);
+    // "ZAŁADUJ TEST" on the page of own tests.
+    void ownTestChosen(const QString &folder, const QString &code, const QString &title);
     // "SPRAWDŹ CO TO ZA MIEJSCE NA ZIEMI" was chosen.
     void placeGameRequested();
 
@@ -90,6 +97,7 @@ private:
     QWidget *buildTopicPage(int startIndex);
     QWidget *buildChainPage();
     QWidget *buildRandomPage();
+    QWidget *buildOwnPage();
     QWidget *pageFrame(const QString &name, const QString &heading);
     QPushButton *backButton(QWidget *page);
     QPushButton *loadButton(QWidget *page);

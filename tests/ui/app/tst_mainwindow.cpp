@@ -139,7 +139,8 @@ private slots:
         const QList<QPair<QString, QStringList>> expected = {
             {"Plik",
              {"Wyniki testów", "Filtruj wyniki testów  [F6]", "Drukuj wyniki testów  [Ctrl + P]",
-              "Drukuj kartę pracy...", "Usuń wyniki testów  [Ctrl + U]", "—", "Zamknij aktywne okno  [Esc]", "—",
+              "Drukuj kartę pracy...", "Usuń wyniki testów  [Ctrl + U]", "—", "Nowy własny test...",
+              "Edytuj własny test...", "Importuj test...", "Eksportuj test...", "—", "Zamknij aktywne okno  [Esc]", "—",
               "Zamknij program Terravia  [Alt + F4]"}},
             {"Sprawdź", {"Co to za miejsce na ziemi"}},
             {"Opcje",

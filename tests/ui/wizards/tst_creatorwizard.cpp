@@ -66,10 +66,11 @@ private slots:
     {
         QCOMPARE(k()->size(), QSize(529, 464));
         QCOMPARE(k()->currentPage(), QStringLiteral("startPage"));
-        QCOMPARE(k()->startList->count(), 13);
+        QCOMPARE(k()->startList->count(), 14);
         QCOMPARE(k()->startList->item(0)->text(), QStringLiteral("  POLSKA"));
         QCOMPARE(k()->startList->item(9)->text(), QStringLiteral("  RÓŻNE PYTANIA GEGRAFICZNE"));
         QCOMPARE(k()->startList->item(12)->text(), QStringLiteral("  SPRAWDŹ CO TO ZA MIEJSCE NA ZIEMI"));
+        QCOMPARE(k()->startList->item(13)->text(), QStringLiteral("  MOJE TESTY"));
         QVERIFY(!k()->nextButton->isEnabled());
         QCOMPARE(k()->nextButton->toolTip(), QStringLiteral("Idź dalej"));
         QCOMPARE(k()->closeButton->text(), QStringLiteral("Zamknij Kreator"));
@@ -77,7 +78,7 @@ private slots:
         for (int i = 0; i < k()->pages->count(); ++i)
             pages << k()->pages->widget(i)->objectName();
         QCOMPARE(pages, (QStringList{"startPage", "polandPage", "europePage", "northAmericaPage", "asiaPage", "australiaPage", "africaPage",
-                                     "antarcticaPage", "worldPage", "miscellaneousPage", "southAmericaPage", "chainsPage", "randomPage"}));
+                                     "antarcticaPage", "worldPage", "miscellaneousPage", "southAmericaPage", "chainsPage", "randomPage", "ownPage"}));
         // Enter with nothing chosen does nothing.
         QTest::keyClick(k()->startList, Qt::Key_Return);
         QCOMPARE(k()->currentPage(), QStringLiteral("startPage"));
