@@ -46,6 +46,18 @@ class TestTeacherLesson : public test::UiTest {
         session().pollTick();
     }
 
+    // The pupil presses "Wyślij" in the result dialog when it comes.
+    void pupilSendsTheResult()
+    {
+        services->onModal = [](QDialog &dlg) -> int {
+            auto *r = qobject_cast<ResultDialog *>(&dlg);
+            if (!r)
+                return QDialog::Rejected;
+            r->show();
+            r->sendButton->click();
+            return r->result();
+        };
+    }
     // The window system moves the focus: QApplication's own activation, which
     // sends every widget the same events as a click on another window does.
     static void activate(QWidget &window)
@@ -157,14 +169,7 @@ private slots:
 
         w->onActivated();
         w->onStartDelay();
-        services->onModal = [](QDialog &dlg) -> int {
-            auto *r = qobject_cast<ResultDialog *>(&dlg);
-            if (!r)
-                return QDialog::Rejected;
-            r->show();
-            r->sendButton->click();
-            return r->result();
-        };
+        pupilSendsTheResult();
         w->showResult();
         QTRY_COMPARE_WITH_TIMEOUT(room->results().size(), size_t(1), 5000);
         const ResultRecord expected{"Zoja Łęcka", entry->title, "0 min 0 sek", "3", "0", "3", "Niedostateczny (1)"};
@@ -191,14 +196,7 @@ private slots:
         QAction *result = w->action(QStringLiteral("resultItem"));
         QVERIFY(result->isEnabled());
         if (!teacherEnds) {
-            services->onModal = [](QDialog &dlg) -> int {
-                auto *r = qobject_cast<ResultDialog *>(&dlg);
-                if (!r)
-                    return QDialog::Rejected;
-                r->show();
-                r->sendButton->click();
-                return r->result();
-            };
+            pupilSendsTheResult();
             result->trigger();
             QTRY_COMPARE_WITH_TIMEOUT(room->results().size(), size_t(1), 5000);
             QCOMPARE(room->results()[0].outcome, teacher::ClassResult::Outcome::Result);
