@@ -130,6 +130,17 @@ ServerCommand parseServerLine(const QString &line)
 
 // ---------------------------------------------------------------------------
 
+namespace {
+
+// Each prefix is written once: the pupil's lines are built and read from these.
+// Note the two spellings, "Użytkownik" and "Uzytkownik", as the lines always had.
+const QString kStatusRunning = QStringLiteral("3Użytkownik^Obecnie rozwiązuje: ");
+const QString kStatusIdle = QStringLiteral("3Użytkownik^Obecnie nie rozwiązuje żadnego testu^");
+const QString kMissingStart = QStringLiteral("9Uzytkownik");
+const QString kMissingEnd = QStringLiteral(" brakuje pliku konfiguracyjnego");
+
+} // namespace
+
 QString loginRequest(const QString &name)
 {
     return QStringLiteral("1") + name;
@@ -145,18 +156,17 @@ QString resultReport(const QStringList &record)
 
 QString statusRunning(const QString &title, const QString &localAddress)
 {
-    return QStringLiteral("3Użytkownik^Obecnie rozwiązuje: ") + title + kFieldEnd + localAddress;
+    return kStatusRunning + title + kFieldEnd + localAddress;
 }
 
 QString statusIdle(const QString &localAddress)
 {
-    return QStringLiteral("3Użytkownik^Obecnie nie rozwiązuje żadnego testu^") + localAddress;
+    return kStatusIdle + localAddress;
 }
 
 QString missingFileReport(const QString &user, const QString &title)
 {
-    return QStringLiteral("9Uzytkownik") + user + QLatin1Char(' ') + title
-        + QStringLiteral(" brakuje pliku konfiguracyjnego");
+    return kMissingStart + user + QLatin1Char(' ') + title + kMissingEnd;
 }
 
 // ---------------------------------------------------------------------------
@@ -186,15 +196,6 @@ QString assignCommand(int code)
         return QString();
     return QStringLiteral("1") + QString::number(code);
 }
-
-namespace {
-
-const QString kStatusRunning = QStringLiteral("3Użytkownik^Obecnie rozwiązuje: ");
-const QString kStatusIdle = QStringLiteral("3Użytkownik^Obecnie nie rozwiązuje żadnego testu^");
-const QString kMissingStart = QStringLiteral("9Uzytkownik");
-const QString kMissingEnd = QStringLiteral(" brakuje pliku konfiguracyjnego");
-
-} // namespace
 
 ClientLine parseClientLine(const QString &line)
 {

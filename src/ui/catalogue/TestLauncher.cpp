@@ -100,14 +100,14 @@ bool TestLauncher::launchEntry(const CatalogueEntry &entry, const Options &optio
             showMessage(parent, missingFileMessage(missing), kMissingFileCaption, Services::Icon::Information);
         if (session.connectionUp()) {
             if (mark == Mark::ReportR)
-                session.setDisconnectReason(8);
+                session.setDisconnectReason(Session::MissingFile);
             session.sendMissingFileReport(shell.title());
         }
         session.resumePolling();
         return false;
     }
     if (mark == Mark::Eight)
-        session.setDisconnectReason(8);
+        session.setDisconnectReason(Session::MissingFile);
     setHourglass(false);
     context.loading.hide();
     showMessage(parent, missingFileMessage(missing), kMissingFileCaption, Services::Icon::Information);
