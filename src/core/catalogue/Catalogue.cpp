@@ -8,7 +8,7 @@ namespace tv::catalogue {
 namespace {
 
 const std::vector<CatalogueEntry> kSingles = {
-    {10, u"Polska"_s, u"Największe miasta"_s, u"Test: Polska - Największe miasta"_s, u"PM.dat"_s, u"PM_o.dat"_s, u"Polska_miasta.jpg"_s, u"Polska - Największe miasta"_s, Mark::Eight},
+    {10, u"Polska"_s, u"Największe miasta"_s, u"Test: Polska - Największe miasta"_s, u"PM.dat"_s, u"PM_o.dat"_s, u"Polska_miasta.jpg"_s, u"Polska - Największe miasta"_s, Mark::NoteMissingFile},
     {12, u"Polska"_s, u"Góry i Szczyty"_s, u"Test: Polska - Góry i Szczyty"_s, u"PG.dat"_s, u"PG_o.dat"_s, u"Polska_gory.jpg"_s, u"Polska - Góry i Szczyty"_s, Mark::None},
     {11, u"Polska"_s, u"Rzeki i Jeziora"_s, u"Test: Polska - Rzeki i Jeziora"_s, u"PRZ.dat"_s, u"PRZ_o.dat"_s, u"Polska_rzeki.jpg"_s, u"Polska - Rzeki i Jeziora"_s, Mark::None},
     {15, u"Polska"_s, u"Województwa"_s, u"Test: Polska - Województwa"_s, u"PWOJ.dat"_s, u"PWOJ_o.dat"_s, u"Polska_woj.jpg"_s, u"Polska - Województwa"_s, Mark::None},
@@ -16,9 +16,9 @@ const std::vector<CatalogueEntry> kSingles = {
     {14, u"Polska"_s, u"Długości granic sąsiadów"_s, u"Test: Polska - Granice sąsiadów"_s, u"PGr.dat"_s, u"PGr_o.dat"_s, u"Polska_granice.jpg"_s, u"Polska - Granice sąsiadów"_s, Mark::None},
     {16, u"Polska"_s, u"Parki narodowe"_s, u"Test: Polska - Parki narodowe"_s, u"PP.dat"_s, u"PP_o.dat"_s, u"Polska_parki.jpg"_s, u"Polska - Parki narodowe"_s, Mark::None},
     {17, u"Polska"_s, u"Krainy geograficzne"_s, u"Test: Polska - Krainy geograficzne"_s, u"Pk.dat"_s, u"Pk_o.dat"_s, u"Polska_krainy.jpg"_s, u"Polska - Krainy geograficzne"_s, Mark::None},
-    {20, u"Europa"_s, u"Góry"_s, u"Test: Europa - Góry"_s, u"EG.dat"_s, u"EG_o.dat"_s, u"Europa_gory.jpg"_s, u"Europa - Góry"_s, Mark::ReportR},
-    {21, u"Europa"_s, u"Wyspy"_s, u"Test: Europa - Wyspy"_s, u"EW.dat"_s, u"EW_o.dat"_s, u"Europa_wyspy.jpg"_s, u"Europa - Wyspy"_s, Mark::ReportS},
-    {22, u"Europa"_s, u"Półwyspy"_s, u"Test: Europa - Półwyspy"_s, u"EPW.dat"_s, u"EPW_o.dat"_s, u"Europa_polwyspy.jpg"_s, u"Europa - Półwyspy"_s, Mark::ReportS},
+    {20, u"Europa"_s, u"Góry"_s, u"Test: Europa - Góry"_s, u"EG.dat"_s, u"EG_o.dat"_s, u"Europa_gory.jpg"_s, u"Europa - Góry"_s, Mark::ReportAnyMissing},
+    {21, u"Europa"_s, u"Wyspy"_s, u"Test: Europa - Wyspy"_s, u"EW.dat"_s, u"EW_o.dat"_s, u"Europa_wyspy.jpg"_s, u"Europa - Wyspy"_s, Mark::ReportMissingConfiguration},
+    {22, u"Europa"_s, u"Półwyspy"_s, u"Test: Europa - Półwyspy"_s, u"EPW.dat"_s, u"EPW_o.dat"_s, u"Europa_polwyspy.jpg"_s, u"Europa - Półwyspy"_s, Mark::ReportMissingConfiguration},
     {18, u"Europa"_s, u"Stolice"_s, u"Test: Europa - Stolice"_s, u"ES.dat"_s, u"ES_o.dat"_s, u"Europa_stolice.jpg"_s, u"Europa - Stolice"_s, Mark::None},
     {19, u"Europa"_s, u"Państwa"_s, u"Test: Europa - Państwa"_s, u"EP.dat"_s, u"EP_o.dat"_s, u"Europa_panstwa.jpg"_s, u"Europa - Państwa"_s, Mark::None},
     {23, u"Europa"_s, u"Morza i Zatoki"_s, u"Test: Europa - Morza i Zatoki"_s, u"EM.dat"_s, u"EM_o.dat"_s, u"Europa_morza.jpg"_s, u"Europa - Morza i Zatoki"_s, Mark::None},
@@ -49,14 +49,14 @@ const std::vector<CatalogueEntry> kSingles = {
     {56, u"Świat"_s, u"Góry"_s, u"Test: Świat - Góry"_s, u"SG.dat"_s, u"SG_o.dat"_s, u"Swiat_gory.jpg"_s, u"Świat - Góry"_s, Mark::None},
     {57, u"Świat"_s, u"Najwyższe szczyty"_s, u"Test: Świat - Najwyższe szczyty"_s, u"SS.dat"_s, u"SS_o.dat"_s, u"Swiat_szczyty.jpg"_s, u"Świat - Najwyższe szczyty"_s, Mark::None},
     {58, u"Świat"_s, u"Prądy morskie "_s, u"Test: Świat - Prądy morskie"_s, u"SP.dat"_s, u"SP_o.dat"_s, u"Swiat_prady.jpg"_s, u"Świat - Prądy morskie"_s, Mark::None},
-    {48, u"Różne pytania"_s, u"Dopasuj wysokości do góry"_s, u"Test: Różne - Wysokości gór"_s, u"RG.dat"_s, u"RG_o.dat"_s, u"Rozne_gory.jpg"_s, u"Różne - Wyśokosci gór"_s, Mark::Eight},
-    {44, u"Różne pytania"_s, u"Flagi Państw Cz. 1"_s, u"Test: Różne - Flagi państw"_s, u"RF.dat"_s, u"RF_o.dat"_s, u"Rozne_flagi.jpg"_s, u"Różne - Flagi państw Cz. 1"_s, Mark::Eight},
-    {45, u"Różne pytania"_s, u"Flagi państw Cz. 2"_s, u"Test: Różne - Flagi państw Cz. 2"_s, u"RF2.dat"_s, u"RF2_o.dat"_s, u"Rozne_flagi2.jpg"_s, u"Różne - Flagi państw Cz. 2"_s, Mark::Eight},
-    {46, u"Różne pytania"_s, u"Flagi państw Cz. 3"_s, u"Test: Różne - Flagi państw Cz. 3"_s, u"RF3.dat"_s, u"RF3_o.dat"_s, u"Rozne_flagi3.jpg"_s, u"Różne - Flagi państw Cz. 3"_s, Mark::Eight},
-    {47, u"Różne pytania"_s, u"Flagi państw Cz. 4"_s, u"Test: Różne - Flagi państw Cz. 4"_s, u"RF4.dat"_s, u"RF4_o.dat"_s, u"Rozne_flagi4.jpg"_s, u"Różne - Flagi państw Cz. 4"_s, Mark::Eight},
+    {48, u"Różne pytania"_s, u"Dopasuj wysokości do góry"_s, u"Test: Różne - Wysokości gór"_s, u"RG.dat"_s, u"RG_o.dat"_s, u"Rozne_gory.jpg"_s, u"Różne - Wyśokosci gór"_s, Mark::NoteMissingFile},
+    {44, u"Różne pytania"_s, u"Flagi Państw Cz. 1"_s, u"Test: Różne - Flagi państw"_s, u"RF.dat"_s, u"RF_o.dat"_s, u"Rozne_flagi.jpg"_s, u"Różne - Flagi państw Cz. 1"_s, Mark::NoteMissingFile},
+    {45, u"Różne pytania"_s, u"Flagi państw Cz. 2"_s, u"Test: Różne - Flagi państw Cz. 2"_s, u"RF2.dat"_s, u"RF2_o.dat"_s, u"Rozne_flagi2.jpg"_s, u"Różne - Flagi państw Cz. 2"_s, Mark::NoteMissingFile},
+    {46, u"Różne pytania"_s, u"Flagi państw Cz. 3"_s, u"Test: Różne - Flagi państw Cz. 3"_s, u"RF3.dat"_s, u"RF3_o.dat"_s, u"Rozne_flagi3.jpg"_s, u"Różne - Flagi państw Cz. 3"_s, Mark::NoteMissingFile},
+    {47, u"Różne pytania"_s, u"Flagi państw Cz. 4"_s, u"Test: Różne - Flagi państw Cz. 4"_s, u"RF4.dat"_s, u"RF4_o.dat"_s, u"Rozne_flagi4.jpg"_s, u"Różne - Flagi państw Cz. 4"_s, Mark::NoteMissingFile},
     {49, u"Różne pytania"_s, u"Państwa i Stolice"_s, u"Test: Różne - Państwa i Stolice"_s, u"RS.dat"_s, u"RS_o.dat"_s, u"Rozne_stolice.jpg"_s, u"Różne - Państwa i Stolice"_s, Mark::None},
-    {50, u"Różne pytania"_s, u"Pojęcia geograficzne Cz.1"_s, u"Test: Różne - Pojęcia geograficzne Cz.1"_s, u"RP.dat"_s, u"RP_o.dat"_s, u"Rozne_pytania.jpg"_s, u"Różne - Pojęcia geograficzne Cz.1"_s, Mark::Eight},
-    {51, u"Różne pytania"_s, u"Pojęcia geograficzne Cz.2"_s, u"Test: Różne - Pojęcia geograficzne Cz.2"_s, u"RP2.dat"_s, u"RP2_o.dat"_s, u"Rozne_pytania2.jpg"_s, u"Różne - Pojęcia geograficzne Cz.2"_s, Mark::Eight},
+    {50, u"Różne pytania"_s, u"Pojęcia geograficzne Cz.1"_s, u"Test: Różne - Pojęcia geograficzne Cz.1"_s, u"RP.dat"_s, u"RP_o.dat"_s, u"Rozne_pytania.jpg"_s, u"Różne - Pojęcia geograficzne Cz.1"_s, Mark::NoteMissingFile},
+    {51, u"Różne pytania"_s, u"Pojęcia geograficzne Cz.2"_s, u"Test: Różne - Pojęcia geograficzne Cz.2"_s, u"RP2.dat"_s, u"RP2_o.dat"_s, u"Rozne_pytania2.jpg"_s, u"Różne - Pojęcia geograficzne Cz.2"_s, Mark::NoteMissingFile},
 };
 
 const std::vector<ChainEntry> kChains = {

@@ -8,11 +8,12 @@
 namespace tv {
 
 // What a test does on a missing file during a client-server session.
+// What a launch does in a lesson when a file of the test is missing.
 enum class Mark {
     None,
-    Eight,   // sets the disconnect reason to 8
-    ReportR, // reports any missing file to the server and keeps the lock
-    ReportS, // reports a missing configuration file, with its message
+    NoteMissingFile,            // the connection's end then tells of the missing file
+    ReportAnyMissing,           // reports any missing file to the server and keeps the lock
+    ReportMissingConfiguration, // reports a missing configuration file, with its message
 };
 
 // One map test of the "Testy" menu. Texts are exactly as the program shows,

@@ -91,22 +91,22 @@ bool TestLauncher::launchEntry(const CatalogueEntry &entry, const Options &optio
     }
 
     const Mark mark = options.reportsToServer ? entry.mark : Mark::None;
-    if (session.active() && (mark == Mark::ReportR || (mark == Mark::ReportS && missing == 0))) {
+    if (session.active() && (mark == Mark::ReportAnyMissing || (mark == Mark::ReportMissingConfiguration && missing == 0))) {
         // Reported to the teacher; the session lock stays.
         setHourglass(false);
         // The always-on-top loading window would cover the message.
         context.loading.hide();
-        if (mark == Mark::ReportS)
+        if (mark == Mark::ReportMissingConfiguration)
             showMessage(parent, missingFileMessage(missing), kMissingFileCaption, Services::Icon::Information);
         if (session.connectionUp()) {
-            if (mark == Mark::ReportR)
+            if (mark == Mark::ReportAnyMissing)
                 session.setDisconnectReason(Session::MissingFile);
             session.sendMissingFileReport(shell.title());
         }
         session.resumePolling();
         return false;
     }
-    if (mark == Mark::Eight)
+    if (mark == Mark::NoteMissingFile)
         session.setDisconnectReason(Session::MissingFile);
     setHourglass(false);
     context.loading.hide();

@@ -39,7 +39,7 @@ private slots:
         QTest::addColumn<QString>("prompt");
         QTest::addColumn<int>("mark");
         QTest::newRow("10") << 10 << "Polska" << "Największe miasta" << "Test: Polska - Największe miasta"
-                            << "PM.dat PM_o.dat Polska_miasta.jpg" << "Polska - Największe miasta" << int(Mark::Eight);
+                            << "PM.dat PM_o.dat Polska_miasta.jpg" << "Polska - Największe miasta" << int(Mark::NoteMissingFile);
         QTest::newRow("13 trailing blank") << 13 << "Polska" << "Państwa sąsiadujące "
                                            << "Test: Polska - Państwa sąsiadujące"
                                            << "PS.dat PS_o.dat Polska_sasiedzi.jpg" << "Polska - Państwa sąsiadujące"
@@ -50,11 +50,11 @@ private slots:
                                << "Pk.dat Pk_o.dat Polska_krainy.jpg" << "Polska - Krainy geograficzne"
                                << int(Mark::None);
         QTest::newRow("20 R") << 20 << "Europa" << "Góry" << "Test: Europa - Góry" << "EG.dat EG_o.dat Europa_gory.jpg"
-                              << "Europa - Góry" << int(Mark::ReportR);
+                              << "Europa - Góry" << int(Mark::ReportAnyMissing);
         QTest::newRow("21 S") << 21 << "Europa" << "Wyspy" << "Test: Europa - Wyspy"
-                              << "EW.dat EW_o.dat Europa_wyspy.jpg" << "Europa - Wyspy" << int(Mark::ReportS);
+                              << "EW.dat EW_o.dat Europa_wyspy.jpg" << "Europa - Wyspy" << int(Mark::ReportMissingConfiguration);
         QTest::newRow("22 S") << 22 << "Europa" << "Półwyspy" << "Test: Europa - Półwyspy"
-                              << "EPW.dat EPW_o.dat Europa_polwyspy.jpg" << "Europa - Półwyspy" << int(Mark::ReportS);
+                              << "EPW.dat EPW_o.dat Europa_polwyspy.jpg" << "Europa - Półwyspy" << int(Mark::ReportMissingConfiguration);
         QTest::newRow("29") << 29 << "Ameryka północna" << "Półwyspy i Wyspy" << "Test: Ameryka PN - Wyspy i Półwyspy"
                             << "APNW.dat APNW_o.dat Ameryka_pn_wyspy.jpg" << "Ameryka PN - Wyspy i Półwyspy"
                             << int(Mark::None);
@@ -71,15 +71,15 @@ private slots:
                                            << int(Mark::None);
         QTest::newRow("48 odd prompt") << 48 << "Różne pytania" << "Dopasuj wysokości do góry"
                                        << "Test: Różne - Wysokości gór" << "RG.dat RG_o.dat Rozne_gory.jpg"
-                                       << "Różne - Wyśokosci gór" << int(Mark::Eight);
+                                       << "Różne - Wyśokosci gór" << int(Mark::NoteMissingFile);
         QTest::newRow("44 capital P") << 44 << "Różne pytania" << "Flagi Państw Cz. 1" << "Test: Różne - Flagi państw"
                                       << "RF.dat RF_o.dat Rozne_flagi.jpg" << "Różne - Flagi państw Cz. 1"
-                                      << int(Mark::Eight);
+                                      << int(Mark::NoteMissingFile);
         QTest::newRow("49") << 49 << "Różne pytania" << "Państwa i Stolice" << "Test: Różne - Państwa i Stolice"
                             << "RS.dat RS_o.dat Rozne_stolice.jpg" << "Różne - Państwa i Stolice" << int(Mark::None);
         QTest::newRow("51") << 51 << "Różne pytania" << "Pojęcia geograficzne Cz.2"
                             << "Test: Różne - Pojęcia geograficzne Cz.2" << "RP2.dat RP2_o.dat Rozne_pytania2.jpg"
-                            << "Różne - Pojęcia geograficzne Cz.2" << int(Mark::Eight);
+                            << "Różne - Pojęcia geograficzne Cz.2" << int(Mark::NoteMissingFile);
     }
     void entries()
     {
@@ -104,11 +104,11 @@ private slots:
     {
         QSet<int> eights, r, s;
         for (const auto &e : catalogue::singleTests()) {
-            if (e.mark == Mark::Eight)
+            if (e.mark == Mark::NoteMissingFile)
                 eights << e.code;
-            if (e.mark == Mark::ReportR)
+            if (e.mark == Mark::ReportAnyMissing)
                 r << e.code;
-            if (e.mark == Mark::ReportS)
+            if (e.mark == Mark::ReportMissingConfiguration)
                 s << e.code;
         }
         QCOMPARE(eights, (QSet<int>{10, 48, 44, 45, 46, 47, 50, 51}));

@@ -413,7 +413,7 @@ private slots:
         QCOMPARE(app->state().session.disconnectReason(), 11);
     }
 
-    void markEightSetsTheDisconnectReason()
+    void aMissingFileIsNotedForTheConnectionsEnd()
     {
         QVERIFY(!app->launcher().launchEntry(*catalogue::findByCode(10)));
         QCOMPARE(app->state().session.disconnectReason(), 8);
