@@ -74,7 +74,7 @@ bool FooterLastProxy::filterAcceptsRow(int row, const QModelIndex &parent) const
 GradebookWindow::GradebookWindow(Gradebook &gradebook, QWidget *parent)
     : QWidget(parent, Qt::Window), book(gradebook)
 {
-    setWindowTitle(QStringLiteral("Dziennik ocen – Terravia"));
+    setWindowTitle(QStringLiteral("Dziennik ocen"));
     setObjectName(QStringLiteral("gradebook"));
     resize(1000, 620);
     auto *layout = new QVBoxLayout(this);
