@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(
   build-essential cmake ninja-build
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
+  qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql postgresql qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
   fonts-dejavu-core
   xvfb xauth openbox xdotool imagemagick poppler-utils
   clang libclang-rt-14-dev

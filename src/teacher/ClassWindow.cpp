@@ -1,6 +1,7 @@
 #include "ClassWindow.h"
 
 #include "AssignDialog.h"
+#include "GradebookWindow.h"
 #include "SettingsDialog.h"
 #include "catalogue/Catalogue.h"
 #include "extras/HelpFiles.h"
@@ -9,6 +10,8 @@
 #include "platform/Text.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -99,6 +102,24 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
     summaryLabel->setStyleSheet(QStringLiteral("QLabel { background: #fff8d6; border: 1px solid #d9c98a; "
                                                "padding: 6px; }"));
     layout->addWidget(summaryLabel);
+    auto *classRow = new QHBoxLayout;
+    classBox = new QComboBox(central);
+    classBox->setObjectName(QStringLiteral("className"));
+    classBox->setEditable(true);
+    classBox->setInsertPolicy(QComboBox::NoInsert);
+    classBox->setMinimumContentsLength(10);
+    classBox->lineEdit()->setPlaceholderText(QStringLiteral("np. 6b"));
+    classBox->setToolTip(QStringLiteral("Klasa tej lekcji: jej wyniki trafiają do dziennika ocen"));
+    classBox->setEnabled(false);
+    auto *classLabel = new QLabel(QStringLiteral("&Klasa:"), central);
+    classLabel->setBuddy(classBox);
+    classRow->addWidget(classLabel);
+    classRow->addWidget(classBox);
+    classRow->addStretch(1);
+    layout->addLayout(classRow);
+    connect(classBox, &QComboBox::activated, this, [this] { chooseClass(classBox->currentText()); });
+    connect(classBox->lineEdit(), &QLineEdit::editingFinished, this,
+            [this] { chooseClass(classBox->currentText()); });
 
     tabs = new QTabWidget(central);
     layout->addWidget(tabs, 1);
@@ -190,6 +211,8 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
     QMenu *resultsMenu = menuBar()->addMenu(QStringLiteral("&Wyniki"));
     resultsMenu->addAction(QStringLiteral("Eksportuj do CSV..."), QKeySequence(Qt::CTRL | Qt::Key_E), this,
                            &ClassWindow::exportCsv);
+    resultsMenu->addAction(QStringLiteral("Dziennik ocen..."), QKeySequence(Qt::CTRL | Qt::Key_D), this,
+                           &ClassWindow::openGradebook);
     resultsMenu->addAction(QStringLiteral("Drukuj listę..."), QKeySequence(Qt::CTRL | Qt::Key_P), this,
                            &ClassWindow::print);
     QMenu *settingsMenu = menuBar()->addMenu(QStringLiteral("&Ustawienia"));
@@ -234,6 +257,14 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
     connect(&room, &Classroom::storeFailed, this, [this](const Status &status) {
         showMessage(this, status.message + QStringLiteral("\r\nWynik jest widoczny w tabeli; wyeksportuj go do CSV."),
                     kCaption, Services::Icon::Error);
+    });
+    connect(&room, &Classroom::gradebookFailed, this, [this](const Status &status) {
+        // Said once in full; the log keeps each later one.
+        say(QStringLiteral("Dziennik ocen nie przyjął wyniku; jest w pliku Wyniki.tvw."));
+        if (!gradebookFailureShown) {
+            gradebookFailureShown = true;
+            showMessage(this, status.message, kCaption, Services::Icon::Error);
+        }
     });
     connect(&room, &Classroom::missingFile, this, [this](const QString &name, const QString &) {
         say(QStringLiteral("Na komputerze ucznia %1 brakuje pliku testu.").arg(name));
@@ -512,6 +543,66 @@ bool ClassWindow::printList(QPrinter &printer) const
         y += box.height() + fm.leading();
     }
     return p.end();
+}
+
+void ClassWindow::setGradebook(Gradebook *book)
+{
+    gradebook = book;
+    room.setGradebook(book);
+    const bool open = book && book->isOpen();
+    classBox->setEnabled(open);
+    classBox->clear();
+    if (open)
+        classBox->addItems(book->classes());
+    classBox->setCurrentText(room.className());
+}
+
+void ClassWindow::askClass()
+{
+    if (!gradebook || !gradebook->isOpen())
+        return;
+    const std::optional<QString> name =
+        Services::get().input(this, kCaption, QStringLiteral("Z którą klasą zaczynasz lekcję (np. 6b)?\r\n"
+                                                           "Znane klasy: %1")
+                                                  .arg(classBox->count() ? gradebook->classes().join(QStringLiteral(", "))
+                                                                         : QStringLiteral("jeszcze żadnej")),
+                              room.className());
+    if (name)
+        chooseClass(*name);
+}
+
+void ClassWindow::chooseClass(const QString &name)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed == room.className())
+        return;
+    room.setClassName(trimmed);
+    if (!trimmed.isEmpty() && classBox->findText(trimmed) < 0)
+        classBox->addItem(trimmed);
+    classBox->setCurrentText(trimmed);
+    say(trimmed.isEmpty() ? QStringLiteral("Lekcja bez klasy: wyniki nie trafią do dziennika ocen.")
+                          : QStringLiteral("Lekcja klasy %1.").arg(trimmed));
+}
+
+GradebookWindow *ClassWindow::openGradebook()
+{
+    if (!gradebook || !gradebook->isOpen()) {
+        showMessage(this,
+                    QStringLiteral("Dziennik ocen nie jest dostępny (zobacz komunikat przy uruchomieniu). "
+                                   "Wyniki lekcji są zapisywane w pliku Wyniki.tvw."),
+                    kCaption, Services::Icon::Information);
+        return nullptr;
+    }
+    // Made anew each time, so a class begun since is on its list.
+    delete gradebookWindow;
+    gradebookWindow = new GradebookWindow(*gradebook, this);
+    const int at = gradebookWindow->classBox->findText(room.className());
+    if (at >= 0)
+        gradebookWindow->classBox->setCurrentIndex(at);
+    gradebookWindow->show();
+    gradebookWindow->raise();
+    gradebookWindow->activateWindow();
+    return gradebookWindow;
 }
 
 void ClassWindow::openSettings()

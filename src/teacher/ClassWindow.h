@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QPrinter;
@@ -19,6 +20,9 @@ class QTabWidget;
 class QTableView;
 
 namespace tv::teacher {
+
+class Gradebook;
+class GradebookWindow;
 
 // The teacher's one window: the class with each pupil's state and the
 // commands of the lesson, and the results that came in, sortable, exported
@@ -47,6 +51,12 @@ public:
     // "Usuń z listy": the chosen pupils who are disconnected leave the list.
     void removeDisconnected();
     void openHelp();
+    // The gradebook the results also go to; closed when it could not be opened.
+    void setGradebook(Gradebook *book);
+    // At the start of a lesson: which class it is; the list the teacher keeps.
+    void askClass();
+    void chooseClass(const QString &name);
+    GradebookWindow *openGradebook();
 
     // Pupils chosen in the list, as indexes into the classroom's pupils.
     std::vector<int> selectedPupils() const;
@@ -60,6 +70,7 @@ public:
     QTableView *pupilsView = nullptr;
     QTableView *resultsView = nullptr;
     QLabel *summaryLabel = nullptr;
+    QComboBox *classBox = nullptr; // the lesson's class
     QListWidget *logView = nullptr; // "Dziennik": what the status line said, and every refused line
     QPushButton *assignAllButton = nullptr;
     QPushButton *assignSelectedButton = nullptr;
@@ -95,6 +106,9 @@ private:
     ResultsModel resultsModel;
     QSortFilterProxyModel *pupilsSorted = nullptr;
     QSortFilterProxyModel *resultsSorted = nullptr;
+    Gradebook *gradebook = nullptr;
+    GradebookWindow *gradebookWindow = nullptr;
+    bool gradebookFailureShown = false;
 };
 
 } // namespace tv::teacher

@@ -4,6 +4,7 @@
 #include "ClassWindow.h"
 #include "platform/Services.h"
 #include "teacher/ClassroomServer.h"
+#include "teacher/Gradebook.h"
 #include "teacher/TeacherSettings.h"
 
 #include <QApplication>
@@ -57,15 +58,23 @@ int main(int argc, char *argv[])
         where.bindAddress = bind;
     }
 
+    // The lesson never depends on the gradebook: without it, Wyniki.tvw alone.
+    Gradebook gradebook;
+    const Status bookOpened = gradebook.open(gradebookPlace(dir));
+
     Classroom room(dir);
     room.setAdmitLateComers(load.settings.admitLateComers);
     ClassroomServer server(room, where);
     server.setPassword(load.settings.password);
     ClassWindow window(room, server, load.settings, dir);
+    window.setGradebook(&gradebook);
     window.show();
+    if (!bookOpened)
+        showMessage(&window, bookOpened.message, caption, Services::Icon::Warning);
     const Status started = server.start();
     window.updateSummary();
     if (!started)
         showMessage(&window, started.message, caption, Services::Icon::Error);
+    window.askClass();
     return app.exec();
 }

@@ -196,6 +196,8 @@ std::vector<int> rowsIn(const std::vector<ClassResult> &results, const std::vect
     return rows;
 }
 
+} // namespace
+
 QString csvField(QString text)
 {
     // A spreadsheet would run a cell beginning like a formula.
@@ -207,22 +209,34 @@ QString csvField(QString text)
     return text;
 }
 
-} // namespace
+QByteArray csvTable(const QStringList &head, const QList<QStringList> &rows)
+{
+    QString out;
+    QStringList cells;
+    for (const QString &h : head)
+        cells << csvField(h);
+    out += cells.join(u';') + QStringLiteral("\r\n");
+    for (const QStringList &row : rows) {
+        cells.clear();
+        for (const QString &c : row)
+            cells << csvField(c);
+        out += cells.join(u';') + QStringLiteral("\r\n");
+    }
+    return QByteArrayLiteral("\xEF\xBB\xBF") + out.toUtf8();
+}
 
 QByteArray resultsCsv(const std::vector<ClassResult> &results, const std::vector<int> &order)
 {
-    QString out;
-    const QStringList head = ResultsModel::headers();
-    out += head.join(u';') + QStringLiteral("\r\n");
+    QList<QStringList> rows;
     for (const int row : rowsIn(results, order)) {
         if (row < 0 || size_t(row) >= results.size())
             continue;
         QStringList cells;
         for (int c = 0; c < ResultsModel::ColumnCount; ++c)
-            cells << csvField(resultCell(results[size_t(row)], c));
-        out += cells.join(u';') + QStringLiteral("\r\n");
+            cells << resultCell(results[size_t(row)], c);
+        rows << cells;
     }
-    return QByteArrayLiteral("\xEF\xBB\xBF") + out.toUtf8();
+    return csvTable(ResultsModel::headers(), rows);
 }
 
 QStringList printedList(const std::vector<ClassResult> &results, const std::vector<int> &order,

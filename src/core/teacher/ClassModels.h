@@ -63,6 +63,9 @@ QString resultCell(const ClassResult &result, int column);
 // needed, CR LF. A pupil's name that would start a formula is defused with a
 // leading apostrophe.
 QByteArray resultsCsv(const std::vector<ClassResult> &results, const std::vector<int> &order = {});
+// Any table written the same way; every cell defused.
+QByteArray csvTable(const QStringList &head, const QList<QStringList> &rows);
+QString csvField(QString text);
 
 // The class list of results as printed: a heading, then one line per result.
 QStringList printedList(const std::vector<ClassResult> &results, const std::vector<int> &order,

@@ -1,4 +1,5 @@
 #include "Classroom.h"
+#include "Gradebook.h"
 
 #include "ResultCheck.h"
 #include "catalogue/Catalogue.h"
@@ -205,6 +206,11 @@ void Classroom::login(int connection, Connection &c, const QString &name)
     c.pupil = int(list.size()) - 1;
     send(connection, protocol::loginAcceptedCommand());
     emit pupilAdded(c.pupil);
+    if (gradebook && gradebook->isOpen() && !classOfLesson.isEmpty()) {
+        const Status added = gradebook->addPupil(classOfLesson, pupil.name);
+        if (!added)
+            emit gradebookFailed(added);
+    }
 }
 
 QString Classroom::resultProblem(const Pupil &pupil, ResultRecord &report) const
@@ -224,6 +230,37 @@ QString Classroom::resultProblem(const Pupil &pupil, ResultRecord &report) const
     if (report.title != expected.title)
         return QStringLiteral("wynik testu „%1”, a przydzielono „%2”").arg(report.title, expected.title);
     return figuresProblem(report, expected);
+}
+
+void Classroom::setClassName(const QString &name)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed == classOfLesson)
+        return;
+    classOfLesson = trimmed;
+    lessonId = -1;
+    if (!gradebook || !gradebook->isOpen() || trimmed.isEmpty())
+        return;
+    Status status = gradebook->addClass(trimmed);
+    // The pupils already in come with the class too.
+    for (const Pupil &pupil : list)
+        if (status)
+            status = gradebook->addPupil(trimmed, pupil.name);
+    if (!status)
+        emit gradebookFailed(status);
+}
+
+void Classroom::keepInGradebook(const ClassResult &result)
+{
+    if (!gradebook || !gradebook->isOpen())
+        return;
+    Status status;
+    if (lessonId < 0)
+        lessonId = gradebook->startLesson(classOfLesson, result.received, &status);
+    if (lessonId >= 0)
+        status = gradebook->store(lessonId, classOfLesson, result.record, result.received);
+    if (!status)
+        emit gradebookFailed(status);
 }
 
 void Classroom::takeResult(int p, const QStringList &fields)
@@ -246,6 +283,7 @@ void Classroom::takeResult(int p, const QStringList &fields)
     pupil.test = result.record.title;
     pupil.grade = result.record.grade;
     const Status stored = appendResult(dir, result.record);
+    keepInGradebook(result);
     if (pupil.openRow >= 0 && size_t(pupil.openRow) < received.size()) {
         received[size_t(pupil.openRow)] = result;
         emit resultReplaced(pupil.openRow);

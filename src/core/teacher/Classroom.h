@@ -13,6 +13,8 @@
 
 namespace tv::teacher {
 
+class Gradebook;
+
 // One pupil of the lesson, from the first login under a name to the end.
 struct Pupil {
     enum class State {
@@ -75,6 +77,13 @@ public:
     void setContentDir(const QString &dir) { content = dir; }
     bool admitLateComers() const { return admitLate; }
     const QString &resultsDir() const { return dir; }
+    // Every accepted result also goes to the gradebook, when one is open,
+    // under the lesson's class; Wyniki.tvw is written first in any case.
+    void setGradebook(Gradebook *book) { gradebook = book; }
+    // The class of the lesson. A change starts a new lesson in the gradebook;
+    // the pupils who log in from then on join its list.
+    void setClassName(const QString &name);
+    const QString &className() const { return classOfLesson; }
 
     // --- what the connections bring ----------------------------------------------
     void connectionOpened(int connection, const QString &address);
@@ -129,6 +138,8 @@ signals:
     // A result arrived but could not be written to the results file; it
     // stays in the table.
     void storeFailed(const Status &status);
+    // The gradebook did not take a result or a pupil; Wyniki.tvw has the result.
+    void gradebookFailed(const Status &status);
     void missingFile(const QString &name, const QString &text);
 
 private:
@@ -149,8 +160,13 @@ private:
     void send(int connection, const QString &line);
     void changed(int pupil) { emit pupilChanged(pupil); }
 
+    void keepInGradebook(const ClassResult &result);
+
     QString dir;
     QString content;
+    Gradebook *gradebook = nullptr;
+    QString classOfLesson;
+    qint64 lessonId = -1; // in the gradebook; -1 until its first result
     SendLine sender;
     CloseConnection closer;
     bool admitLate = false;

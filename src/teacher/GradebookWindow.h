@@ -1,0 +1,81 @@
+#pragma once
+
+#include "teacher/Gradebook.h"
+
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QWidget>
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QTabWidget;
+class QTableView;
+
+namespace tv::teacher {
+
+// Keeps the class's average and the list of who has not written a test
+// under the pupils, whichever way the table is sorted or filtered.
+class FooterLastProxy : public QSortFilterProxyModel {
+public:
+    static constexpr int kFooterRole = Qt::UserRole + 7;
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
+    bool filterAcceptsRow(int row, const QModelIndex &parent) const override;
+};
+
+// "Dziennik ocen": a class's grades over a period, pupils × tests, and one
+// pupil's history, from the gradebook; exported and printed. The lesson's
+// own log is the main window's "Dziennik" tab; this window is about the year.
+class GradebookWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    enum PeriodChoice { SchoolYear, FirstTerm, SecondTerm, ThisMonth, Range };
+
+    explicit GradebookWindow(Gradebook &book, QWidget *parent = nullptr);
+
+    // --- the commands (public for tests) -------------------------------------------
+    void refresh();
+    void showHistory(const QString &pupil);
+    void exportCsv();
+    void print();
+    void importFile();
+
+    Period period() const;
+    GradeChoice choice() const;
+    const GradeTable &table() const { return grades; }
+    const std::vector<StoredResult> &history() const { return pupilResults; }
+
+    QComboBox *classBox = nullptr;
+    QComboBox *periodBox = nullptr;
+    QComboBox *choiceBox = nullptr;
+    QDateEdit *fromEdit = nullptr;
+    QDateEdit *toEdit = nullptr;
+    QLineEdit *filterEdit = nullptr;
+    QTabWidget *tabs = nullptr;
+    QTableView *tableView = nullptr;
+    QComboBox *pupilBox = nullptr;
+    QTableView *historyView = nullptr;
+    QLabel *historySummary = nullptr;
+
+private:
+    void fillTable();
+    void fillHistory();
+    bool printTo(QPrinter &printer) const;
+    QStringList printedLines() const;
+
+    Gradebook &book;
+    GradeTable grades;
+    std::vector<StoredResult> pupilResults;
+    QStandardItemModel tableModel;
+    QStandardItemModel historyModel;
+    FooterLastProxy tableSorted;
+    QSortFilterProxyModel historySorted;
+};
+
+} // namespace tv::teacher
