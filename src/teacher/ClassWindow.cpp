@@ -2,6 +2,7 @@
 
 #include "AssignDialog.h"
 #include "GradebookWindow.h"
+#include "PolishSortProxy.h"
 #include "SettingsDialog.h"
 #include "catalogue/Catalogue.h"
 #include "extras/HelpFiles.h"
@@ -127,7 +128,7 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
     // The class.
     auto *classPage = new QWidget(tabs);
     auto *classLayout = new QHBoxLayout(classPage);
-    pupilsSorted = new QSortFilterProxyModel(this);
+    pupilsSorted = new PolishSortProxy(this);
     pupilsSorted->setSourceModel(&pupilsModel);
     pupilsSorted->setSortRole(kSortRole);
     pupilsView = makeTable(classPage, pupilsSorted);
@@ -167,7 +168,7 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
     // The results.
     auto *resultsPage = new QWidget(tabs);
     auto *resultsLayout = new QVBoxLayout(resultsPage);
-    resultsSorted = new QSortFilterProxyModel(this);
+    resultsSorted = new PolishSortProxy(this);
     resultsSorted->setSourceModel(&resultsModel);
     resultsSorted->setSortRole(kSortRole);
     resultsView = makeTable(resultsPage, resultsSorted);

@@ -61,7 +61,7 @@ bool FooterLastProxy::lessThan(const QModelIndex &left, const QModelIndex &right
     const int l = left.data(kFooterRole).toInt(), r = right.data(kFooterRole).toInt();
     if (l != r)
         return (l < r) == (sortOrder() == Qt::AscendingOrder);
-    return QSortFilterProxyModel::lessThan(left, right);
+    return PolishSortProxy::lessThan(left, right);
 }
 
 bool FooterLastProxy::filterAcceptsRow(int row, const QModelIndex &parent) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PolishSortProxy.h"
 #include "teacher/Gradebook.h"
 
 #include <QSortFilterProxyModel>
@@ -18,10 +19,10 @@ namespace tv::teacher {
 
 // Keeps the class's average and the list of who has not written a test
 // under the pupils, whichever way the table is sorted or filtered.
-class FooterLastProxy : public QSortFilterProxyModel {
+class FooterLastProxy : public PolishSortProxy {
 public:
     static constexpr int kFooterRole = Qt::UserRole + 7;
-    using QSortFilterProxyModel::QSortFilterProxyModel;
+    using PolishSortProxy::PolishSortProxy;
 
 protected:
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;

@@ -51,7 +51,7 @@ private slots:
         QVERIFY(book->store(lesson, "6b", result("Adam", "Test: Europa - Stolice", "Mierny (2)"), t));
         QVERIFY(book->store(lesson, "6b", result("Adam", "Test: Europa - Stolice", "Bardzo dobry (5)"), t.addSecs(60)));
         QVERIFY(book->store(lesson, "6b", result("Adam", "Test: Polska - Rzeki", "Dostateczny (3)"), t.addSecs(90)));
-        QVERIFY(book->addPupil("6b", "Marek"));
+        QVERIFY(book->addPupil("6b", "Łukasz"));
     }
     void cleanup()
     {
@@ -66,26 +66,30 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<Qt::SortOrder>("order");
         QTest::addColumn<QString>("first");
-        QTest::newRow("names up") << 0 << Qt::AscendingOrder << "Adam";
-        QTest::newRow("names down") << 0 << Qt::DescendingOrder << "Zosia";
-        QTest::newRow("best first") << 1 << Qt::DescendingOrder << "Adam";
-        QTest::newRow("worst first") << 1 << Qt::AscendingOrder << "Marek"; // not taken: lowest
+        QTest::addColumn<QString>("second");
+        // Ł between L and M, whatever the system's locale.
+        QTest::newRow("names up") << 0 << Qt::AscendingOrder << "Adam" << "Łukasz";
+        QTest::newRow("names down") << 0 << Qt::DescendingOrder << "Zosia" << "Łukasz";
+        QTest::newRow("best first") << 1 << Qt::DescendingOrder << "Adam" << "Zosia";
+        QTest::newRow("worst first") << 1 << Qt::AscendingOrder << "Łukasz" << "Zosia"; // not taken: lowest
     }
     void theClassTableKeepsItsFooterLast()
     {
         QFETCH(int, column);
         QFETCH(Qt::SortOrder, order);
         QFETCH(QString, first);
+        QFETCH(QString, second);
         GradebookWindow w(*book);
         QCOMPARE(w.classBox->currentText(), QStringLiteral("6b"));
         QCOMPARE(w.period().from, QDateTime(QDate(2025, 9, 1), QTime(0, 0)));
         w.tableView->sortByColumn(column, order);
         QCOMPARE(w.tableView->model()->rowCount(), 5);
         QCOMPARE(cellText(w.tableView, 0, 0), first);
+        QCOMPARE(cellText(w.tableView, 1, 0), second);
         QCOMPARE(cellText(w.tableView, 3, 0), QStringLiteral("Średnia klasy"));
         QCOMPARE(cellText(w.tableView, 4, 0), QStringLiteral("Nie pisali"));
         QCOMPARE(cellText(w.tableView, 3, 1), QStringLiteral("4,50")); // Adam's last 5, Zosia's 4
-        QCOMPARE(cellText(w.tableView, 4, 2), QStringLiteral("2: Marek, Zosia"));
+        QCOMPARE(cellText(w.tableView, 4, 2), QStringLiteral("2: Łukasz, Zosia"));
     }
 
     void aPupilsHistoryAndItsExport()
