@@ -1,6 +1,7 @@
 #include "ClassWindow.h"
 
 #include "AssignDialog.h"
+#include "GradebookSettingsDialog.h"
 #include "GradebookWindow.h"
 #include "PolishSortProxy.h"
 #include "SettingsDialog.h"
@@ -218,6 +219,7 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
                            &ClassWindow::print);
     QMenu *settingsMenu = menuBar()->addMenu(QStringLiteral("&Ustawienia"));
     settingsMenu->addAction(QStringLiteral("Ustawienia serwera..."), this, &ClassWindow::openSettings);
+    settingsMenu->addAction(QStringLiteral("Dziennik ocen..."), this, &ClassWindow::openGradebookSettings);
     QMenu *helpMenu = menuBar()->addMenu(QStringLiteral("&Pomoc"));
     helpMenu->addAction(QStringLiteral("Jak prowadzić lekcję"), QKeySequence(Qt::Key_F1), this, &ClassWindow::openHelp);
 
@@ -604,6 +606,35 @@ GradebookWindow *ClassWindow::openGradebook()
     gradebookWindow->raise();
     gradebookWindow->activateWindow();
     return gradebookWindow;
+}
+
+void ClassWindow::openGradebookSettings()
+{
+    if (!gradebook)
+        return;
+    const GradebookPlace before = gradebookPlace(dir);
+    GradebookSettingsDialog dialog(before, this);
+    if (Services::get().execModal(dialog) != QDialog::Accepted)
+        return;
+    const GradebookPlace chosen = dialog.place();
+    // The new place must open before it is kept; until then the old one serves.
+    gradebook->close();
+    const Status opened = gradebook->open(chosen);
+    if (!opened) {
+        gradebook->open(before);
+        showMessage(this, opened.message + QStringLiteral("\r\nDziennik ocen pozostaje tam, gdzie był."), kCaption,
+                    Services::Icon::Error);
+        return;
+    }
+    const Status saved = saveGradebookPlace(dir, chosen);
+    if (!saved)
+        showMessage(this, saved.message, kCaption, Services::Icon::Error);
+    room.gradebookReplaced();
+    delete gradebookWindow; // it showed the old place's results
+    gradebookWindow = nullptr;
+    say(chosen.kind == GradebookPlace::Kind::PostgreSQL
+            ? QStringLiteral("Dziennik ocen: serwer %1, baza %2.").arg(chosen.host, chosen.database)
+            : QStringLiteral("Dziennik ocen: plik w folderze nauczyciela."));
 }
 
 void ClassWindow::openSettings()

@@ -48,6 +48,8 @@ public:
     void exportCsv();
     void print();
     void openSettings();
+    // "Dziennik ocen...": the file or a school's server; kept once it opens.
+    void openGradebookSettings();
     // "Usuń z listy": the chosen pupils who are disconnected leave the list.
     void removeDisconnected();
     void openHelp();

@@ -1,9 +1,13 @@
 #include "ClassWindow.h"
+#include "GradebookSettingsDialog.h"
 #include "GradebookWindow.h"
 #include "Scripted.h"
 #include "quiz/Grades.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QFile>
 #include <QTabWidget>
 #include <QTableView>
@@ -131,6 +135,35 @@ private slots:
         GradebookWindow *w = window.openGradebook();
         QVERIFY(w);
         QCOMPARE(w->classBox->currentText(), QStringLiteral("7a"));
+    }
+
+    void aServerThatDoesNotOpenLeavesTheGradebookWhereItWas()
+    {
+        Classroom room(dir->path());
+        ServerEndpoints e;
+        e.bindAddress = QHostAddress(QHostAddress::LocalHost);
+        e.discoveryUdpPort = e.discoveryTcpPort = e.sessionPort = 0;
+        ClassroomServer server(room, e);
+        TeacherSettings settings;
+        ClassWindow window(room, server, settings, dir->path());
+        window.setGradebook(book.get());
+        services->onModal = [](QDialog &d) {
+            auto *dialog = qobject_cast<GradebookSettingsDialog *>(&d);
+            if (!dialog)
+                return int(QDialog::Rejected);
+            dialog->serverRadio->setChecked(true);
+            dialog->hostEdit->setText(QStringLiteral("127.0.0.1"));
+            dialog->portBox->setValue(1); // nothing listens there
+            dialog->databaseEdit->setText(QStringLiteral("szkola"));
+            dialog->userEdit->setText(QStringLiteral("nauczyciel"));
+            return int(QDialog::Accepted);
+        };
+        window.openGradebookSettings();
+        QCOMPARE(services->messages.size(), 1);
+        QVERIFY(services->lastText().endsWith(QStringLiteral("Dziennik ocen pozostaje tam, gdzie był.")));
+        QVERIFY(book->isOpen());
+        QCOMPARE(book->classes(), QStringList{"6b"});
+        QVERIFY(!QFile::exists(dir->filePath(kGradebookSettingsFile)));
     }
 };
 

@@ -250,6 +250,13 @@ void Classroom::setClassName(const QString &name)
         emit gradebookFailed(status);
 }
 
+void Classroom::gradebookReplaced()
+{
+    const QString name = classOfLesson;
+    classOfLesson.clear();
+    setClassName(name);
+}
+
 void Classroom::keepInGradebook(const ClassResult &result)
 {
     if (!gradebook || !gradebook->isOpen())

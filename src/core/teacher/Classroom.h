@@ -83,6 +83,8 @@ public:
     // The class of the lesson. A change starts a new lesson in the gradebook;
     // the pupils who log in from then on join its list.
     void setClassName(const QString &name);
+    // The gradebook now keeps its results elsewhere: the lesson starts there anew.
+    void gradebookReplaced();
     const QString &className() const { return classOfLesson; }
 
     // --- what the connections bring ----------------------------------------------
