@@ -25,6 +25,10 @@ sleep 1
 build/terravia/terravia-nauczyciel --adres 127.0.0.1 --folder "$work" >"$work/teacher.log" 2>&1 &
 pids+=($!)
 sleep 3
+# The teacher's program asks for the lesson's class first.
+xdotool type --delay 30 "6b"
+xdotool key Return
+sleep 1
 
 python3 - "$work" <<'PY'
 import os, random, socket, struct, subprocess, sys, time

@@ -14,7 +14,7 @@ GradebookSettingsDialog::GradebookSettingsDialog(const GradebookPlace &current, 
     : QDialog(parent), given(current)
 {
     setObjectName(QStringLiteral("gradebookSettingsDialog"));
-    setWindowTitle(QStringLiteral("Dziennik ocen – gdzie przechowywać wyniki"));
+    setWindowTitle(QStringLiteral("Dziennik ocen"));
     auto *layout = new QVBoxLayout(this);
     fileRadio = new QRadioButton(QStringLiteral("W pliku w folderze nauczyciela (bez konfiguracji)"), this);
     serverRadio = new QRadioButton(QStringLiteral("Na serwerze PostgreSQL szkoły (wspólny dla nauczycieli)"), this);

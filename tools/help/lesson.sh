@@ -99,6 +99,10 @@ framed "$(xdotool search --name '^Połączenie do Serwera' | tail -1)" login-no-
 build/terravia/terravia-nauczyciel --adres 127.0.0.1 --folder "$OUT/teacher" >"$OUT/teacher.log" 2>&1 &
 pids+=($!)
 sleep 3
+# The teacher's program asks for the lesson's class first.
+xdotool type --delay 30 "6b"
+xdotool key Return
+sleep 1
 xdotool windowactivate --sync "$(xdotool search --name '^Połączenie do Serwera' | tail -1)"
 xdotool key Return
 sleep 3
