@@ -23,7 +23,7 @@ if [ "${1:-}" = pictures ]; then
     opts=(-strip -define png:exclude-chunks=date,time,tEXt,zTXt,iTXt)
     "$IM" "$OUT/shots/teacher-pupils.png" -resize 800x "${opts[@]}" "$PICS/nauczyciel_uczniowie.png"
     "$IM" "$OUT/shots/teacher-assign.png" "${opts[@]}" "$PICS/nauczyciel_przydziel.png"
-    "$IM" "$OUT/shots/teacher-results.png" -crop 1102x260+0+0 -resize 800x "${opts[@]}" "$PICS/nauczyciel_wyniki.png"
+    "$IM" "$OUT/shots/teacher-results.png" -crop 1102x290+0+0 -resize 800x "${opts[@]}" "$PICS/nauczyciel_wyniki.png"
     "$IM" "$OUT/shots/login-no-server.png" "${opts[@]}" "$PICS/logowanie.png"
     exit 0
 fi
@@ -120,7 +120,7 @@ sleep 1
 framed "$T" teacher-logged-in
 
 # "Przydziel test wszystkim..." and "Europa - Stolice" from the catalogue.
-xdotool mousemove --window "$T" 987 106 click 1
+xdotool mousemove --window "$T" 987 134 click 1
 sleep 1.5
 D=$(xdotool search --name '^Przydziel test' | tail -1)
 xdotool windowactivate --sync "$D"
@@ -166,7 +166,7 @@ xdotool windowactivate --sync "$(mainOf 3)"
 sleep 0.5
 xdotool windowactivate --sync "$T"
 sleep 0.5
-xdotool mousemove --window "$T" 987 162 click 1
+xdotool mousemove --window "$T" 987 190 click 1
 sleep 1.5
 screen teacher-end-test-question
 xdotool key Return
@@ -185,16 +185,16 @@ sleep 0.5
 xdotool key F5
 sleep 2
 framed "$T" teacher-pupils
-xdotool mousemove --window "$T" 150 74 click 1
+xdotool mousemove --window "$T" 150 102 click 1
 sleep 1
 framed "$T" teacher-results
 
 # The late-comer's computer goes off; the teacher takes him off the list.
 kill "$(xdotool getwindowpid "$(mainOf 4)")"
 sleep 2
-xdotool mousemove --window "$T" 40 74 click 1
+xdotool mousemove --window "$T" 40 102 click 1
 sleep 0.5
-xdotool mousemove --window "$T" 100 219 click 1
+xdotool mousemove --window "$T" 100 247 click 1
 sleep 0.5
 framed "$T" teacher-disconnected
 xdotool key Delete
@@ -202,7 +202,7 @@ sleep 1
 framed "$T" teacher-removed
 
 # The end of the lesson.
-xdotool mousemove --window "$T" 987 298 click 1
+xdotool mousemove --window "$T" 987 326 click 1
 sleep 1.5
 screen teacher-end-lesson-question
 xdotool key Return
