@@ -4,6 +4,7 @@
 #include "GradebookSettingsDialog.h"
 #include "GradebookWindow.h"
 #include "PolishSortProxy.h"
+#include "PrintedList.h"
 #include "SettingsDialog.h"
 #include "catalogue/Catalogue.h"
 #include "extras/HelpFiles.h"
@@ -25,8 +26,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSortFilterProxyModel>
@@ -514,38 +513,9 @@ void ClassWindow::print()
         showMessage(this, QStringLiteral("Nie ma jeszcze żadnych wyników."), kCaption, Services::Icon::Information);
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Wyniki klasy"));
-    printer.setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
-    if (!Services::get().printDialog(this, printer))
-        return;
-    if (!printList(printer))
-        showMessage(this, QStringLiteral("Nie można rozpocząć drukowania na wybranej drukarce."), kCaption,
-                    Services::Icon::Error);
-}
-
-bool ClassWindow::printList(QPrinter &printer) const
-{
-    QPainter p;
-    if (!p.begin(&printer))
-        return false;
-    QFont font(QStringLiteral("Arial"), 11);
-    font.setStyleHint(QFont::SansSerif);
-    p.setFont(font);
-    const QFontMetrics fm = p.fontMetrics();
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    int y = 0;
     const QString heading = QStringLiteral("Wyniki klasy – ") + QDate::currentDate().toString(QStringLiteral("d.MM.yyyy"));
-    for (const QString &line : printedList(room.results(), resultsInViewOrder(), heading)) {
-        const QRect box = fm.boundingRect(QRect(0, 0, page.width(), 100000), Qt::TextWordWrap, line);
-        if (y + box.height() > page.height()) {
-            printer.newPage();
-            y = 0;
-        }
-        p.drawText(QRect(0, y, page.width(), box.height()), Qt::TextWordWrap, line);
-        y += box.height() + fm.leading();
-    }
-    return p.end();
+    printLines(this, QStringLiteral("Wyniki klasy"), printedList(room.results(), resultsInViewOrder(), heading), 11,
+               kCaption);
 }
 
 void ClassWindow::setGradebook(Gradebook *book)

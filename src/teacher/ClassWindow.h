@@ -13,7 +13,6 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QListWidget;
-class QPrinter;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTabWidget;
@@ -92,7 +91,6 @@ protected:
 
 private:
     void assign(const std::vector<int> &to, const QString &whom);
-    bool printList(QPrinter &printer) const;
     bool confirm(const QString &text);
     std::vector<int> removablePupils() const;
     void updateCommands();

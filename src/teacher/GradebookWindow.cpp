@@ -1,5 +1,6 @@
 #include "GradebookWindow.h"
 
+#include "PrintedList.h"
 #include "platform/Services.h"
 #include "platform/System.h"
 #include "teacher/ClassModels.h"
@@ -12,8 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -400,37 +399,7 @@ QStringList GradebookWindow::printedLines() const
 
 void GradebookWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(kCaption);
-    printer.setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
-    if (!Services::get().printDialog(this, printer))
-        return;
-    if (!printTo(printer))
-        showMessage(this, QStringLiteral("Nie można rozpocząć drukowania na wybranej drukarce."), kCaption,
-                    Services::Icon::Error);
-}
-
-bool GradebookWindow::printTo(QPrinter &printer) const
-{
-    QPainter p;
-    if (!p.begin(&printer))
-        return false;
-    QFont font(QStringLiteral("Arial"), 10);
-    font.setStyleHint(QFont::SansSerif);
-    p.setFont(font);
-    const QFontMetrics fm = p.fontMetrics();
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    int y = 0;
-    for (const QString &line : printedLines()) {
-        const QRect box = fm.boundingRect(QRect(0, 0, page.width(), 100000), Qt::TextWordWrap, line);
-        if (y + box.height() > page.height()) {
-            printer.newPage();
-            y = 0;
-        }
-        p.drawText(QRect(0, y, page.width(), box.height()), Qt::TextWordWrap, line);
-        y += box.height() + fm.leading();
-    }
-    return p.end();
+    printLines(this, kCaption, printedLines(), 10, kCaption);
 }
 
 void GradebookWindow::importFile()

@@ -11,7 +11,6 @@ class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
-class QPrinter;
 class QTabWidget;
 class QTableView;
 
@@ -67,7 +66,6 @@ public:
 private:
     void fillTable();
     void fillHistory();
-    bool printTo(QPrinter &printer) const;
     QStringList printedLines() const;
 
     Gradebook &book;
