@@ -52,6 +52,8 @@ QString executableDir()
 // A file every content pack carries: its presence tells a folder holding the
 // pack from one holding only the executable.
 const QString kPackMarker = QStringLiteral("CZYTAJTO.txt");
+// Written by the Windows installer beside the programs (packaging/windows).
+const QString kUninstaller = QStringLiteral("Odinstaluj.exe");
 
 bool holdsPack(const QString &dir)
 {
@@ -135,7 +137,11 @@ QString userDir()
     if (!dataDirOverride().isEmpty())
         return dataDirOverride();
     const QString content = dataDir();
-    if (clean(content) == clean(executableDir()) && writable(content))
+    // A folder the installer put the programs in belongs to every user of the
+    // computer even where it is writable (an administrator's account, Wine):
+    // its uninstaller tells it from a portable copy.
+    if (clean(content) == clean(executableDir()) && writable(content)
+        && !QFileInfo::exists(QDir(executableDir()).filePath(kUninstaller)))
         return content;
     if (!userDataDirOverride().isEmpty())
         return userDataDirOverride();

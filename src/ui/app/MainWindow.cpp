@@ -28,7 +28,9 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#ifdef TERRAVIA_HAVE_SVG
 #include <QSvgRenderer>
+#endif
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -792,7 +794,12 @@ void MainWindow::sharpenBackground()
         backgroundPicture->setPixmap(backgroundNatural);
         return;
     }
-    if (!backgroundBuiltIn) {
+#ifdef TERRAVIA_HAVE_SVG
+    const bool drawnFromSource = backgroundBuiltIn;
+#else
+    const bool drawnFromSource = false;
+#endif
+    if (!drawnFromSource) {
         backgroundPicture->setPixmap(backgroundSharper.isNull() ? backgroundNatural : backgroundSharper);
         return;
     }
@@ -800,7 +807,9 @@ void MainWindow::sharpenBackground()
         QImage image(need, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
+#ifdef TERRAVIA_HAVE_SVG
         QSvgRenderer(QStringLiteral(":/pictures/tlo.svg")).render(&painter);
+#endif
         painter.end();
         backgroundRendered = QPixmap::fromImage(image);
     }

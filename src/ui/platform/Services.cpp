@@ -11,7 +11,14 @@
 #include <QInputDialog>
 #include <QPrintDialog>
 #include <QProcess>
+#ifdef TERRAVIA_SYSTEM_SOUND
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#include <mmsystem.h>
+#else
 #include <QSoundEffect>
+#endif
 #include <QTimer>
 
 namespace tv {
@@ -145,6 +152,13 @@ void DesktopServices::playSound(const QString &path)
 {
     if (path.isEmpty() || !files::pathExists(path))
         return;
+#ifdef TERRAVIA_SYSTEM_SOUND
+    // The system plays the file by name and returns at once; a new sound
+    // replaces the one still playing, as the program's sounds always did.
+    const std::wstring file = QDir::toNativeSeparators(files::resolvePath(path)).toStdWString();
+    PlaySoundW(file.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+    return;
+#else
     // One effect per file, kept for the life of the program, so that a sound
     // played again starts at once and overlapping plays do not cut each other.
     static QHash<QString, QSoundEffect *> effects;
@@ -155,6 +169,7 @@ void DesktopServices::playSound(const QString &path)
         effect->setSource(QUrl::fromLocalFile(resolved));
     }
     effect->play();
+#endif
 }
 
 void DesktopServices::terminateApplication()

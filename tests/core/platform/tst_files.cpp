@@ -202,16 +202,21 @@ private slots:
         QTest::addColumn<bool>("installed");
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QString>("sharedResults"); // "env", "conf" or none
-        QTest::newRow("build folder") << false << false << "";
-        QTest::newRow("installed") << true << true << "";
-        QTest::newRow("installed, results shared by environment") << true << true << "env";
-        QTest::newRow("installed, results shared by /etc/terravia.conf") << true << true << "conf";
+        QTest::addColumn<bool>("uninstaller");
+        QTest::newRow("build folder") << false << false << "" << false;
+        QTest::newRow("installed") << true << true << "" << false;
+        QTest::newRow("installed, results shared by environment") << true << true << "env" << false;
+        QTest::newRow("installed, results shared by /etc/terravia.conf") << true << true << "conf" << false;
+        // Installed on Windows: the pack beside the programs, in a folder a
+        // pupil may be able to write to (an administrator, Wine), still shared.
+        QTest::newRow("installed beside the programs") << false << false << "" << true;
     }
     void placesOfTheFiles()
     {
         QFETCH(bool, installed);
         QFETCH(bool, readOnly);
         QFETCH(QString, sharedResults);
+        QFETCH(bool, uninstaller);
         QTemporaryDir root;
         const QString exe = root.filePath(QStringLiteral("prefix/bin"));
         const QString content = installed ? root.filePath(QStringLiteral("prefix/share/terravia")) : exe;
@@ -221,6 +226,8 @@ private slots:
         QDir().mkpath(content);
         QFile(content + QStringLiteral("/CZYTAJTO.txt")).open(QIODevice::WriteOnly);
         QFile(content + QStringLiteral("/Ups.wav")).open(QIODevice::WriteOnly);
+        if (uninstaller)
+            QFile(exe + QStringLiteral("/Odinstaluj.exe")).open(QIODevice::WriteOnly);
         files::setExecutableDir(exe);
         files::setUserDataDir(user);
         files::setSystemConfigFile(root.filePath(QStringLiteral("terravia.conf")));
@@ -234,7 +241,7 @@ private slots:
         if (readOnly)
             QFile::setPermissions(content, QFile::ReadOwner | QFile::ExeOwner);
 
-        const QString writes = readOnly ? user : content;
+        const QString writes = readOnly || uninstaller ? user : content;
         QCOMPARE(files::dataDir(), QDir::toNativeSeparators(content));
         QCOMPARE(QFileInfo(files::dataPath(QStringLiteral("PM.dat"))).absolutePath(), content);
         for (const char *name : {"konf.dat", "tmp.tvw", "Skins.dat", "Net_konf.dat"})
