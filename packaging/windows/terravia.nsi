@@ -4,6 +4,8 @@
 ; (the folder deploy.sh made) and OUTFILE.  Silent: setup.exe /S, and the
 ; uninstaller with /S too.
 Unicode true
+; A 64-bit installer for 64-bit programs: it needs no 32-bit layer (WoW64).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 !include "x64.nsh"

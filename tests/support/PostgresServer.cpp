@@ -8,7 +8,9 @@
 #include <QSqlQuery>
 #include <QTcpServer>
 
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 namespace tv::test {
 
@@ -62,7 +64,11 @@ bool PostgresServer::start(bool durable)
         return false;
     }
     // The server will not run as root: the cluster belongs to nobody then.
+#ifdef Q_OS_WIN
+    asNobody = false;
+#else
     asNobody = ::geteuid() == 0;
+#endif
     if (asNobody) {
         QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         if (QProcess::execute(QStringLiteral("chown"), {QStringLiteral("nobody"), dir->path()}) != 0) {

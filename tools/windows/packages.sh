@@ -8,7 +8,7 @@ PACKAGES=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   nsis wine wine64 msitools fp-utils dpkg-dev
   cmake ninja-build qt6-base-dev-tools qt6-base-dev qt6-svg-dev qt6-tools-dev-tools
-  xvfb xauth openbox xdotool imagemagick librsvg2-bin
+  xvfb xauth openbox xdotool imagemagick librsvg2-bin fonts-wine
 )
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"

@@ -18,7 +18,6 @@ struct ProgramState {
     ProgramSettings settings;
     ResultState result;
     BrowserState browser;
-    int osKind = 2; // chooses where the access-password file lives
 };
 
 } // namespace tv

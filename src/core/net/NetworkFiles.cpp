@@ -51,34 +51,35 @@ Status writeServerAddress(const QString &address)
     return written;
 }
 
-QString passwordDir(int osKind)
+QString passwordDir(PasswordPlace place)
 {
-    switch (osKind) {
-    case 0:
+    switch (place) {
+    case PasswordPlace::None:
         return QString();
-    case 3:
+    case PasswordPlace::WinntFolder:
         return files::winntDir();
-    default:
-        return files::windowsDir();
+    case PasswordPlace::WindowsFolder:
+        break;
     }
+    return files::windowsDir();
 }
 
-FirstLine readPassword(int osKind)
+FirstLine readPassword(PasswordPlace place)
 {
     // An account working with the lab's server leaves it with the lab's password.
     if (!labServer().isEmpty())
         return {Status::success(), files::systemSetting(QStringLiteral("password"))};
-    const QString dir = passwordDir(osKind);
+    const QString dir = passwordDir(place);
     if (dir.isEmpty())
         return {};
-    if (osKind == 3 && !files::exists(dir, kPasswordFile))
+    if (place == PasswordPlace::WinntFolder && !files::exists(dir, kPasswordFile))
         return firstLineOf(files::resolve(files::windowsDir(), kPasswordFile));
     return firstLineOf(files::resolve(dir, kPasswordFile));
 }
 
-Status writePassword(int osKind, const QString &password)
+Status writePassword(PasswordPlace place, const QString &password)
 {
-    const QString dir = passwordDir(osKind);
+    const QString dir = passwordDir(place);
     if (dir.isEmpty())
         return Status::success();
     files::ensureDir(dir);
@@ -102,13 +103,13 @@ Status writePassword(int osKind, const QString &password)
     return written;
 }
 
-void removeClientConfiguration(int osKind)
+void removeClientConfiguration(PasswordPlace place)
 {
     // The lab's configuration stays for the other accounts; this one
     // remembers that it works locally now.
     if (!files::systemSetting(QStringLiteral("server")).isEmpty())
         lines::writeFile(files::resolve(files::userDir(), kLocalChoiceFile), {QStringLiteral("1")});
-    const QString dir = osKind == 3 ? files::winntDir() : files::windowsDir();
+    const QString dir = place == PasswordPlace::WinntFolder ? files::winntDir() : files::windowsDir();
     if (files::exists(dir, kPasswordFile))
         QFile::remove(files::resolve(dir, kPasswordFile));
     if (files::dataExists(kServerFile))

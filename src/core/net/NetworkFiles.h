@@ -2,6 +2,8 @@
 
 #include "platform/Status.h"
 
+#include "platform/System.h"
+
 #include <QString>
 
 // The two files of client-server mode. Net_konf.dat in the data directory
@@ -28,19 +30,18 @@ bool clientModeConfigured();
 FirstLine readServerAddress();
 Status writeServerAddress(const QString &address);
 
-// Where the password file is written and read; empty for kind 0, which keeps
-// none.
-QString passwordDir(int osKind);
-// Nothing is read for kind 0 (an empty password). For kind 3 the Windows
+// Where the password file is written and read; empty for None.
+QString passwordDir(PasswordPlace place);
+// Nothing is read for None (an empty password). For WinntFolder the Windows
 // directory stands in when the Winnt one has no file.
-FirstLine readPassword(int osKind);
+FirstLine readPassword(PasswordPlace place);
 // Readable and writable by its owner only, from the moment it exists. Nothing
-// is written for kind 0.
-Status writePassword(int osKind, const QString &password);
+// is written for None.
+Status writePassword(PasswordPlace place, const QString &password);
 
-// Back to local mode: the password file (from the Winnt directory for kind 3,
-// from the Windows directory otherwise) and Net_konf.dat, each only if it
-// exists.
-void removeClientConfiguration(int osKind);
+// Back to local mode: the password file (from the Winnt directory for
+// WinntFolder, from the Windows directory otherwise) and Net_konf.dat, each
+// only if it exists.
+void removeClientConfiguration(PasswordPlace place);
 
 } // namespace tv::netfiles

@@ -247,7 +247,7 @@ void Session::dispatch(const protocol::ServerCommand &command)
     case Kind::ForgetServer:
         // The session goes on; the next start is in local mode.
         QCoreApplication::processEvents();
-        netfiles::removeClientConfiguration(os);
+        netfiles::removeClientConfiguration(passwords);
         QCoreApplication::processEvents();
         break;
     case Kind::AssignTest:

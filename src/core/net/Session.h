@@ -4,6 +4,8 @@
 #include "Protocol.h"
 
 #include <QObject>
+#include "platform/System.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -47,9 +49,9 @@ public:
     // Ports, broadcast target and, for tests, this computer's address.
     protocol::Endpoints &endpoints() { return targets; }
     const protocol::Endpoints &endpoints() const { return targets; }
-    // The kind of system, which places the access-password file.
-    void setOsKind(int kind) { os = kind; }
-    int osKind() const { return os; }
+    // Where this system keeps the access-password file.
+    void setPasswordPlace(PasswordPlace place) { passwords = place; }
+    PasswordPlace passwordPlace() const { return passwords; }
 
     // --- the connection ----------------------------------------------------------------
     // Raises the session flag and connects; once connected, sends the login
@@ -111,7 +113,7 @@ private:
     QString user;
     QString login;
     int reason = Unexpected;
-    int os = 2;
+    PasswordPlace passwords = PasswordPlace::WindowsFolder;
     protocol::Endpoints targets;
     LocalAddress local;
     QTcpSocket *socket = nullptr;

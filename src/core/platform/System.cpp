@@ -12,30 +12,33 @@
 
 namespace tv {
 
-int osKind(PlatformFamily family, int major, int minor)
+PasswordPlace passwordPlace(PlatformFamily family, int major, int minor)
 {
     switch (family) {
     case PlatformFamily::Win32s:
-        return 0;
+        return PasswordPlace::None;
     case PlatformFamily::Windows9x:
-        return 1;
+        return PasswordPlace::WindowsFolder;
     case PlatformFamily::WindowsNT:
-        // The version is compared as the text "major.minor": 5.1 is XP.
-        return QStringLiteral("%1.%2").arg(major).arg(minor).startsWith(QLatin1String("5.1")) ? 2 : 3;
+        // The version is compared as the text "major.minor": 5.1 is XP, and
+        // so is "5.10", as the program has always read it.
+        return QStringLiteral("%1.%2").arg(major).arg(minor).startsWith(QLatin1String("5.1"))
+                   ? PasswordPlace::WindowsFolder
+                   : PasswordPlace::WinntFolder;
     case PlatformFamily::Other:
         break;
     }
-    return 2;
+    return PasswordPlace::WindowsFolder;
 }
 
-int detectOsKind()
+PasswordPlace detectPasswordPlace()
 {
 #ifdef Q_OS_WIN
     // Qt runs only on the NT family.
     const auto v = QOperatingSystemVersion::current();
-    return osKind(PlatformFamily::WindowsNT, v.majorVersion(), v.minorVersion());
+    return passwordPlace(PlatformFamily::WindowsNT, v.majorVersion(), v.minorVersion());
 #else
-    return osKind(PlatformFamily::Other, 0, 0);
+    return passwordPlace(PlatformFamily::Other, 0, 0);
 #endif
 }
 

@@ -10,11 +10,15 @@ namespace tv {
 // The kinds of platform that the access-password file location depends on.
 enum class PlatformFamily { Win32s, Windows9x, WindowsNT, Other };
 
-// 0 Win32s, 1 the Windows 95/98/Me family, 2 NT with a version text beginning
-// "5.1" (Windows XP) or any platform that is not Windows, 3 any other NT.
-int osKind(PlatformFamily family, int major, int minor);
-// The kind of the machine the program runs on.
-int detectOsKind();
+// Where the access-password file is kept: all that the system's kind decides.
+//   None           Win32s: no file; leaving client mode clears the Windows folder's.
+//   WindowsFolder  the Windows 95/98/Me family, NT whose version text begins
+//                  "5.1" (Windows XP), and any platform that is not Windows.
+//   WinntFolder    any other NT; reading falls back to the Windows folder.
+enum class PasswordPlace { None, WindowsFolder, WinntFolder };
+PasswordPlace passwordPlace(PlatformFamily family, int major, int minor);
+// The place on the machine the program runs on.
+PasswordPlace detectPasswordPlace();
 
 // Time as the program sees it. Windows and engines ask the clock instead of
 // the system, so tests can move time by hand.

@@ -80,8 +80,7 @@ void Application::createWindows()
     main = new MainWindow(shared.settings, shared.session);
     if (!load.status)
         showMessage(main, load.status.message, QStringLiteral("Terravia"), Services::Icon::Error);
-    shared.osKind = detectOsKind();
-    shared.session.setOsKind(shared.osKind);
+    shared.session.setPasswordPlace(detectPasswordPlace());
 
     login = new LoginWindow(shared.session, main);
     creatorWizard = new CreatorWizard(*main, main);

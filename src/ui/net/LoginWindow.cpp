@@ -212,8 +212,8 @@ void LoginWindow::askPassword()
         setFixedSize(width(), qMax(kGrownHeight, collapsedHeight + passwordRow->sizeHint().height()));
     }
     hiddenPassword.clear();
-    if (!netfiles::passwordDir(session.osKind()).isEmpty()) {
-        const netfiles::FirstLine stored = netfiles::readPassword(session.osKind());
+    if (!netfiles::passwordDir(session.passwordPlace()).isEmpty()) {
+        const netfiles::FirstLine stored = netfiles::readPassword(session.passwordPlace());
         if (stored.status)
             hiddenPassword = stored.text;
         else
@@ -230,7 +230,7 @@ void LoginWindow::confirmPassword()
         passwordEdit->setFocus();
         return;
     }
-    netfiles::removeClientConfiguration(session.osKind());
+    netfiles::removeClientConfiguration(session.passwordPlace());
     // Local mode from here on: no connection, no polling, and the program
     // may be closed again.
     session.leave();

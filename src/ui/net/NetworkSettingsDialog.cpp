@@ -169,7 +169,7 @@ void NetworkSettingsDialog::onActivated()
     session.refreshLocalAddress();
     if (!netfiles::clientModeConfigured())
         return;
-    const netfiles::FirstLine stored = netfiles::readPassword(session.osKind());
+    const netfiles::FirstLine stored = netfiles::readPassword(session.passwordPlace());
     if (!stored.status) {
         showMessage(this, stored.status.message, kCaption, Services::Icon::Error);
         return;
@@ -305,9 +305,9 @@ void NetworkSettingsDialog::notFound()
 
 void NetworkSettingsDialog::apply()
 {
-    const int os = session.osKind();
+    const PasswordPlace passwords = session.passwordPlace();
     if (!clientRadio->isChecked()) {
-        netfiles::removeClientConfiguration(os);
+        netfiles::removeClientConfiguration(passwords);
         accept();
         return;
     }
@@ -319,7 +319,7 @@ void NetworkSettingsDialog::apply()
         passwordEdit->setFocus();
         return;
     }
-    Status written = netfiles::writePassword(os, passwordEdit->text());
+    Status written = netfiles::writePassword(passwords, passwordEdit->text());
     if (written)
         written = netfiles::writeServerAddress(addressEdit->text());
     if (!written) {

@@ -296,33 +296,34 @@ private slots:
         QCOMPARE(data.read(QStringLiteral("Net_konf.dat")), QByteArray("192.168.1.5\r\n"));
         QVERIFY(netfiles::clientModeConfigured());
 
-        // Kind 0 keeps no password file.
-        QVERIFY(netfiles::writePassword(0, QStringLiteral("x")));
+        // Win32s keeps no password file.
+        QVERIFY(netfiles::writePassword(PasswordPlace::None, QStringLiteral("x")));
         QVERIFY(!QFile::exists(files::resolve(files::windowsDir(), QStringLiteral("tvpass.dat"))));
-        QCOMPARE(netfiles::readPassword(0).text, QString());
-        QVERIFY(netfiles::readPassword(0).status);
+        QCOMPARE(netfiles::readPassword(PasswordPlace::None).text, QString());
+        QVERIFY(netfiles::readPassword(PasswordPlace::None).status);
         // Missing: an input/output error to show.
-        QVERIFY(!netfiles::readPassword(2).status);
-        QVERIFY(!netfiles::readPassword(2).status.message.isEmpty());
+        QVERIFY(!netfiles::readPassword(PasswordPlace::WindowsFolder).status);
+        QVERIFY(!netfiles::readPassword(PasswordPlace::WindowsFolder).status.message.isEmpty());
 
-        for (int kind : {1, 2, 3}) {
-            QVERIFY(netfiles::writePassword(kind, QStringLiteral("żółw%1").arg(kind)));
-            QCOMPARE(netfiles::readPassword(kind).text, QStringLiteral("żółw%1").arg(kind));
-            const QString path = files::resolve(netfiles::passwordDir(kind), QStringLiteral("tvpass.dat"));
+        for (PasswordPlace place : {PasswordPlace::WindowsFolder, PasswordPlace::WinntFolder}) {
+            const QString word = QStringLiteral("żółw%1").arg(int(place));
+            QVERIFY(netfiles::writePassword(place, word));
+            QCOMPARE(netfiles::readPassword(place).text, word);
+            const QString path = files::resolve(netfiles::passwordDir(place), QStringLiteral("tvpass.dat"));
             QVERIFY(ownerOnly(path));
         }
 
         // A file that others could read is narrowed when it is rewritten.
         const QString path = files::resolve(files::windowsDir(), QStringLiteral("tvpass.dat"));
         QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ReadOther | QFileDevice::ReadGroup);
-        QVERIFY(netfiles::writePassword(2, QStringLiteral("nowe")));
+        QVERIFY(netfiles::writePassword(PasswordPlace::WindowsFolder, QStringLiteral("nowe")));
         QVERIFY(ownerOnly(path));
         QCOMPARE(QFile(path).size(), 6);
 
-        netfiles::removeClientConfiguration(2);
+        netfiles::removeClientConfiguration(PasswordPlace::WindowsFolder);
         QVERIFY(!QFile::exists(path));
         QVERIFY(!netfiles::clientModeConfigured());
-        netfiles::removeClientConfiguration(2); // nothing there: nothing happens
+        netfiles::removeClientConfiguration(PasswordPlace::WindowsFolder); // nothing there: nothing happens
     }
 
     void aLabIsConfiguredOnceForEveryAccount()
@@ -339,9 +340,9 @@ private slots:
             test::TempDataDir account;
             QVERIFY(netfiles::clientModeConfigured());
             QCOMPARE(netfiles::readServerAddress().text, QStringLiteral("10.1.2.3"));
-            QCOMPARE(netfiles::readPassword(0).text, QStringLiteral("tajne 7")); // also where no file is kept
+            QCOMPARE(netfiles::readPassword(PasswordPlace::None).text, QStringLiteral("tajne 7")); // also where no file is kept
             // Leaving with the password: for this account only.
-            netfiles::removeClientConfiguration(0);
+            netfiles::removeClientConfiguration(PasswordPlace::None);
             QVERIFY(!netfiles::clientModeConfigured());
             QVERIFY(account.has(netfiles::kLocalChoiceFile));
             // A server of its own again.

@@ -194,7 +194,7 @@ private slots:
     void forgettingTheServerKeepsTheSession()
     {
         data->write(QStringLiteral("Net_konf.dat"), "127.0.0.1\r\n");
-        session->setOsKind(2);
+        session->setPasswordPlace(PasswordPlace::WindowsFolder);
         QVERIFY(connectAs(QStringLiteral("Ola")));
         tickWith("08");
         QVERIFY(!data->has(QStringLiteral("Net_konf.dat")));

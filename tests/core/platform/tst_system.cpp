@@ -20,39 +20,39 @@ class TestSystem : public QObject {
     Q_OBJECT
 
 private slots:
-    void osKind_data()
+    void passwordPlace_data()
     {
         QTest::addColumn<int>("family");
         QTest::addColumn<int>("major");
         QTest::addColumn<int>("minor");
-        QTest::addColumn<int>("kind");
-        QTest::newRow("Win32s") << int(PlatformFamily::Win32s) << 3 << 1 << 0;
-        QTest::newRow("Windows 98") << int(PlatformFamily::Windows9x) << 4 << 10 << 1;
-        QTest::newRow("XP 5.1") << int(PlatformFamily::WindowsNT) << 5 << 1 << 2;
-        QTest::newRow("2000 5.0") << int(PlatformFamily::WindowsNT) << 5 << 0 << 3;
-        QTest::newRow("Server 2003 5.2") << int(PlatformFamily::WindowsNT) << 5 << 2 << 3;
-        QTest::newRow("Vista 6.0") << int(PlatformFamily::WindowsNT) << 6 << 0 << 3;
+        QTest::addColumn<int>("place");
+        QTest::newRow("Win32s") << int(PlatformFamily::Win32s) << 3 << 1 << int(PasswordPlace::None);
+        QTest::newRow("Windows 98") << int(PlatformFamily::Windows9x) << 4 << 10 << int(PasswordPlace::WindowsFolder);
+        QTest::newRow("XP 5.1") << int(PlatformFamily::WindowsNT) << 5 << 1 << int(PasswordPlace::WindowsFolder);
+        QTest::newRow("2000 5.0") << int(PlatformFamily::WindowsNT) << 5 << 0 << int(PasswordPlace::WinntFolder);
+        QTest::newRow("Server 2003 5.2") << int(PlatformFamily::WindowsNT) << 5 << 2 << int(PasswordPlace::WinntFolder);
+        QTest::newRow("Vista 6.0") << int(PlatformFamily::WindowsNT) << 6 << 0 << int(PasswordPlace::WinntFolder);
         // Compared as text: "5.10" begins with "5.1".
-        QTest::newRow("5.10 as text") << int(PlatformFamily::WindowsNT) << 5 << 10 << 2;
-        QTest::newRow("Windows 10") << int(PlatformFamily::WindowsNT) << 10 << 0 << 3;
-        QTest::newRow("15.1 is not 5.1") << int(PlatformFamily::WindowsNT) << 15 << 1 << 3;
-        QTest::newRow("other platform") << int(PlatformFamily::Other) << 6 << 1 << 2;
+        QTest::newRow("5.10 as text") << int(PlatformFamily::WindowsNT) << 5 << 10 << int(PasswordPlace::WindowsFolder);
+        QTest::newRow("Windows 10") << int(PlatformFamily::WindowsNT) << 10 << 0 << int(PasswordPlace::WinntFolder);
+        QTest::newRow("15.1 is not 5.1") << int(PlatformFamily::WindowsNT) << 15 << 1 << int(PasswordPlace::WinntFolder);
+        QTest::newRow("other platform") << int(PlatformFamily::Other) << 6 << 1 << int(PasswordPlace::WindowsFolder);
     }
-    void osKind()
+    void passwordPlace()
     {
         QFETCH(int, family);
         QFETCH(int, major);
         QFETCH(int, minor);
-        QFETCH(int, kind);
-        QCOMPARE(tv::osKind(PlatformFamily(family), major, minor), kind);
+        QFETCH(int, place);
+        QCOMPARE(tv::passwordPlace(PlatformFamily(family), major, minor), PasswordPlace(place));
     }
 
-    void thisMachineIsKindTwoUnlessWindows()
+    void thisMachineKeepsItInTheWindowsFolderUnlessWindows()
     {
 #ifndef Q_OS_WIN
-        QCOMPARE(detectOsKind(), 2);
+        QCOMPARE(detectPasswordPlace(), PasswordPlace::WindowsFolder);
 #else
-        QVERIFY(detectOsKind() == 2 || detectOsKind() == 3);
+        QVERIFY(detectPasswordPlace() != PasswordPlace::None);
 #endif
     }
 

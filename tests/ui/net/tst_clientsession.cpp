@@ -106,7 +106,7 @@ private slots:
         createApp();
         server = std::make_unique<test::StandInServer>();
         session().endpoints() = server->endpoints();
-        session().setOsKind(2);
+        session().setPasswordPlace(PasswordPlace::WindowsFolder);
         login().show();
     }
     void cleanup()

@@ -62,7 +62,7 @@ private slots:
         createApp();
         server = std::make_unique<test::StandInServer>();
         app->state().session.endpoints() = server->endpoints();
-        app->state().session.setOsKind(2);
+        app->state().session.setPasswordPlace(PasswordPlace::WindowsFolder);
     }
     void cleanup()
     {
