@@ -17,20 +17,23 @@ std::vector<CheckedTest> buildChecked()
     return out;
 }
 
-const std::vector<CheckedTest> kChecked = buildChecked();
-
 } // namespace
 
 const std::vector<CheckedTest> &checkedTests()
 {
-    return kChecked;
+    // Built at first use, not at start-up: the catalogue it is built from is
+    // another file's table, and the order in which files' tables are made at
+    // start-up differs between linkers (on Windows this list came out empty).
+    static const std::vector<CheckedTest> checked = buildChecked();
+    return checked;
 }
 
 QStringList report(const QString &dataDir)
 {
     QStringList lines;
-    for (size_t i = 0; i < kChecked.size(); ++i) {
-        const CheckedTest &t = kChecked[i];
+    const std::vector<CheckedTest> &checked = checkedTests();
+    for (size_t i = 0; i < checked.size(); ++i) {
+        const CheckedTest &t = checked[i];
         const CatalogueEntry *e = catalogue::findByCode(t.code);
         if (!e)
             continue;
@@ -82,7 +85,7 @@ bool chainFilesPresent(int chain, const QString &dataDir)
     if (entries.empty())
         return false;
     for (int i : entries) {
-        const CatalogueEntry *e = catalogue::findByCode(kChecked[i - 1].code);
+        const CatalogueEntry *e = catalogue::findByCode(checkedTests()[i - 1].code);
         if (!e || !files::exists(dataDir, e->configurationFile) || !files::exists(dataDir, e->descriptionFile)
             || !files::exists(dataDir, e->pictureFile))
             return false;
