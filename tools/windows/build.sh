@@ -4,10 +4,7 @@
 # Qt that qt.sh built, into build-windows/ (the programs in
 # build-windows/terravia/, beside the content pack and Pocz.chm).
 set -euo pipefail
-ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
-CACHE="${TERRAVIA_WINDOWS_CACHE:-$HOME/.cache/terravia-windows}"
-QT="$CACHE/qt-6.4.2-mingw"
-BUILD="${BUILD:-$ROOT/build-windows}"
+source "$(dirname "$0")/common.sh"
 JOBS="${JOBS:-$(nproc)}"
 [ -f "$QT/lib/cmake/Qt6/Qt6Config.cmake" ] || { echo "Qt for Windows is missing: run tools/windows/qt.sh first" >&2; exit 1; }
 

@@ -5,13 +5,9 @@
 # copy: a writable folder that holds the pack keeps the pupil's files beside
 # the programs.  Output: build-windows/dist/Terravia
 set -euo pipefail
-ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
-CACHE="${TERRAVIA_WINDOWS_CACHE:-$HOME/.cache/terravia-windows}"
-QT="$CACHE/qt-6.4.2-mingw"
-BUILD="${BUILD:-$ROOT/build-windows}"
+source "$(dirname "$0")/common.sh"
 DIST="$BUILD/dist/Terravia"
-MINGW=x86_64-w64-mingw32
-GCC_DIR=$(dirname "$($MINGW-g++-posix -print-libgcc-file-name)")
+GCC_DIR=$(mingw_runtime_dir)
 
 rm -rf "$DIST"
 mkdir -p "$DIST"

@@ -2,7 +2,7 @@
 # PNG renders of the program's SVG icons, for the Windows build, whose Qt has
 # no SVG engine, and the two programs' .ico files.  Usage: icons.sh OUTDIR
 set -euo pipefail
-ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
+source "$(dirname "$0")/common.sh"
 OUT="$1"
 mkdir -p "$OUT"
 for svg in "$ROOT"/src/ui/resources/icons/*.svg "$ROOT"/src/teacher/resources/nauczyciel.svg; do

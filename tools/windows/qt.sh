@@ -7,12 +7,10 @@
 # The result goes into a cache folder outside the repository, reused later:
 #   $TERRAVIA_WINDOWS_CACHE (default ~/.cache/terravia-windows)/qt-6.4.2-mingw
 set -euo pipefail
-ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
-CACHE="${TERRAVIA_WINDOWS_CACHE:-$HOME/.cache/terravia-windows}"
+source "$(dirname "$0")/common.sh"
 JOBS="${JOBS:-$(nproc)}"
-PREFIX="$CACHE/qt-6.4.2-mingw"
+PREFIX="$QT"
 SRC="$CACHE/src"
-MINGW=x86_64-w64-mingw32
 mkdir -p "$SRC"
 
 if [ -f "$PREFIX/lib/cmake/Qt6/Qt6Config.cmake" ] && [ "${1:-}" != again ]; then

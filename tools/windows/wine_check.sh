@@ -13,16 +13,13 @@
 #    pupil's results.
 # Screens go to OUTPUT-DIR/shots.  Loopback only.
 set -euo pipefail
-ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
-BUILD="${BUILD:-$ROOT/build-windows}"
+source "$(dirname "$0")/common.sh"
 OUT="${1:-/tmp/terravia-wine}"
 SETUP=$(ls "$BUILD"/Terravia-*-setup.exe | tail -1)
 [ -x "$ROOT/build/terravia/terravia" ] || { echo "build the Linux program first (tools/setup.sh)" >&2; exit 1; }
 rm -rf "$OUT"; mkdir -p "$OUT/shots" "$OUT/linux/home" "$OUT/teacher"
 SHOTS=$OUT/shots
-export WINEPREFIX="$OUT/prefix" WINEARCH=win64 WINEDEBUG=-all
-# No menu entries or .desktop files on the host, no Mono or Gecko prompts.
-export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+wine_prefix "$OUT/prefix"
 
 NUM=$(( 120 + RANDOM % 30 ))
 export DISPLAY=:$NUM
@@ -33,6 +30,7 @@ trap cleanup EXIT
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.2; done
 openbox >/dev/null 2>&1 &
 pids+=($!)
+sleep 1  # a window mapped before the window manager runs is left unmaximised
 # A Polish keyboard, as in a Polish school: xdotool then types Ż and Ł with
 # the layout's own keys (AltGr), which Wine reads as a Windows keyboard does;
 # letters outside the layout reach Wine wrong.

@@ -3,15 +3,10 @@
 # by ctest through the toolchain's emulator, in a fresh prefix under Xvfb.
 #   bash tools/windows/wine_tests.sh [ctest arguments]
 set -euo pipefail
-ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
-CACHE="${TERRAVIA_WINDOWS_CACHE:-$HOME/.cache/terravia-windows}"
-QT="$CACHE/qt-6.4.2-mingw"
-BUILD="${BUILD:-$ROOT/build-windows}"
-MINGW=x86_64-w64-mingw32
-GCC_DIR=$(dirname "$($MINGW-g++-posix -print-libgcc-file-name)")
+source "$(dirname "$0")/common.sh"
+GCC_DIR=$(mingw_runtime_dir)
 work=$(mktemp -d)
-export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all
-export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+wine_prefix "$work/prefix"
 # The DLLs from where they were built; Qt finds its plugins beside them.
 export WINEPATH="Z:${QT//\//\\}\\bin;Z:${GCC_DIR//\//\\};Z:\\usr\\$MINGW\\lib"
 NUM=$(( 160 + RANDOM % 30 ))
