@@ -29,6 +29,17 @@ ResultRecord ResultRecord::fromLines(const QStringList &seven)
             seven.value(4), seven.value(5), seven.value(6)};
 }
 
+ResultRecord recordOf(const QString &user, const ResultFigures &figures)
+{
+    return {user,
+            figures.title,
+            figures.time,
+            QString::number(figures.tasks),
+            QString::number(figures.good),
+            QString::number(figures.bad),
+            figures.grade};
+}
+
 Status appendResult(const QString &dataDir, const ResultRecord &record)
 {
     const QString path = files::resolve(dataDir, kResultsFile);

@@ -31,6 +31,22 @@ struct ResultRecord {
     bool operator!=(const ResultRecord &o) const { return !(*this == o); }
 };
 
+// What a judged test (or a whole chain) hands to the result dialog: what it
+// shows, and what becomes the stored or sent record with the pupil's name.
+struct ResultFigures {
+    QString title;
+    QString time;
+    int tasks = 0;
+    int good = 0;
+    int bad = 0;
+    QString grade;
+    QString gradeIcon; // an icon file of the data directory; empty for none
+};
+
+// The one way a result becomes a record: the same for the results file and
+// the teacher's server.
+ResultRecord recordOf(const QString &user, const ResultFigures &figures);
+
 inline const QString kResultsFile = QStringLiteral("Wyniki.tvw");
 
 // A field made safe to store on one line.

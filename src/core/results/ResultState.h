@@ -16,6 +16,17 @@ struct ResultState {
     Closing closing = Closing::Allowed;
     // Set while the result is shown: the window takes no more drops.
     bool testFinished = false;
+
+    // What a request to close the test window comes to. In a lesson the
+    // window stays until its result is sent (or the teacher ends the test);
+    // alone, a pending result keeps it too.
+    enum class CloseAnswer { Stay, CloseAtOnce, CloseLocally };
+    CloseAnswer answerClose(bool sessionActive) const
+    {
+        if (!sessionActive && closing == Closing::Allowed)
+            return CloseAnswer::CloseLocally;
+        return closing == Closing::Now ? CloseAnswer::CloseAtOnce : CloseAnswer::Stay;
+    }
 };
 
 } // namespace tv

@@ -72,11 +72,11 @@ bool TestLauncher::launchEntry(const CatalogueEntry &entry, const Options &optio
     QWidget *parent = options.messageParent ? options.messageParent : shell.frame();
     setHourglass(true);
     context.chain.active = false;
+    context.request = {entry.configurationFile, entry.descriptionFile, entry.pictureFile, QString(), entry.title};
     shell.setTitle(entry.title);
     shell.setStatusText(Shell::TestPanel, options.statusText.isEmpty() ? entry.title : options.statusText);
     shell.lockForTest();
     context.loading.showNow();
-    context.request = {entry.configurationFile, entry.descriptionFile, entry.pictureFile, QString()};
 
     const QString names[3] = {entry.configurationFile, entry.descriptionFile, entry.pictureFile};
     int missing = -1;
@@ -101,7 +101,7 @@ bool TestLauncher::launchEntry(const CatalogueEntry &entry, const Options &optio
         if (session.connectionUp()) {
             if (mark == Mark::ReportAnyMissing)
                 session.setDisconnectReason(Session::MissingFile);
-            session.sendMissingFileReport(shell.title());
+            session.sendMissingFileReport(entry.title);
         }
         session.resumePolling();
         return false;
@@ -128,12 +128,12 @@ bool TestLauncher::launchOwnTest(const QString &folder, const QString &code, con
     const QString fullTitle = owntests::kTitlePrefix + title;
     setHourglass(true);
     context.chain.active = false;
+    context.request = {owntests::configurationFile(code), owntests::descriptionFile(code),
+                       owntests::pictureFile(code), folder, fullTitle};
     shell.setTitle(fullTitle);
     shell.setStatusText(Shell::TestPanel, fullTitle);
     shell.lockForTest();
     context.loading.showNow();
-    context.request = {owntests::configurationFile(code), owntests::descriptionFile(code),
-                       owntests::pictureFile(code), folder};
     const QString names[3] = {context.request.configurationFile, context.request.descriptionFile,
                               context.request.pictureFile};
     for (int i = 0; i < 3; ++i) {
@@ -166,12 +166,12 @@ bool TestLauncher::launchChain(const ChainEntry &chain, const Options &options)
     }
     context.chain = {true, chain.chain, 1, chain.taskTotal};
     setHourglass(true);
+    context.request = {chain.configurationFile, chain.descriptionFile, chain.pictureFile, QString(), chain.title};
     shell.setTitle(chain.title);
     shell.setStatusText(Shell::TestPanel, chain.status);
     shell.setCaption(chain.status);
     shell.lockForTest();
     context.loading.showNow();
-    context.request = {chain.configurationFile, chain.descriptionFile, chain.pictureFile, QString()};
     if (options.beforeOpening)
         options.beforeOpening();
     openTestWindow();

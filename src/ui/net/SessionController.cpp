@@ -75,11 +75,10 @@ SessionController::SessionController(Session &session, ResultState &result, cons
 
 void SessionController::closeTestWindow()
 {
-    // The session keeps a test window open until its result is sent; the
-    // flag is lowered for the one call that closes it.
-    session.setActive(false);
+    // Only after the close state says "now": the session keeps a test window
+    // open until its result is sent or the teacher ends it.
+    result.closing = ResultState::Closing::Now;
     windows.shell.closeActiveChild();
-    session.setActive(true);
 }
 
 void SessionController::endTestByTeacher()
@@ -108,7 +107,6 @@ void SessionController::launchAssigned(int code)
         // goes to the teacher, and the dialog closes the test window.
         windows.resultDialog.send();
     } else if (windows.shell.hasChildWindow()) {
-        result.closing = ResultState::Closing::Now;
         closeTestWindow();
         windows.shell.lockForSession();
     }

@@ -81,7 +81,8 @@ void TestWindow::setShuffleSeed(quint64 seed)
     fixedSeed() = seed;
 }
 
-TestWindow::TestWindow(const TestWindowContext &context, QWidget *parent) : QWidget(parent), context(context)
+TestWindow::TestWindow(const TestWindowContext &context, QWidget *parent)
+    : QWidget(parent), context(context), runningTitle(context.request.title)
 {
     setObjectName(QStringLiteral("testWindow"));
     setWindowTitle(QStringLiteral("Test geograficzny"));
@@ -572,6 +573,12 @@ void TestWindow::showEvent(QShowEvent *event)
     startDelay->start();
 }
 
+void TestWindow::showTitle(const QString &title)
+{
+    runningTitle = title;
+    context.shell.setTitle(title);
+}
+
 void TestWindow::sizeToPicture()
 {
     mapScroll->pinTopRight(hintPanel, kHintRight, kHintTop);
@@ -602,11 +609,12 @@ void TestWindow::closeEvent(QCloseEvent *event)
     const bool session = sessionActive();
     if (session)
         shell.lockForSession();
-    if (session || context.result.closing != ResultState::Closing::Allowed) {
-        if (context.result.closing != ResultState::Closing::Now) {
-            event->ignore(); // a result is pending: the window stays
-            return;
-        }
+    const ResultState::CloseAnswer answer = context.result.answerClose(session);
+    if (answer == ResultState::CloseAnswer::Stay) {
+        event->ignore();
+        return;
+    }
+    if (answer == ResultState::CloseAnswer::CloseAtOnce) {
         startDelay->stop();
         clock->stop();
         shell.lockForSession();
@@ -895,7 +903,7 @@ void TestWindow::askMarker(int k)
 {
     const QString caption = markers[k - 1]->text();
     const QString value = caption.isEmpty() ? QStringLiteral("Nie zaznaczono jeszcze wartości") : caption;
-    showMessage(this, context.shell.title() + QStringLiteral("\r\nWartość pola: ") + text::upperAZ(value),
+    showMessage(this, runningTitle + QStringLiteral("\r\nWartość pola: ") + text::upperAZ(value),
                 QStringLiteral("Terravia"), Services::Icon::Information);
 }
 
@@ -945,7 +953,7 @@ void TestWindow::showResult()
     // The pupil types a name next: no hourglass over the dialog.
     setHourglass(false);
     QPointer<TestWindow> self(this);
-    context.resultDialog.present({elapsedText(), asked, j.good, j.bad, grade.label, grade.icon});
+    context.resultDialog.present({runningTitle, elapsedText(), asked, j.good, j.bad, grade.label, grade.icon});
     // Saved or not, a window still open offers what the result teaches.
     if (self && !sessionActive())
         setLearningEnabled(true);
@@ -962,7 +970,7 @@ void TestWindow::advanceChain(int chain, int step)
         correctionsOn = true;
         if (shell.showScoreOn())
             showMessage(this,
-                        shell.title() + QStringLiteral("\r\nDobrych odpowiedzi: ") + QString::number(test.goodAnswers)
+                        runningTitle + QStringLiteral("\r\nDobrych odpowiedzi: ") + QString::number(test.goodAnswers)
                             + QStringLiteral("\r\nBłędnych odpowiedzi: ") + QString::number(test.badAnswers)
                             + QStringLiteral("\r\nCzas testu: ") + timeText(test.chainClock),
                         QStringLiteral("Terravia"), Services::Icon::Information);
@@ -974,7 +982,7 @@ void TestWindow::advanceChain(int chain, int step)
     }
     if (shell.showScoreOn())
         showMessage(this,
-                    shell.title() + QStringLiteral("\r\nDobrych odpowiedzi: ") + QString::number(test.goodAnswers)
+                    runningTitle + QStringLiteral("\r\nDobrych odpowiedzi: ") + QString::number(test.goodAnswers)
                         + QStringLiteral("\r\nBłędnych odpowiedzi: ") + QString::number(test.badAnswers)
                         + QStringLiteral("\r\nCzas testu: ") + timeText(test.chainClock),
                     QStringLiteral("Terravia"), Services::Icon::Information);
@@ -1003,7 +1011,7 @@ void TestWindow::proceedChain(int chain, int step)
     Shell &shell = context.shell;
     if (const ChainStep *next = catalogue::chainStep(chain, step + 1)) {
         setHourglass(true);
-        shell.setTitle(next->title);
+        showTitle(next->title);
         shell.setStatusText(Shell::TestPanel, next->status);
         shell.setCaption(next->windowCaption());
         context.loading.showNow();
@@ -1014,8 +1022,8 @@ void TestWindow::proceedChain(int chain, int step)
         return;
     }
 
-    shell.setTitle(catalogue::chainEndTitle(chain));
-    context.resultDialog.present({timeText(test.chainClock), context.chain.taskTotal, test.chainGood, test.chainBad,
+    showTitle(catalogue::chainEndTitle(chain));
+    context.resultDialog.present({runningTitle, timeText(test.chainClock), context.chain.taskTotal, test.chainGood, test.chainBad,
                                   chainGrade(chain, test.chainGood), QString()});
 }
 
@@ -1032,7 +1040,7 @@ void TestWindow::reloadTest()
     context.result.testFinished = false;
     // A retest ends: the test is taken whole again, under its own title.
     if (!context.chain.active)
-        context.shell.setTitle(learning::originalTitle(context.shell.title()));
+        showTitle(learning::originalTitle(runningTitle));
     setLearningEnabled(false);
     names.clear();
     shuffledNames.clear();
@@ -1109,7 +1117,7 @@ void TestWindow::retestMissed()
     for (int k = 1; k <= shuffledNames.size(); ++k)
         fields[k - 1]->show();
     showShuffledNames();
-    context.shell.setTitle(learning::retestTitle(context.shell.title()));
+    showTitle(learning::retestTitle(runningTitle));
     context.result.testFinished = false;
     test.testClock = 0;
     clock->start();
@@ -1132,7 +1140,7 @@ void TestWindow::printWorksheet()
     } else {
         // Under the title it runs with: a drawn or assigned test too.
         const LaunchRequest &r = context.request;
-        sources.append({learning::originalTitle(context.shell.title()), r.configurationFile, r.descriptionFile,
+        sources.append({learning::originalTitle(runningTitle), r.configurationFile, r.descriptionFile,
                         r.pictureFile});
     }
     worksheet::run(this, sources);

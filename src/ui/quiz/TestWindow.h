@@ -210,6 +210,10 @@ private:
     QTimer *numberPause = nullptr;
     QTimer *edgeScroll = nullptr;
     QPoint dragAt;               // the dragged name, in the map view's coordinates
+    // The title of what the window shows: the launched test, a chain's step or
+    // its end, a retest. The title strip shows it; nothing reads it back from there.
+    QString runningTitle;
+    void showTitle(const QString &title);
     bool judged = false;         // a single test (or retest) judged, not yet loaded again
     bool correctionsOn = false;  // the judged markers show their right names
     bool reviewSteps = false;    // in a chain: each judged step shows its corrections

@@ -166,15 +166,22 @@ bool ResultDialog::sessionMode() const
     return session.active();
 }
 
-void ResultDialog::present(const ResultFigures &figures)
+void ResultDialog::present(const ResultFigures &shown)
 {
+    setFigures(shown);
+    Services::get().execModal(*this);
+}
+
+void ResultDialog::setFigures(const ResultFigures &shown)
+{
+    figures = shown;
+    titleLabel->setText(figures.title);
     timeLabel->setText(figures.time);
     tasksLabel->setText(QString::number(figures.tasks));
     goodLabel->setText(QString::number(figures.good));
     badLabel->setText(QString::number(figures.bad));
     gradeLabel->setText(figures.grade);
     setGradeIcon(figures.gradeIcon);
-    Services::get().execModal(*this);
 }
 
 void ResultDialog::showEvent(QShowEvent *event)
@@ -190,7 +197,6 @@ void ResultDialog::onActivated()
     state.closing = ResultState::Closing::Pending;
     state.testFinished = true;
     nameList->clear();
-    titleLabel->setText(shell.title());
     QCoreApplication::processEvents();
 
     if (sessionMode()) {
@@ -255,7 +261,7 @@ bool ResultDialog::eventFilter(QObject *watched, QEvent *event)
 void ResultDialog::playTopGradeSound()
 {
     const QString sound = files::soundPath(settings.current().topGradeSound);
-    if (gradeLabel->text() == grades::kCelujacy && !sound.isEmpty())
+    if (figures.grade == grades::kCelujacy && !sound.isEmpty())
         Services::get().playSound(sound);
     soundDelay->stop();
     setHourglass(false);
@@ -279,14 +285,8 @@ void ResultDialog::save()
             nameList->showPopup();
         return;
     }
-    const ResultRecord record{nameEdit->isVisibleTo(this) ? nameEdit->text() : nameList->currentText(),
-                              titleLabel->text(),
-                              timeLabel->text(),
-                              tasksLabel->text(),
-                              goodLabel->text(),
-                              badLabel->text(),
-                              gradeLabel->text()};
-    const Status saved = appendResult(files::dataDir(), record);
+    const QString user = nameEdit->isVisibleTo(this) ? nameEdit->text() : nameList->currentText();
+    const Status saved = appendResult(files::dataDir(), recordOf(user, figures));
     setHourglass(false);
     if (!saved) {
         // Nothing is lost: the dialog stays open and the pupil may try again.
@@ -323,17 +323,12 @@ void ResultDialog::send()
 {
     countdownTimer->stop();
     state.closing = ResultState::Closing::Now;
-    const ResultRecord record{session.userName(), shell.title(), timeLabel->text(), tasksLabel->text(),
-                              goodLabel->text(), badLabel->text(), gradeLabel->text()};
-    session.sendResultReport(record.lines());
+    session.sendResultReport(recordOf(session.userName(), figures).lines());
     QCoreApplication::processEvents();
     closingFromButton = true;
     accept();
-    // The session lock refuses the close of the test window; lower the flag
-    // for the one call that closes it.
-    session.setActive(false);
+    // Sent: the test window's close rule lets it go now.
     shell.closeActiveChild();
-    session.setActive(true);
     shell.setBackgroundVisible(true);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "results/ResultRecord.h"
+
 #include <QDialog>
 #include <QList>
 #include <QPair>
@@ -18,16 +20,6 @@ class Session;
 class Shell;
 struct ResultState;
 
-// What a judged test (or a whole chain) hands to the result dialog.
-struct ResultFigures {
-    QString time;
-    int tasks = 0;
-    int good = 0;
-    int bad = 0;
-    QString grade;
-    QString gradeIcon; // an icon file of the data directory; empty for none
-};
-
 // The result dialog: shows a judged test, takes the pupil's name and stores
 // the result (local mode) or sends it to the teacher's server (session).
 // One instance, created at start-up and shown once per finished test.
@@ -40,6 +32,8 @@ public:
 
     // Fills the figures and shows the dialog modally.
     void present(const ResultFigures &figures);
+    // The figures shown, saved and sent from now on.
+    void setFigures(const ResultFigures &figures);
 
     void onActivated();
     void playTopGradeSound();
@@ -86,6 +80,7 @@ private:
     ProgramSettings &settings;
     Session &session;
     ResultState &state;
+    ResultFigures figures;
     bool closingFromButton = false;
     QList<QPair<QLabel *, QString>> figureCaptions; // each figure and the caption before it
 };

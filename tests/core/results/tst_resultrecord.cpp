@@ -1,10 +1,14 @@
 #include "Scripted.h"
 #include "results/ResultRecord.h"
+#include "results/ResultState.h"
 #include "results/ResultsFile.h"
 
 #include <QTest>
 
 using namespace tv;
+
+Q_DECLARE_METATYPE(tv::ResultState::Closing)
+Q_DECLARE_METATYPE(tv::ResultState::CloseAnswer)
 
 class TestResultRecord : public QObject {
     Q_OBJECT
@@ -13,13 +17,39 @@ private slots:
     void writtenByteForByte()
     {
         test::TempDataDir data;
-        const ResultRecord r{"Zoja Łęcka", "Test: Polska - Rzeki i Jeziora", "1 min 15 sek", "12", "9", "3",
-                             "Dobry (4)"};
+        // the record as the result dialog builds it from the judged figures
+        const ResultRecord r = recordOf("Zoja Łęcka", {"Test: Polska - Rzeki i Jeziora", "1 min 15 sek", 12, 9, 3,
+                                                      "Dobry (4)", "dbr.ico"});
         QVERIFY(appendResult(data.path(), r));
         QVERIFY(appendResult(data.path(), r));
         const QByteArray one = QByteArray("Zoja \xA3\xEA" "cka\r\nTest: Polska - Rzeki i Jeziora\r\n1 min 15 sek\r\n"
                                           "12\r\n9\r\n3\r\nDobry (4)\r\n");
         QCOMPARE(data.read("Wyniki.tvw"), one + one);
+    }
+
+    // Whether the test window may close, by the close state and the lesson.
+    void closeAnswers_data()
+    {
+        QTest::addColumn<ResultState::Closing>("closing");
+        QTest::addColumn<bool>("session");
+        QTest::addColumn<ResultState::CloseAnswer>("answer");
+        using C = ResultState::Closing;
+        using A = ResultState::CloseAnswer;
+        QTest::newRow("alone, nothing pending") << C::Allowed << false << A::CloseLocally;
+        QTest::newRow("alone, result pending") << C::Pending << false << A::Stay;
+        QTest::newRow("alone, close now") << C::Now << false << A::CloseAtOnce;
+        QTest::newRow("lesson, not judged") << C::Allowed << true << A::Stay;
+        QTest::newRow("lesson, result pending") << C::Pending << true << A::Stay;
+        QTest::newRow("lesson, sent or ended by the teacher") << C::Now << true << A::CloseAtOnce;
+    }
+    void closeAnswers()
+    {
+        QFETCH(ResultState::Closing, closing);
+        QFETCH(bool, session);
+        QFETCH(ResultState::CloseAnswer, answer);
+        ResultState state;
+        state.closing = closing;
+        QCOMPARE(state.answerClose(session), answer);
     }
 
     // A file that ends in the middle of a line or of a record is completed

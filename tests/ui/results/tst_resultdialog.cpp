@@ -34,16 +34,11 @@ class TestResultDialog : public test::UiTest {
         test::writeSettings(*data, 0, 1, users);
         createApp();
         main()->show();
-        main()->setTitle(QStringLiteral("Test: Europa - Stolice"));
     }
     // Fills the dialog as the judging does and shows it.
     void showResult(const QString &grade = QStringLiteral("Dobry (4)"))
     {
-        dlg()->timeLabel->setText(QStringLiteral("1 min 15 sek"));
-        dlg()->tasksLabel->setText(QStringLiteral("12"));
-        dlg()->goodLabel->setText(QStringLiteral("10"));
-        dlg()->badLabel->setText(QStringLiteral("2"));
-        dlg()->gradeLabel->setText(grade);
+        dlg()->setFigures({QStringLiteral("Test: Europa - Stolice"), QStringLiteral("1 min 15 sek"), 12, 10, 2, grade, {}});
         dlg()->show();
     }
     QByteArray record(const QByteArray &user) const
