@@ -202,12 +202,20 @@ def draw_flags(t, work):
 
 # ---------------------------------------------------------------- peaks
 
-# Two rows of eight peaks on one height scale, each standing on its row's
-# ground line with its box below it.
+# Two rows of eight peaks, each standing on its row's ground line with its
+# box below it.  Every peak is drawn to the same height and the rows are not
+# sorted: drawn to scale, the pupil could rank the drawings instead of
+# knowing the heights.  Shapes tell the peaks apart, not their sizes.
 PEAK_COLS = 8
 ROW_H = 260
 GROUND = 222          # ground line within a row
-PEAK_MAX_PX = 186     # the highest peak of the test
+# the drawn height of every peak: its name stays clear of the hint panel
+# and of the note between the rows
+PEAK_PX = 150
+# Half the foot's width as a share of the column, by shape: a lone horn is
+# narrow, a volcano or a worn dome broad for its height.
+SPREAD = {"himal": 0.40, "massif": 0.47, "cone": 0.52, "kibo": 0.52, "horn": 0.36,
+          "twin": 0.45, "rocky": 0.44, "dome": 0.52}
 SHAPES = ("himal", "massif", "cone", "kibo", "horn", "twin", "rocky", "dome")
 
 
@@ -232,10 +240,12 @@ def peak_outline(shape, cx, base, h, hw, rng):
                 (cx + hw * 0.4, base - h * 0.75), (cx + hw * 0.6, base - h * 0.45),
                 (cx + hw, base)]
     if shape == "dome":
+        # an old worn hill: a bell, rounded on top and spreading at the foot
         pts = []
-        for k in range(0, 21):
-            a = math.pi * k / 20
-            pts.append((cx - hw * math.cos(a), base - h * (math.sin(a) ** 1.4)))
+        for k in range(0, 25):
+            u = 2 * k / 24 - 1
+            pts.append((cx + hw * u, base - h * (math.exp(-4.5 * u * u) - math.exp(-4.5))
+                        / (1 - math.exp(-4.5))))
         return pts
     if shape == "horn":
         # a lone, hooked pyramid
@@ -278,7 +288,6 @@ def draw_peaks(t, work):
     heights = [int(r[0].split()[0]) for r in rows]
     if len(set(heights)) != len(heights):
         die(f"{t.file}: two peaks share a height")
-    scale = PEAK_MAX_PX / max(heights)
     cell = WIDTH / PEAK_COLS
     defs = ('<linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">'
             '<stop offset="0" stop-color="#9fcdf0"/><stop offset="0.75" stop-color="#e4f2fb"/>'
@@ -300,11 +309,8 @@ def draw_peaks(t, work):
         r, c = divmod(k, PEAK_COLS)
         base = r * ROW_H + GROUND
         cx = cell * (c + 0.5)
-        h = h_m * scale
-        hw = min(30 + 0.22 * h, cell * 0.5 + 4)
-        if shape in ("dome", "cone", "kibo"):
-            # volcanoes and old worn hills are broad for their height
-            hw = cell * 0.5 + 2
+        h = PEAK_PX
+        hw = cell * SPREAD[shape]
         rng = random.Random(peak)
         pts = peak_outline(shape, cx, base, h, hw, rng)
         top = min(y for _, y in pts)
@@ -361,9 +367,9 @@ def draw_peaks(t, work):
                     f'a10 10 0 0 1 -10 10 H15 a10 10 0 0 1 -10 -10 Z" fill="url(#ground)"/>\n')
         body.append(f'<line x1="5" y1="{y0 + GROUND}" x2="{WIDTH - 5}" y2="{y0 + GROUND}" '
                     f'stroke="#3f5a2c" stroke-width="1.5"/>\n')
-    body.append(f'<text x="{WIDTH // 2}" y="{ROW_H + 24}" text-anchor="middle" '
+    body.append(f'<text x="{WIDTH // 2}" y="{ROW_H + 18}" text-anchor="middle" '
                 f'font-family="Liberation Sans" font-style="italic" font-size="12" fill="#2c3e50">'
-                f'Wszystkie góry narysowano w tej samej skali wysokości</text>\n')
+                f'Rysunki nie pokazują prawdziwych wysokości gór</text>\n')
     return svg_doc("".join(body), defs), items
 
 
