@@ -79,12 +79,15 @@ def dome_of_the_rock(p):
                                 f'<path d="M4,0.5 L7.5,4 L4,7.5 L0.5,4 Z" fill="{shade(TILE_LIGHT, t)}"/>'
                                 f'<circle cx="4" cy="4" r="1.2" fill="{shade("#f2efe6", t)}"/>')
         p.poly(face_poly(f, 0, 1, 0.43, 0.86), tiles)
-        n = 5
+        # seven arched windows a side, the two at the ends walled up
+        n = 7
         for k in range(n):
-            u0 = (k + 0.3) / n
-            u1 = (k + 0.7) / n
+            u0 = (k + 0.26) / n
+            u1 = (k + 0.74) / n
             p.poly(arched(f, u0, u1, 0.5, 0.7), shade("#f4efe6", t))
-            p.poly(arched(f, u0 + 0.02, u1 - 0.02, 0.52, 0.69), shade("#1b3556", t))
+            blind = k in (0, n - 1)
+            p.poly(arched(f, u0 + 0.015, u1 - 0.015, 0.52, 0.69),
+                   shade("#2a5c98" if blind else "#1b3556", t))
         p.poly(face_poly(f, 0, 1, 0.86, 1), shade("#1f4a86", t))
         for k in range(14):
             x, y = on_face(f, (k + 0.3) / 14, 0.9)
@@ -113,9 +116,8 @@ def dome_of_the_rock(p):
     # the drum: tiles and sixteen windows, eight of them facing us
     dt = top - 30
     dh = 64
-    p.rect(CX - 84, dt - dh, 168, dh, TILE)
-    p.rect(CX + 30, dt - dh, 54, dh, shade(TILE, 0.32))
-    p.rect(CX - 84, dt - dh, 18, dh, tint(TILE, 0.1))
+    p.rect(CX - 84, dt - dh, 168, dh, p.linear([(0, tint(TILE, 0.15)), (0.35, TILE), (1, shade(TILE, 0.4))],
+                                                0, 0, 1, 0))
     for k in range(8):
         a = math.pi * (k + 0.5) / 8
         x = CX - math.cos(a) * 76

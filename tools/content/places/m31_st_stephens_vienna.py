@@ -3,6 +3,8 @@ Gothic south tower rising out of the church's flank and tapering into its
 needle spire, the very steep roof covered in zigzags of yellow, green,
 black and white glazed tiles, and above the choir the tiled double-headed
 eagle."""
+import math
+
 from parts import Pic, sky, sun, cloud, shade, tint, num, pointed_arch_path, person
 
 NAME = "Katedra we Wiedniu"
@@ -35,48 +37,67 @@ def zigzag(p):
 
 
 def eagle(p, ex, ey, s):
-    """The double-headed eagle laid in black tiles, wings spread, crowned."""
-    def P(*xy):
-        return " ".join(f"{num(ex + x * s)},{num(ey + y * s)}" for x, y in zip(xy[::2], xy[1::2]))
+    """The double-headed eagle laid in black tiles: two crowned heads
+    looking apart, wings raised with their long feathers fanned out, the
+    red-white-red shield on the breast, sword and orb in the claws and the
+    imperial crown above."""
+    def P(x, y):
+        return f"{num(ex + x * s)},{num(ey + y * s)}"
+    def poly(points, colour):
+        p.path("M" + " L".join(P(x, y) for x, y in points) + " Z", colour)
+    def feather(x0, y0, ang, ln, wd, colour=BLACK):
+        a = math.radians(ang)
+        dx, dy = math.cos(a), math.sin(a)
+        nx, ny = -dy * wd / 2, dx * wd / 2
+        tip = (x0 + dx * ln, y0 + dy * ln)
+        mid = (x0 + dx * ln * 0.55, y0 + dy * ln * 0.55)
+        p.path(f"M{P(x0 + nx, y0 + ny)} Q{P(mid[0] + nx * 1.2, mid[1] + ny * 1.2)} {P(*tip)} "
+               f"Q{P(mid[0] - nx * 1.2, mid[1] - ny * 1.2)} {P(x0 - nx, y0 - ny)} Z", colour)
     for side in (-1, 1):
-        # the wing: three tiers of feathers fanning up and out
-        pts = [(0.12, -0.15), (0.35, -0.55), (0.62, -0.78), (0.9, -0.72), (1.0, -0.55),
-               (0.9, -0.42), (1.0, -0.3), (0.88, -0.15), (0.96, -0.02), (0.8, 0.08),
-               (0.84, 0.22), (0.62, 0.26), (0.56, 0.38), (0.38, 0.3), (0.16, 0.28)]
-        d = "M" + " L".join(P(side * x, y) for x, y in pts) + " Z"
-        p.path(d, BLACK)
-        for k, (x0, y0, x1, y1) in enumerate(((0.3, -0.42, 0.88, -0.5), (0.3, -0.22, 0.86, -0.2),
-                                              (0.3, -0.02, 0.74, 0.12))):
-            p.path("M" + P(side * x0, y0) + " L" + P(side * x1, y1), "none", stroke=YELLOW,
-                   stroke_width=float(s * 0.025))
-        # the neck and the head looking outwards, beak open
-        neck = [(0.04, -0.2), (0.1, -0.5), (0.2, -0.66), (0.3, -0.7), (0.4, -0.66), (0.34, -0.6),
-                (0.26, -0.58), (0.2, -0.46), (0.16, -0.2)]
-        p.path("M" + " L".join(P(side * x, y) for x, y in neck) + " Z", BLACK)
-        p.path("M" + " L".join(P(side * x, y) for x, y in ((0.38, -0.68), (0.5, -0.64),
-                                                         (0.4, -0.6))) + " Z", YELLOW)
+        # the long flight feathers, fanned from high and outwards to low
+        for i in range(6):
+            ang = -36 + i * 17
+            ln = 0.72 - 0.05 * i
+            a = ang if side > 0 else 180 - ang
+            feather(side * 0.3, -0.28 + i * 0.035, a, ln, 0.18)
+        # the covert over their roots, with a gold edge like the tiles'
+        poly([(side * 0.06, -0.2), (side * 0.22, -0.5), (side * 0.42, -0.66), (side * 0.62, -0.6),
+              (side * 0.66, -0.3), (side * 0.58, 0.02), (side * 0.4, 0.16), (side * 0.12, 0.14)], BLACK)
+        p.path("M" + P(side * 0.2, -0.44) + " Q" + P(side * 0.45, -0.6) + " " + P(side * 0.62, -0.5),
+               "none", stroke=YELLOW, stroke_width=float(s * 0.022))
+        p.path("M" + P(side * 0.22, -0.18) + " Q" + P(side * 0.45, -0.3) + " " + P(side * 0.62, -0.2),
+               "none", stroke=YELLOW, stroke_width=float(s * 0.018))
+        # the neck curving out to the head, the hooked beak and red tongue
+        poly([(side * 0.03, -0.16), (side * 0.11, -0.18), (side * 0.2, -0.38), (side * 0.27, -0.5),
+              (side * 0.17, -0.54), (side * 0.1, -0.4), (side * 0.02, -0.26)], BLACK)
+        p.circle(ex + side * 0.22 * s, ey - 0.52 * s, 0.075 * s, BLACK)
+        poly([(side * 0.27, -0.57), (side * 0.37, -0.55), (side * 0.39, -0.5), (side * 0.35, -0.5),
+              (side * 0.34, -0.52), (side * 0.28, -0.5)], YELLOW)
+        poly([(side * 0.3, -0.5), (side * 0.4, -0.46), (side * 0.31, -0.48)], "#c8322b")
+        p.circle(ex + side * 0.24 * s, ey - 0.54 * s, 0.015 * s, YELLOW)
         # a crown on each head
-        p.path("M" + " L".join(P(side * x, y) for x, y in ((0.2, -0.7), (0.22, -0.8), (0.26, -0.74),
-                                                         (0.29, -0.82), (0.32, -0.74),
-                                                         (0.35, -0.8), (0.36, -0.69))) + " Z", YELLOW)
-        # the legs holding sword and orb
-        p.path("M" + " L".join(P(side * x, y) for x, y in ((0.08, 0.38), (0.2, 0.5), (0.28, 0.5),
-                                                         (0.26, 0.56), (0.14, 0.54),
-                                                         (0.04, 0.44))) + " Z", BLACK)
-    p.path("M" + P(0.34, 0.5) + " L" + P(0.62, 0.2), "none", stroke=YELLOW, stroke_width=float(s * 0.03))
-    p.circle(ex - 0.3 * s, ey + 0.54 * s, 0.05 * s, YELLOW)
-    # the body, the tail fanning below and the shield on the breast
-    p.path("M" + " L".join(P(x, y) for x, y in ((-0.16, -0.25), (0.16, -0.25), (0.14, 0.38),
-                                               (0.26, 0.62), (0.1, 0.58), (0, 0.7), (-0.1, 0.58),
-                                               (-0.26, 0.62), (-0.14, 0.38))) + " Z", BLACK)
-    p.path("M" + " L".join(P(x, y) for x, y in ((-0.11, -0.12), (0.11, -0.12), (0.11, 0.12),
-                                               (0, 0.24), (-0.11, 0.12))) + " Z", "#c8322b")
-    p.rect(ex - 0.11 * s, ey - 0.02 * s, 0.22 * s, 0.06 * s, WHITE)
+        poly([(side * 0.15, -0.6), (side * 0.15, -0.68), (side * 0.18, -0.64), (side * 0.21, -0.71),
+              (side * 0.24, -0.64), (side * 0.27, -0.68), (side * 0.28, -0.6)], YELLOW)
+        # the legs and claws
+        poly([(side * 0.06, 0.22), (side * 0.16, 0.34), (side * 0.24, 0.38), (side * 0.24, 0.43),
+              (side * 0.14, 0.41), (side * 0.03, 0.3)], BLACK)
+    # the tail fanned below the body
+    for ang in (60, 75, 90, 105, 120):
+        feather(0, 0.2, ang, 0.36, 0.12)
+    p.ellipse(ex, ey + 0.03 * s, 0.14 * s, 0.25 * s, BLACK)
+    # sword and orb
+    p.path("M" + P(-0.24, 0.4) + " L" + P(-0.52, 0.1), "none", stroke="#d8d4c8", stroke_width=float(s * 0.028))
+    p.path("M" + P(-0.2, 0.33) + " L" + P(-0.3, 0.45), "none", stroke=YELLOW, stroke_width=float(s * 0.03))
+    p.circle(ex + 0.26 * s, ey + 0.44 * s, 0.055 * s, YELLOW)
+    p.path("M" + P(0.26, 0.385) + " L" + P(0.26, 0.33), "none", stroke=YELLOW, stroke_width=float(s * 0.02))
+    # the shield on the breast
+    poly([(-0.1, -0.1), (0.1, -0.1), (0.1, 0.1), (0, 0.2), (-0.1, 0.1)], "#c8322b")
+    p.rect(ex - 0.1 * s, ey - 0.01 * s, 0.2 * s, 0.06 * s, WHITE)
     # the imperial crown between the heads
-    p.path("M" + " L".join(P(x, y) for x, y in ((-0.12, -0.78), (-0.12, -0.94), (-0.05, -0.88),
-                                               (0, -1.0), (0.05, -0.88), (0.12, -0.94),
-                                               (0.12, -0.78))) + " Z", YELLOW)
-    p.rect(ex - 0.015 * s, ey - 1.06 * s, 0.03 * s, 0.08 * s, YELLOW)
+    poly([(-0.1, -0.66), (-0.12, -0.8), (-0.05, -0.76), (0, -0.86), (0.05, -0.76), (0.12, -0.8),
+          (0.1, -0.66)], YELLOW)
+    p.rect(ex - 0.015 * s, ey - 0.93 * s, 0.03 * s, 0.08 * s, YELLOW)
+    p.rect(ex - 0.04 * s, ey - 0.9 * s, 0.08 * s, 0.02 * s, YELLOW)
 
 
 def roof(p):
@@ -92,7 +113,7 @@ def roof(p):
                               f'<path d="M0,7 L7,0 L14,7 L7,14 Z" fill="#e9d9a6"/>')
     p.path(dc, field)
     p.path(f"M368,{EAVES} L372,{RIDGE + 4}", "none", stroke=GREEN, stroke_width=6.0)
-    eagle(p, 478, 292, 100)
+    eagle(p, 474, 284, 104)
     # light falls across from the left, the hipped end turns away into shade
     p.path(d, p.linear([(0, "#ffffff", 0.1), (1, "#000000", 0.16)], 0, 0, 1, 0))
     p.poly([(560, RIDGE + 6), (596, EAVES), (610, EAVES), (610, RIDGE + 40)], shade(GREEN, 0.35))
