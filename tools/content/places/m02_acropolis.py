@@ -62,8 +62,8 @@ def parthenon(p):
     # the north side, far end first: its steps, the cella wall behind, the colonnade
     # and the entablature above it
     s1, x1 = side(1)
-    for y0, y1, c in ((STYLOBATE + 18, STYLOBATE, MARBLE_SHADE),):
-        p.poly([(RIGHT, y0), (x1, sy(y0, s1)), (x1, sy(y1, s1)), (RIGHT, y1)], c)
+    y0 = STYLOBATE + 18
+    p.poly([(RIGHT, y0), (x1, sy(y0, s1)), (x1, sy(STYLOBATE, s1)), (RIGHT, STYLOBATE)], MARBLE_SHADE)
     for k in range(3):
         y = STYLOBATE + 6 * k
         p.line([(RIGHT, y), (x1, sy(y, s1))], MARBLE_DARK, 1.2, opacity=0.7)

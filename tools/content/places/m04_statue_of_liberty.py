@@ -8,7 +8,7 @@ as tall as the figure and its torch, the head a sixth of the figure."""
 import math
 import random
 
-from parts import Pic, sky, sun, cloud, water, ripples, shade, tint, haze, num
+from parts import Pic, sky, sun, cloud, water, ripples, shade, tint, haze
 
 NAME = "Statuła wolności"
 

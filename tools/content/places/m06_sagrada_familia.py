@@ -5,7 +5,7 @@ door, and a building crane, for it is still being built."""
 import math
 import random
 
-from parts import Pic, sky, sun, cloud, shade, tint, haze, num, tree, palm
+from parts import Pic, sky, sun, cloud, shade, tint, haze, num, palm
 
 NAME = "Katedra w Barcelonie"
 
@@ -59,9 +59,7 @@ def tower(p, cx, base, tip, w, stone=STONE, seed=0, statue_at=None):
         row += 1
     # the ribs between the openings
     for k in (-0.6, 0.0, 0.6):
-        p.line([(x0 + (cx + k * w / 2 - x0) * 1, y0) for x0, y0 in ((cx + k * w / 2, base),
-                                                                    (cx + k * w / 4, tip + 120))],
-               shade(stone, 0.12), 1.5, opacity=0.5)
+        p.line([(cx + k * w / 2, base), (cx + k * w / 4, tip + 120)], shade(stone, 0.12), 1.5, opacity=0.5)
     p.close()
     # an apostle on a ledge with the word SANCTUS wound round below him
     if statue_at:
