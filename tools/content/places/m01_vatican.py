@@ -1,6 +1,8 @@
-"""The Vatican: St Peter's Basilica with its great grey-blue dome over the
-columned front, the colonnade's arms reaching round the square and the
-obelisk in the middle of it."""
+"""The Vatican: St Peter's Basilica from its square: Michelangelo's great
+ribbed grey-blue dome on its drum of paired columns, before it Maderno's
+wide front of giant columns under the long entablature, the attic and the
+statues of Christ and the apostles along the top; Bernini's colonnade
+reaching round the square and the obelisk in the middle of it."""
 from parts import Pic, sky, sun, cloud, shade, tint, haze, num, dome_path, arch_path, person
 
 NAME = "Watykan"
@@ -43,36 +45,117 @@ def dome(p):
     p.line([(CX, 8), (CX, -4)], "#d9b354", 2)
 
 
+def giant_column(p, x, top, base, w, pilaster=False):
+    """One of the giant Corinthian columns that run through both storeys:
+    a plain base, the shaft lit on the left, the leafy capital."""
+    p.rect(x - w * 0.65, base - 8, w * 1.3, 8, tint(STONE, 0.2))
+    if pilaster:
+        p.rect(x - w / 2, top + 10, w, base - top - 18, tint(STONE, 0.15))
+        p.rect(x + w * 0.3, top + 10, w * 0.2, base - top - 18, STONE_SHADE)
+    else:
+        p.rect(x - w / 2, top + 10, w, base - top - 18,
+               p.linear([(0, tint(STONE, 0.5)), (0.45, STONE), (1, shade(STONE_SHADE, 0.15))], 0, 0, 1, 0))
+        for k in (-0.25, 0.0, 0.25):
+            p.rect(x + k * w - 0.5, top + 12, 1, base - top - 22, STONE_SHADE, opacity=0.5)
+    p.path(f"M{num(x - w * 0.5)},{num(top + 11)} L{num(x - w * 0.75)},{num(top + 2)} "
+           f"L{num(x + w * 0.75)},{num(top + 2)} L{num(x + w * 0.5)},{num(top + 11)} Z", tint(STONE, 0.25))
+    for k in (-0.45, 0, 0.45):
+        p.circle(x + k * w, top + 7, w * 0.14, STONE_SHADE)
+    p.rect(x - w * 0.8, top, w * 1.6, 3, tint(STONE, 0.35))
+
+
 def facade(p):
-    # small side domes, then the wide front with its giant columns
-    for x in (CX - 180, CX + 180):
-        p.rect(x - 26, 210, 52, 40, STONE)
-        p.path(dome_path(x, 212, 60, 36), LEAD)
-        p.rect(x - 5, 166, 10, 12, STONE)
-    top, base = 236, 420
-    p.rect(CX - 230, top, 460, base - top, STONE)
-    p.rect(CX + 120, top, 110, base - top, STONE_SHADE)
-    p.rect(CX - 236, top - 14, 472, 16, tint(STONE, 0.35))
-    p.rect(CX - 236, top + 2, 472, 5, STONE_SHADE)
-    # statues along the top
+    """Maderno's front: one giant order of columns and pilasters over the
+    five doors and the loggia windows, the long entablature with its
+    inscription, the low attic above it, the pediment over the middle
+    four columns, and the statues of Christ and the apostles on top."""
+    left, right = CX - 232, CX + 232
+    width = right - left
+    base, top = 436, 316          # the columns' foot and the entablature's bottom
+    ent_top = 294
+    attic = 258
+    def X(f):
+        return left + width * f
+    # the small domes behind, and the clocks over the end bays
+    for x in (CX - 182, CX + 182):
+        p.rect(x - 22, 212, 44, 44, STONE)
+        p.rect(x + 6, 212, 16, 44, STONE_SHADE)
+        p.path(dome_path(x, 214, 56, 34), LEAD)
+        p.rect(x - 4, 168, 8, 14, STONE)
+    for f in (0.06, 0.94):
+        x = X(f)
+        p.rect(x - 24, attic - 36, 48, 40, tint(STONE, 0.1))
+        p.path(dome_path(x, attic - 34, 44, 22), LEAD)
+        p.circle(x, attic - 14, 13, "#3a3a42")
+        p.circle(x, attic - 14, 11, "#efe8d4")
+        p.line([(x, attic - 14), (x, attic - 22)], "#3a3a42", 1.6)
+        p.line([(x, attic - 14), (x + 6, attic - 12)], "#3a3a42", 1.6)
+    # the wall, with the end bays set a little forward
+    p.rect(left, attic, width, base - attic, STONE)
+    p.rect(left, top + 60, width, 4, STONE_SHADE, opacity=0.5)
+    # between the columns: the doors below, windows and the loggia above
+    doors = [(0.235, False), (0.41, False), (0.5, True), (0.59, False), (0.765, False)]
+    for f, main in doors:
+        x = X(f)
+        w = 30 if main else 24
+        p.rect(x - w / 2 - 5, base - 56, w + 10, 56, tint(STONE, 0.2))
+        p.rect(x - w / 2, base - 50, w, 50, "#3c332c" if main else "#4a4036")
+        p.poly([(x - w / 2 - 8, base - 56), (x + w / 2 + 8, base - 56), (x, base - 66)], tint(STONE, 0.2))
+    # the loggia of the blessing in the middle, windows on either side
+    for f in (0.41, 0.5, 0.59):
+        x = X(f)
+        p.path(arch_path(x - 12, top + 42, 24, 16), "#4a4036")
+        p.rect(x - 16, top + 42, 32, 4, tint(STONE, 0.25))
+        for k in range(5):
+            p.rect(x - 14 + k * 6.4, top + 46, 2, 5, tint(STONE, 0.25))
+    for f in (0.235, 0.765, 0.325, 0.675):
+        x = X(f)
+        p.rect(x - 10, top + 18, 20, 26, "#5a4f44")
+        p.poly([(x - 14, top + 18), (x + 14, top + 18), (x, top + 9)], tint(STONE, 0.2))
+        p.rect(x - 14, top + 44, 28, 4, tint(STONE, 0.2))
+    for f in (0.325, 0.675):
+        x = X(f)
+        p.path(arch_path(x - 10, base - 10, 20, 34), shade(STONE, 0.3))
+    for f in (0.06, 0.94):
+        x = X(f)
+        p.path(arch_path(x - 18, base, 36, 50), "#3c332c")
+        p.rect(x - 12, top + 18, 24, 26, "#5a4f44")
+    # the giant order: pilasters at the ends, columns in pairs, four in the middle
+    supports = [(0.015, True), (0.105, True), (0.19, False), (0.28, False), (0.37, False), (0.455, False),
+                (0.545, False), (0.63, False), (0.72, False), (0.81, False), (0.895, True), (0.985, True)]
+    for f, pil in supports:
+        giant_column(p, X(f), top, base, 15, pil)
+    # the entablature and its inscription
+    p.rect(left - 6, ent_top, width + 12, top - ent_top, tint(STONE, 0.2))
+    p.rect(left - 6, top - 5, width + 12, 5, STONE_SHADE)
+    p.rect(left - 8, ent_top - 4, width + 16, 6, tint(STONE, 0.4))
+    p.rect(left - 8, ent_top + 2, width + 16, 2, STONE_SHADE)
+    for k in range(46):
+        x = left + 30 + k * 8.8
+        if abs(x - CX) > 4:
+            p.rect(x, ent_top + 8, 5.6, 6, shade(STONE, 0.5), opacity=0.75)
+    # the attic: a low storey of small windows between short pilasters
+    p.rect(left, attic, width, ent_top - attic - 4, STONE)
+    for k in range(24):
+        x = left + 10 + k * width / 24
+        p.rect(x - 3, attic + 2, 6, ent_top - attic - 8, tint(STONE, 0.3))
+        if k < 23:
+            p.rect(x + 6.5, attic + 10, 7, 12, shade(STONE, 0.45))
+    p.rect(left - 6, attic - 4, width + 12, 6, tint(STONE, 0.4))
+    # the pediment over the middle, rising in front of the attic
+    pl, pr = X(0.345), X(0.655)
+    p.poly([(pl - 6, ent_top - 2), (pr + 6, ent_top - 2), (CX, ent_top - 44)], tint(STONE, 0.35))
+    p.poly([(pl + 8, ent_top - 4), (pr - 8, ent_top - 4), (CX, ent_top - 36)], shade(STONE, 0.12))
+    p.circle(CX, ent_top - 16, 7, shade(STONE, 0.3))
+    # the balustrade and the thirteen statues, Christ in the middle
     for k in range(13):
-        x = CX - 180 + k * 30
-        person(p, x, top - 14, 22, "#d6c6a2")
-    # columns, windows and doors
-    for k in range(9):
-        x = CX - 210 + k * 52
-        p.rect(x - 9, top + 10, 18, base - top - 10, tint(STONE, 0.45) if x < CX + 110 else STONE)
-        p.rect(x + 3, top + 10, 6, base - top - 10, STONE_SHADE, opacity=0.7)
-    for k in range(8):
-        x = CX - 184 + k * 52
-        p.path(arch_path(x - 12, 290, 24, 20), shade(STONE, 0.5))
-        p.path(arch_path(x - 14, base, 28, 46), shade(STONE, 0.62) if k in (3, 4) else shade(STONE, 0.45))
-    # the pediment over the middle
-    p.poly([(CX - 90, top - 12), (CX + 90, top - 12), (CX, top - 58)], STONE)
-    p.poly([(CX - 74, top - 16), (CX + 74, top - 16), (CX, top - 50)], shade(STONE, 0.15))
-    p.rect(CX - 240, base, 480, 12, STONE_SHADE)
+        x = CX + (k - 6) * 30
+        y = ent_top - 44 if k == 6 else attic - 4
+        person(p, x, y, 20 if k == 6 else 18, "#e1d3b2")
+    # the steps across the whole front
     for k in range(4):
-        p.rect(CX - 220 + k * 10, base + 12 + k * 6, 440 - k * 20, 6, tint(STONE, 0.1 * k))
+        p.rect(left - 20 - k * 12, base + k * 6, width + 40 + k * 24, 6,
+               tint(STONE, 0.1 * (3 - k)) if k % 2 == 0 else STONE_SHADE)
 
 
 def colonnade(p, side):
@@ -111,13 +194,17 @@ def draw():
     # Rome's roofs behind
     for x, w, h in ((-10, 90, 60), (60, 50, 40), (470, 80, 50), (530, 90, 70)):
         p.rect(x, 440 - h, w, h, haze("#d9a27c", 0.45))
-    dome(p)
-    facade(p)
     # the square: paving in rays, the obelisk, the colonnades
     p.rect(0, 440, 600, 160, p.linear([(0, "#d9ccb2"), (1, "#bfae8f")]))
     for k in range(-8, 9):
         p.line([(CX, 470), (CX + k * 80, 610)], "#cbbc9e", 2)
     p.ellipse(CX, 520, 240, 40, "none", stroke="#c4b393", stroke_width=3.0)
+    # the dome stands far behind the front, so its drum sinks behind the attic
+    p.open("g", transform="translate(0 34)")
+    dome(p)
+    p.close()
+    p.rect(CX - 126, 238, 252, 24, STONE_SHADE)
+    facade(p)
     colonnade(p, -1)
     colonnade(p, 1)
     # the obelisk

@@ -1,10 +1,11 @@
 """The Pentagon near Washington, seen from an aeroplane: the huge
-five-sided building of five rings round a green courtyard, the roads and
-car parks round it, the river and the city's white obelisk far off on the
+five-sided building of five concentric rings with light wells between
+them, round a five-sided courtyard of lawn and trees; the roads and car
+parks round it, the river and the city's white obelisk far off on the
 horizon."""
 import math
 
-from parts import Pic, sky, sun, cloud, shade, haze
+from parts import Pic, sky, sun, cloud, shade, tint, haze, num
 
 NAME = "Pentagon - Waszyngton"
 
@@ -15,6 +16,10 @@ WALL_SHADE = "#b9b19e"
 CX, CY = 300, 390
 SQUASH = 0.55          # seen at a slant from the air
 TURN = 0.18            # radians: the building is turned a little
+PX = 1.05              # pixels to a metre across the ground
+# the five rings, innermost first, as distances of their inner and outer
+# walls from the centre in metres; a light well between each two
+RINGS = [(76, 94), (101, 119), (126, 144), (151, 169), (176, 194)]
 
 
 def corner(r, k):
@@ -24,6 +29,86 @@ def corner(r, k):
 
 def ring(r):
     return [corner(r, k) for k in range(5)]
+
+
+def apothem_ring(m):
+    """The pentagon whose sides lie m metres from the centre."""
+    return ring(m / math.cos(math.pi / 5) * PX)
+
+
+def toward(a, b, t):
+    return (a[0] + (b[0] - a[0]) * t, a[1] + (b[1] - a[1]) * t)
+
+
+def building(p):
+    """Five rings of offices, each about 18 m deep, with light wells
+    between them and ten corridors running across like spokes, round a
+    five-sided courtyard of lawn and trees."""
+    outer = apothem_ring(RINGS[-1][1])
+    height = 30
+    # the outer walls that face us, five storeys of windows
+    for k in range(5):
+        a, b = outer[k], outer[(k + 1) % 5]
+        if a[0] < b[0]:
+            continue                                   # turned away from us
+        lit = b[1] < a[1]
+        col = WALL if lit else WALL_SHADE
+        p.poly([a, b, (b[0], b[1] + height), (a[0], a[1] + height)], col)
+        n = int(math.hypot(b[0] - a[0], b[1] - a[1]) / 5.5)
+        for j in range(1, n):
+            x, y = toward(a, b, j / n)
+            for row in range(5):
+                p.rect(x - 1.2, y + 4 + row * 5, 2.4, 2.6, shade(col, 0.45))
+        p.line([a, b], tint(col, 0.3), 1.5)
+    # the roofs ring by ring, the light wells dark between them
+    for i, (m0, m1) in enumerate(reversed(RINGS)):
+        p.poly(apothem_ring(m1), ROOF_LIGHT if i % 2 == 0 else ROOF)
+        p.poly(apothem_ring((m0 + m1) / 2 + 1), ROOF if i % 2 == 0 else shade(ROOF, 0.06))
+        p.poly(apothem_ring(m0), shade(ROOF, 0.5))
+        # the far side of each well shows its lit wall
+        inner = apothem_ring(m0)
+        wall = apothem_ring(m0 - 2.5)
+        p.poly(wall, "#5d6169")
+        if i < len(RINGS) - 1:
+            nxt = RINGS[len(RINGS) - 2 - i][1]
+            p.poly(apothem_ring(nxt + 3.5), "#3f434b")
+    # the corridors crossing the wells, two on every side
+    for k in range(5):
+        for t in (0.3, 0.7):
+            pts_out = []
+            for m in (RINGS[0][0] + 2, RINGS[-1][1] - 2):
+                r = apothem_ring(m)
+                pts_out.append(toward(r[k], r[(k + 1) % 5], t))
+            p.line(pts_out, ROOF, 5)
+    # the courtyard: its walls, lawn, trees along the edge, paths to the centre
+    court = apothem_ring(RINGS[0][0])
+    p.poly(court, "#6da24f")
+    d = "M" + " L".join(f"{num(x)},{num(y)}" for x, y in court) + " Z"
+    p.open("g", clip_path=p.clip_path(d))
+    for k in range(5):
+        a, b = court[k], court[(k + 1) % 5]
+        if a[0] > b[0]:
+            continue                                   # only the far walls face us
+        p.poly([a, b, (b[0], b[1] + height * 0.9), (a[0], a[1] + height * 0.9)],
+               WALL if b[1] > a[1] else WALL_SHADE)
+        n = int(math.hypot(b[0] - a[0], b[1] - a[1]) / 5.5)
+        for j in range(1, n):
+            x, y = toward(a, b, j / n)
+            for row in range(4):
+                p.rect(x - 1.2, y + 4 + row * 5, 2.4, 2.6, shade(WALL, 0.4))
+    for k in range(5):
+        p.line([(CX, CY), toward((CX, CY), court[k], 0.9)], "#e3dfcf", 2)
+    p.close()
+    for k in range(5):
+        a, b = court[k], court[(k + 1) % 5]
+        for j in range(1, 6):
+            x, y = toward(a, b, j / 6)
+            x, y = toward((x, y), (CX, CY), 0.16)
+            p.circle(x, y, 6, "#3f7a34")
+            p.circle(x - 1.5, y - 1.5, 3.5, "#5c9a48")
+    # the small pavilion in the middle
+    p.poly([(CX - 9, CY - 2), (CX + 9, CY - 2), (CX + 9, CY + 6), (CX - 9, CY + 6)], WALL)
+    p.poly([(CX - 11, CY - 2), (CX, CY - 9), (CX + 11, CY - 2)], "#8a5a3c")
 
 
 def draw():
@@ -51,36 +136,7 @@ def draw():
                 if (k * 7 + j * 3) % 5:
                     p.rect(x0 + 2 + k * 7, y0 + 3 + j * 14, 4, 8,
                            ["#c8423a", "#3c6fb0", "#e9e9e6", "#444", "#d9b23a"][(k + j) % 5])
-    # the building: the outer walls first, then the rings of roof
-    outer = ring(250)
-    for k in range(5):
-        a, b = outer[k], outer[(k + 1) % 5]
-        if a[1] + b[1] > 2 * CY - 40:           # only the walls turned towards us show
-            lit = a[0] < b[0] and a[1] < b[1] + 60
-            p.poly([a, b, (b[0], b[1] + 34), (a[0], a[1] + 34)], WALL if lit else WALL_SHADE)
-            for j in range(1, 40):
-                t = j / 40
-                x = a[0] + (b[0] - a[0]) * t
-                y = a[1] + (b[1] - a[1]) * t
-                for row in (8, 18, 27):
-                    p.rect(x - 1.5, y + row, 3, 4, shade(WALL, 0.45))
-    p.poly(outer, ROOF)
-    for r0, r1 in ((250, 228), (204, 182), (160, 140), (118, 100)):
-        p.poly(ring(r0), ROOF_LIGHT)
-        p.poly(ring(r1), shade(ROOF, 0.45))              # the light well between rings
-        p.poly(ring(r1 - 4), ROOF)
-    # the inner courtyard with its lawn and paths
-    court = ring(82)
-    p.poly(court, WALL_SHADE)
-    p.poly([(x, y + 8) for x, y in ring(78)], "#6da24f")
-    p.line([ring(40)[k] for k in range(5)] + [ring(40)[0]], "#d9d4c4", 2)
-    p.circle(CX, CY + 6, 8, "#e6e1d2")
-    # the corridors that cut across the rings
-    for k in range(5):
-        a = TURN - math.pi / 2 + (k + 0.5) * 2 * math.pi / 5
-        for r in (120, 165, 210):
-            x, y = CX + r * math.cos(a), CY + r * math.sin(a) * SQUASH
-            p.rect(x - 3, y - 2, 6, 4, shade(ROOF, 0.25))
+    building(p)
     # trees along the roads
     for x, y in ((30, 330), (60, 346), (540, 330), (570, 350), (520, 300), (80, 300)):
         p.circle(x, y, 12, "#4f8a3c")
