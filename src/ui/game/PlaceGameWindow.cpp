@@ -425,7 +425,7 @@ void PlaceGameWindow::openCover(int i)
 void PlaceGameWindow::tryEntry(int row)
 {
     // A finished game is not scored a second time.
-    if (!action(QStringLiteral("resultAction"))->isEnabled() || row < 0 || row >= names.size())
+    if (game.state != game::PlaceGame::State::Playing || row < 0 || row >= names.size())
         return;
     nameList->selectRow(row);
     game.chosen = names.at(row);
@@ -434,7 +434,7 @@ void PlaceGameWindow::tryEntry(int row)
 
 void PlaceGameWindow::tryChosenName()
 {
-    if (!action(QStringLiteral("resultAction"))->isEnabled())
+    if (game.state != game::PlaceGame::State::Playing)
         return;
     if (names.isEmpty()) {
         showMessage(this, game::kEmptyListText, QStringLiteral("Terravia"), Services::Icon::None);

@@ -181,12 +181,12 @@ void RandomTestWindow::growTitle()
 
 void RandomTestWindow::loadDrawn()
 {
-    if (drawnTitle->text() == draw::kNotDrawn) {
+    if (!board.drawn()) {
         showMessage(this, QStringLiteral("Nie wykosowano jeszcze żadnego testu. Wciśnij przycisk: Losuj"), kCaption,
                     Services::Icon::Warning);
         return;
     }
-    if (const auto code = draw::codeForTitle(drawnTitle->text()))
+    if (const auto code = draw::codeForTitle(board.shown))
         launcher.launch(*code);
     accept();
 }

@@ -109,7 +109,7 @@ private slots:
     void loadingADrawnTitleLaunchesItsEntry()
     {
         // The drawn title differs from the title the launch shows.
-        w->drawnTitle->setText(QStringLiteral("Test: Polska - Długości granic sąsiadów"));
+        w->board.shown = QStringLiteral("Test: Polska - Długości granic sąsiadów");
         w->loadDrawn();
         QCOMPARE(app->mainWindow().title(), QString()); // the launch found no files and went back to idle
         QCOMPARE(app->state().request.configurationFile, QStringLiteral("PGr.dat"));
@@ -120,7 +120,7 @@ private slots:
 
     void loadingADrawnChainChecksItsFiles()
     {
-        w->drawnTitle->setText(QStringLiteral("Test: Wszystko o Róznych pytaniach"));
+        w->board.shown = QStringLiteral("Test: Wszystko o Róznych pytaniach");
         w->loadDrawn();
         QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia-Brak plików..."));
         QVERIFY(!app->state().chain.active);
