@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     test.start(n, description);
     const QStringList names = test.names();
     for (int k = 1; k <= n; ++k)
-        test.drop(k, k, names.value(k - 1), true, false, false);
+        test.drop(k, k, names.value(k - 1), {true});
     test.undo();
     const MapTest::Judgement j = test.judge();
     if (j.ok)

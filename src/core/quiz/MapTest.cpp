@@ -69,12 +69,12 @@ QStringList MapTest::names() const
     return out;
 }
 
-MapTest::DropResult MapTest::drop(int marker, int field, const QString &text, bool removePlacedNames, bool session,
-                                  bool testFinished)
+MapTest::DropResult MapTest::drop(int marker, int field, const QString &text, const DropOptions &options)
 {
+    const bool removePlacedNames = options.removePlacedNames;
     DropResult r;
     // A marker a retest does not ask keeps its right name.
-    if (testFinished || marker < 1 || marker > kMaxMarkers || lockedMarkers[marker - 1]) {
+    if (options.testFinished || marker < 1 || marker > kMaxMarkers || lockedMarkers[marker - 1]) {
         r.refused = true;
         return r;
     }
@@ -85,7 +85,7 @@ MapTest::DropResult MapTest::drop(int marker, int field, const QString &text, bo
     undoTarget = marker;
     undoSource = field;
     undoName = text;
-    r.clearField = removePlacedNames || session;
+    r.clearField = removePlacedNames || options.session;
     // Where the dropped name leaves its field, a name it replaces goes back
     // into that field: otherwise it would be gone for good and its marker
     // could never be answered right. The names left to place stay as many,
@@ -98,7 +98,7 @@ MapTest::DropResult MapTest::drop(int marker, int field, const QString &text, bo
     // Every other drop counts, also one on a marker that had a name already.
     if (dropsLeft <= 1 && removePlacedNames) {
         r.runResult = true;
-    } else if (dropsLeft > 1 || !session) {
+    } else if (dropsLeft > 1 || !options.session) {
         --dropsLeft;
     } else {
         r.runResult = true;

@@ -18,6 +18,13 @@ struct MarkerInfo {
     MarkerState state = MarkerState::Blank;
 };
 
+// What decides how a drop goes besides the marker and the name.
+struct DropOptions {
+    bool removePlacedNames = false; // the pupil's option: a placed name leaves its field
+    bool session = false;           // in a lesson names always leave their fields
+    bool testFinished = false;      // the result is shown: nothing more is placed
+};
+
 // The rules of one map test window: drops, one-level undo, the clocks and
 // the judging. The window only mirrors this state in its widgets.
 class MapTest {
@@ -47,8 +54,7 @@ public:
         bool runResult = false;  // this drop ends the test
     };
     // A name from field `field` (1..17) dropped on marker `marker` (1..17).
-    DropResult drop(int marker, int field, const QString &text, bool removePlacedNames, bool session,
-                    bool testFinished);
+    DropResult drop(int marker, int field, const QString &text, const DropOptions &options = {});
 
     struct UndoResult {
         bool available = false;

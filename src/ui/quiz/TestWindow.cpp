@@ -865,8 +865,8 @@ void TestWindow::dropName(int marker, int field)
     if (field < 1 || field > kMaxMarkers)
         return;
     NameField *source = fields[field - 1];
-    const auto r = test.drop(marker, field, source->text(), context.settings.removePlacedNames(), sessionActive(),
-                             context.result.testFinished);
+    const auto r = test.drop(marker, field, source->text(),
+                             {context.settings.removePlacedNames(), sessionActive(), context.result.testFinished});
     if (r.refused) {
         if (context.result.testFinished)
             setHint(QStringLiteral("TEST ZAKOŃCZONY"));

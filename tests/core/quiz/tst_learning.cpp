@@ -20,7 +20,7 @@ MapTest judged(const QStringList &placed)
     t.start(5, kAfrica);
     for (int k = 1; k <= placed.size(); ++k)
         if (!placed.at(k - 1).isEmpty())
-            t.drop(k, k, placed.at(k - 1), false, false, false);
+            t.drop(k, k, placed.at(k - 1));
     t.judge();
     return t;
 }
@@ -140,14 +140,14 @@ private slots:
                 QCOMPARE(t.marker(k).caption, t.rightName(k));
                 QCOMPARE(t.marker(k).state, MarkerState::Good);
                 // a locked marker takes no name
-                QVERIFY(t.drop(k, 1, QStringLiteral("Mali"), false, false, false).refused);
+                QVERIFY(t.drop(k, 1, QStringLiteral("Mali")).refused);
             } else {
                 QCOMPARE(t.marker(k).state, MarkerState::Blank);
             }
         }
         // Right answers for all asked: good = asked, nothing missed.
         for (int k : asked)
-            QVERIFY(!t.drop(k, 1, t.rightName(k), false, false, false).refused);
+            QVERIFY(!t.drop(k, 1, t.rightName(k)).refused);
         const auto j = t.judge();
         QCOMPARE(j.good, int(asked.size()));
         QCOMPARE(j.bad, 0);
@@ -158,7 +158,7 @@ private slots:
     {
         MapTest t = judged({"Niger", "Mali", "Czad", "Egipt", "Sudan"});
         t.startRetest(t.missed());
-        t.drop(1, 1, QStringLiteral("Mali"), false, false, false);
+        t.drop(1, 1, QStringLiteral("Mali"));
         t.judge();
         QCOMPARE(t.missed(), QList<int>{2});
         QCOMPARE(t.badAnswers, 1);
@@ -184,14 +184,14 @@ private slots:
         MapTest t;
         t.start(5, kAfrica);
         for (int k = 1; k <= 5 - asked; ++k)
-            t.drop(k, k, t.rightName(k), false, false, false);
+            t.drop(k, k, t.rightName(k));
         t.judge();
         QCOMPARE(t.missed().size(), asked);
         t.startRetest(t.missed());
         int placedRight = 0;
         for (int k = 1; k <= 5; ++k)
             if (!t.locked(k) && placedRight < good) {
-                t.drop(k, k, t.rightName(k), false, false, false);
+                t.drop(k, k, t.rightName(k));
                 ++placedRight;
             }
         const auto j = t.judge();
