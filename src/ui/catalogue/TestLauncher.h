@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quiz/TestWindow.h"
+#include "platform/KeptSpellings.h"
 
 #include <QObject>
 #include <QString>
@@ -18,8 +19,7 @@ QString missingFileMessage(int which);
 inline const QString kMissingFileCaption = QStringLiteral("Terravia: Brak pliku");
 
 // The message of a chain whose files are incomplete, with its caption.
-inline const QString kChainMissingText = QStringLiteral(
-    "Nie możesz rozwiązać tego tesu ponieważ brakuje plków konfiguracyjnych tego tesu na Twoim dysku");
+inline const QString kChainMissingText = kept::kChainMissingText;
 inline const QString kChainMissingCaption = QStringLiteral("Terravia-Brak plików...");
 
 // The one launch routine of the catalogue: menu items, the creator, the

@@ -3,6 +3,7 @@
 #include "extras/Help.h"
 #include "platform/Look.h"
 #include "quiz/Markers.h"
+#include "platform/KeptSpellings.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,12 +23,12 @@ LegendWindow::LegendWindow(QWidget *parent) : QDialog(parent)
     // The samples wear the colours of the test window's own markers.
     const struct {
         MarkerState state;
-        const char *text;
+        QString text;
     } samples[] = {
-        {MarkerState::Blank, "<- Okno puste - użytkownik nic nie wybrał (standardowo na początku testu)"},
-        {MarkerState::Good, "<- Zaznaczona na mapie poprawna wartość (po zakończeniu testu)"},
-        {MarkerState::Placed, "<- Wybrane na mapie pole i miejsce przez użytkownika"},
-        {MarkerState::Bad, "<- Zaznaczona na mapie błędna wartość (po zakończeniu tesu)"},
+        {MarkerState::Blank, QStringLiteral("<- Okno puste - użytkownik nic nie wybrał (standardowo na początku testu)")},
+        {MarkerState::Good, QStringLiteral("<- Zaznaczona na mapie poprawna wartość (po zakończeniu testu)")},
+        {MarkerState::Placed, QStringLiteral("<- Wybrane na mapie pole i miejsce przez użytkownika")},
+        {MarkerState::Bad, kept::kLegendBad},
     };
     int row = 0;
     for (const auto &s : samples) {
@@ -37,7 +38,7 @@ LegendWindow::LegendWindow(QWidget *parent) : QDialog(parent)
         swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
         fillBackground(swatch, markerColour(s.state));
         colours->addWidget(swatch, row, 0);
-        colours->addWidget(new QLabel(QString::fromUtf8(s.text), this), row, 1);
+        colours->addWidget(new QLabel(s.text, this), row, 1);
         ++row;
     }
 

@@ -25,6 +25,7 @@
 #include "results/ResultDialog.h"
 #include "results/ResultState.h"
 #include "platform/Look.h"
+#include "platform/KeptSpellings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -204,7 +205,7 @@ void TestWindow::buildLayout()
 
     testsMenuButton = new QToolButton(namesPanel);
     testsMenuButton->setObjectName(QStringLiteral("testsMenuButton"));
-    testsMenuButton->setText(QStringLiteral("Zładuj test"));
+    testsMenuButton->setText(kept::kLoadTestButton);
     testsMenuButton->setToolTip(QStringLiteral("Ładuj test..."));
     testsMenuButton->hide();
     connect(testsMenuButton, &QToolButton::clicked, this, &TestWindow::showTestsMenu);
@@ -237,7 +238,7 @@ void TestWindow::buildMenus()
     item(contextMenu, "resultItem", QStringLiteral("Wynik testu  [F4]"), &TestWindow::showResult);
     contextMenu->addSeparator();
     item(contextMenu, "otherTestItem", QStringLiteral("Załaduj inny test  [F3]"), &TestWindow::loadOtherTest);
-    item(contextMenu, "reloadItem", QStringLiteral("Zładuj ponownie ten test"), &TestWindow::reloadTest);
+    item(contextMenu, "reloadItem", kept::kReloadThisTest, &TestWindow::reloadTest);
     contextMenu->addSeparator();
     item(contextMenu, "undoItem", QStringLiteral("Cofnij wybór"), &TestWindow::undo)->setEnabled(false);
     contextMenu->addSeparator();

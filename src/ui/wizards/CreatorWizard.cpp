@@ -8,6 +8,7 @@
 #include "platform/Services.h"
 #include "platform/System.h"
 #include "wizards/CreatorPages.h"
+#include "platform/KeptSpellings.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -240,7 +241,7 @@ QWidget *CreatorWizard::buildRandomPage()
     drawnTitle->setFont(f);
     layout->addWidget(drawnTitle);
 
-    auto *group = new QGroupBox(QStringLiteral("Kateegorie losowania"), page);
+    auto *group = new QGroupBox(kept::kDrawCategories, page);
     group->setObjectName(QStringLiteral("categories"));
     categories = addCategoryButtons(group, this);
     for (int i = 0; i < categories.size(); ++i) {
@@ -566,7 +567,7 @@ void CreatorWizard::draw()
     const auto outcome = board.draw(markedRows(drawList));
     if (outcome.nothingSelected) {
         setHourglass(false);
-        showMessage(this, QStringLiteral("NIe zaznaczono na liście żadnego testu"), kDrawCaption,
+        showMessage(this, kept::kNothingMarked, kDrawCaption,
                     Services::Icon::Information);
         return;
     }
@@ -592,7 +593,7 @@ void CreatorWizard::growTitle()
 void CreatorWizard::loadRandom()
 {
     if (drawnTitle->text() == draw::kNotDrawn) {
-        showMessage(this, QStringLiteral("NIe wykosowano jeszcze żadnego testu. Wciśnij przycisk: Losuj"),
+        showMessage(this, kept::kCreatorNothingDrawn,
                     kDrawCaption, Services::Icon::Warning);
         return;
     }

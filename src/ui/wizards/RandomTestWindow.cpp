@@ -4,6 +4,7 @@
 #include "catalogue/TestLauncher.h"
 #include "platform/Services.h"
 #include "platform/Look.h"
+#include "platform/KeptSpellings.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -156,7 +157,7 @@ void RandomTestWindow::draw()
     const auto outcome = board.draw(markedRows(drawList));
     if (outcome.nothingSelected) {
         setHourglass(false);
-        showMessage(this, QStringLiteral("NIe zaznaczono na liście żadnego testu"), kCaption,
+        showMessage(this, kept::kNothingMarked, kCaption,
                     Services::Icon::Information);
         setCount(0);
         return;
@@ -182,7 +183,7 @@ void RandomTestWindow::growTitle()
 void RandomTestWindow::loadDrawn()
 {
     if (!board.drawn()) {
-        showMessage(this, QStringLiteral("Nie wykosowano jeszcze żadnego testu. Wciśnij przycisk: Losuj"), kCaption,
+        showMessage(this, kept::kNothingDrawn, kCaption,
                     Services::Icon::Warning);
         return;
     }
