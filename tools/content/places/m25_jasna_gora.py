@@ -80,7 +80,7 @@ def helm(p, w, h0, h1, waist=0.25):
 
 
 def tower(p):
-    storey(p, 13, 0, 27, windows=2)
+    storey(p, 13, 4, 27, windows=2)
     p.rect(CX - 13 * PX / 2, y_at(16), 13 * PX, 2, LINE)
     # the clock storey, a face on every side
     storey(p, 12, 27, 41, windows=0)
@@ -152,6 +152,9 @@ def draw():
     # the chapel's dark cupola by the basilica
     p.path(f"M392,402 C392,380 408,372 408,372 L412,372 C412,372 428,380 428,402 Z", HELM)
     p.rect(408.5, 362, 3, 12, GOLD)
+    # the basilica's tall round-headed windows either side of the tower
+    for x in (186, 212, 238, 350, 376, 402):
+        p.path(arch_path(x, 462, 10, 22), "#4d5862" if x < CX else "#3b444d")
     tower(p)
 
     # the brick walls and bastions, their pointed prows towards us
@@ -166,6 +169,10 @@ def draw():
     for y in range(478, 522, 7):
         p.line([(-10, y), (610, y)], shade(BRICK, 0.35), 1, opacity=0.5, clip_path=clip)
     p.line(wall, tint(BRICK, 0.3), 2.5)
+    # the grassed tops of the bastions behind their parapets
+    for a, b, c in ((70, 110, 150), (250, 300, 350), (450, 490, 530)):
+        tip = 496 if b == 300 else 492
+        p.poly([(a + 4, 472), (b, tip - 5), (c - 4, 472)], "#7fa55e")
     # the green ramparts sloping down to the park
     p.path("M-10,500 L70,500 L110,520 L150,500 L250,500 L300,524 L350,500 L450,500 L490,520 "
            "L530,500 L610,500 L610,560 L-10,560 Z", GRASS)

@@ -61,10 +61,12 @@ def cable_z(x):
 def tower(p, x):
     """Two tall legs braced by diamonds, seen from the near side."""
     for y, col in ((HALF, STEEL_SHADE), (-HALF, STEEL)):
-        w = 5.0
+        w = 6.0
         a, b = view(x - w, y, 0), view(x + w, y, 0)
-        c, d = view(x + w * 0.7, y, TOP), view(x - w * 0.7, y, TOP)
+        c, d = view(x + w * 0.6, y, TOP), view(x - w * 0.6, y, TOP)
         p.poly([a, b, c, d], col)
+        m0, m1 = view(x, y, 0), view(x, y, TOP)
+        p.poly([m0, b, c, m1], shade(col, 0.12))
     # the cross-bracing between the legs, diamond after diamond
     levels = [0, 38, 76, 112, 148, 182, 214, 244, 272, TOP]
     for k in range(len(levels) - 1):
@@ -72,10 +74,10 @@ def tower(p, x):
         p1, p2 = view(x, -HALF, z0), view(x, HALF, z1)
         p3, p4 = view(x, HALF, z0), view(x, -HALF, z1)
         wdt = max(1.2, 7 * FOCAL / (x - CAM[0]) * 0.6)
-        p.line([p1, p2], STEEL_SHADE, wdt)
-        p.line([p3, p4], STEEL_SHADE, wdt)
+        p.line([p1, p2], STEEL_SHADE, wdt * 0.7)
+        p.line([p3, p4], STEEL_SHADE, wdt * 0.7)
         q1, q2 = view(x, -HALF, z1), view(x, HALF, z1)
-        p.line([q1, q2], STEEL, wdt * 1.2)
+        p.line([q1, q2], STEEL, wdt * 0.7)
     # the saddle housings on top
     a, b = view(x - 8, -HALF - 4, TOP + 8), view(x + 8, HALF + 4, TOP)
     p.rect(min(a[0], b[0]) - 2, a[1], abs(b[0] - a[0]) + 4, max(3, b[1] - a[1]), STEEL)
