@@ -25,7 +25,7 @@ def crest_y(x):
 
 
 def foot_y(x):
-    return 448 - 14 * ((x - 300) / 210) ** 2
+    return 426 - 14 * ((x - 300) / 210) ** 2
 
 
 def forest(p, points, colour, seed, count, bottom=600):
@@ -72,6 +72,8 @@ def draw():
     forest(p, [(-10, 244), (40, 250), (90, 268), (150, 300), (170, 330)], FOREST, 197, 60)
     forest(p, [(440, 330), (470, 300), (530, 268), (580, 254), (610, 250)], FOREST, 198, 60)
 
+    # the valley floor under the wall, meadows along the river
+    p.rect(0, 380, 600, 220, "#6f9a52")
     # the wall's downstream face, built of tall blocks, paler to the left
     top = [(x, crest_y(x)) for x in range(40, 561, 20)]
     bot = [(x, foot_y(x)) for x in range(520, 79, -20)]
@@ -97,19 +99,19 @@ def draw():
     for x, c in ((140, "#c84a3a"), (150, "#3a5a8a"), (262, "#4a4a5a"), (330, "#d9a030"), (420, "#3a6a4a")):
         person(p, x, crest_y(x) - 2, 9, c)
     # the power station across the foot and the outlets
-    p.poly([(190, foot_y(190) - 30), (410, foot_y(410) - 30), (410, 470), (190, 470)], "#d9d6cc")
+    p.poly([(190, foot_y(190) - 30), (410, foot_y(410) - 30), (410, 448), (190, 448)], "#d9d6cc")
     p.rect(190, foot_y(300) - 34, 220, 6, "#8d8a82")
     p.rect(340, foot_y(300) - 30, 70, 54, "#b8b4a8")
     for k in range(9):
         p.rect(202 + k * 22, foot_y(300) - 20, 10, 18, "#4a5561")
     for x in (240, 300, 360):
-        p.path(f"M{x - 10},470 Q{x},460 {x + 10},470 Z", "#e8f2f8")
+        p.path(f"M{x - 10},448 Q{x},438 {x + 10},448 Z", "#e8f2f8")
 
     # the San leaving the station and winding away into the valley below
-    river = smooth([(250, 470), (290, 500), (260, 540), (300, 600)])
-    river2 = smooth([(350, 600), (330, 540), (350, 500), (350, 470)])
+    river = smooth([(246, 448), (286, 490), (260, 540), (300, 600)])
+    river2 = smooth([(350, 600), (330, 540), (352, 490), (354, 448)])
     p.path(river + " L350,600" + river2[len("M350,600"):] + " Z", p.linear([(0, "#8cc0de"), (1, "#3f82b6")]))
-    ripples(p, 478, 600, "#e6f2fa", seed=200, count=14, opacity=0.5, x0=270, x1=330, length=(6, 14))
+    ripples(p, 456, 600, "#e6f2fa", seed=200, count=14, opacity=0.5, x0=270, x1=330, length=(6, 14))
     # the wooded slopes in front, beech and fir
     forest(p, [(-10, 300), (60, 330), (140, 390), (210, 460), (250, 520), (270, 610)], BEECH, 201, 160)
     forest(p, [(340, 610), (360, 520), (400, 460), (470, 400), (540, 340), (610, 310)], FOREST, 202, 160)

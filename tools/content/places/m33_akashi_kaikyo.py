@@ -17,8 +17,8 @@ HORIZON = 372
 # the bridge in metres: x along it from the Kobe anchorage, y across, z up
 TOWERS = (960.0, 2951.0)
 END = 3911.0
-DECK = 62.0
-TOP = 298.0
+DECK = 66.0
+TOP = 283.0
 HALF = 17.5
 
 # the camera on the Maiko shore, east of the bridge and a little above the sea
@@ -54,8 +54,8 @@ def cable_z(x):
         t = (END - x) / (END - b)
         return 70 + (TOP - 70) * t ** 1.6
     m = (a + b) / 2
-    sag = TOP - 100
-    return 100 + sag * ((x - m) / (m - a)) ** 2
+    low = DECK + 24
+    return low + (TOP - low) * ((x - m) / (m - a)) ** 2
 
 
 def tower(p, x):
@@ -68,7 +68,7 @@ def tower(p, x):
         m0, m1 = view(x, y, 0), view(x, y, TOP)
         p.poly([m0, b, c, m1], shade(col, 0.12))
     # the cross-bracing between the legs, diamond after diamond
-    levels = [0, 38, 76, 112, 148, 182, 214, 244, 272, TOP]
+    levels = [0, 36, 72, 106, 140, 172, 202, 230, 258, TOP]
     for k in range(len(levels) - 1):
         z0, z1 = levels[k] + 4, levels[k + 1]
         p1, p2 = view(x, -HALF, z0), view(x, HALF, z1)
