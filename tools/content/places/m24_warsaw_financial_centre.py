@@ -1,95 +1,152 @@
-"""Warsaw's business district: the Warsaw Financial Center in front, a
-tower of blue-green glass between pale granite piers, stepping back near
-the top under its open crown, with the other glass towers of the city
-round it and the Palace of Culture's spire far off in the haze."""
-import random
-
-from parts import Pic, sky, sun, cloud, tree, shade, tint, haze
+"""Warsaw's business centre seen from the east, over the trees of the
+city centre: the Palace of Culture and Science in front, its stepped
+tower and spire, and round it the glass towers that make the skyline
+Warsaw's own - the curved sail of Złota 44 and the InterContinental with
+the hole through its foot to the left, Varso with its long needle, the
+open crown of Rondo 1 and the granite Warsaw Financial Center to the
+right, Warsaw Spire and the Warsaw Trade Tower pale in the distance."""
+from parts import Pic, sky, sun, cloud, tree, shade, tint, haze, num, smooth
+from m13_palace_of_culture import Palace
 
 NAME = "Centrum finansowe - Warszawa"
 
-GRANITE = "#d7d1c7"
-GRANITE_SHADE = "#a8a196"
-GLASS = "#4f8ea3"
-GLASS_DARK = "#2f6477"
+BASE = 566
+AIR = "#d6e6f3"
 
 
-def glass_face(p, x0, x1, top, base, glass, pier, piers, lit=True):
-    p.rect(x0, top, x1 - x0, base - top, p.linear([(0, tint(glass, 0.35)), (0.5, glass), (1, shade(glass, 0.2))]))
-    for k in range(piers + 1):
-        x = x0 + (x1 - x0) * k / piers
-        p.rect(x - 3, top, 6, base - top, pier if lit else shade(pier, 0.25))
-    for y in range(int(top) + 8, int(base), 9):
-        p.rect(x0, y, x1 - x0, 1.6, shade(glass, 0.35), opacity=0.6)
+def glass(p, x0, x1, top, base, colour, t=0.0, rows=7, split=0.68):
+    """A glass shaft: lit front, shaded side, thin floor lines."""
+    c = haze(colour, t, AIR)
+    s = x0 + (x1 - x0) * split
+    p.rect(x0, top, x1 - x0, base - top, p.linear([(0, tint(c, 0.3)), (1, c)], 0, 0, 1, 0))
+    p.rect(s, top, x1 - s, base - top, shade(c, 0.25))
+    y = top + rows
+    while y < base:
+        p.rect(x0, y, x1 - x0, 1, tint(c, 0.35), opacity=0.45)
+        y += rows
+
+
+def spire_tower(p, t):
+    """Warsaw Spire: the convex glass face and the lattice needle on top."""
+    c = haze("#6f9fc0", t, AIR)
+    d = smooth([(70, BASE), (66, 330), (78, 230), (96, 214)]) + " L130,214 " + \
+        smooth([(130, 214), (134, 330), (132, BASE)])[len("M130,214"):] + " Z"
+    p.path(d, c)
+    p.rect(112, 214, 22, BASE - 214, shade(c, 0.22))
+    p.poly([(96, 214), (130, 214), (113, 170)], tint(c, 0.2))
+    p.line([(113, 170), (113, 120)], haze("#c8ccd0", t, AIR), 2)
+
+
+def trade_tower(p, t):
+    c = haze("#5a7f9e", t, AIR)
+    glass(p, 548, 600, 250, BASE, "#5a7f9e", t, rows=6, split=0.55)
+    p.rect(556, 236, 36, 14, c)
+    p.rect(566, 222, 18, 14, c)
+    p.rect(574, 178, 2, 44, haze("#b0b5ba", t, AIR))
+
+
+def varso(p):
+    """Varso Tower: slim glass shaft, a glazed crown cut back in steps,
+    and the long needle that makes it the tallest in the city."""
+    x0, x1, top = 388, 452, 190
+    glass(p, x0, x1, top, BASE, "#4d7ea6", 0.28, rows=6)
+    c = haze("#7fa6c6", 0.25, AIR)
+    p.poly([(x0, top), (x1, top), (x1 - 8, top - 26), (x0 + 14, top - 40)], c)
+    p.poly([(x0 + 44, top), (x1, top), (x1 - 8, top - 26), (x0 + 44, top - 30)], shade(c, 0.2))
+    for k in range(5):
+        y = top - 6 - k * 7
+        p.line([(x0 + 4 + k * 2, y), (x1 - 4 - k * 1.5, y)], "#e8eef2", 1, opacity=0.7)
+    p.poly([(x0 + 27, top - 38), (x0 + 33, top - 38), (x0 + 30.6, 62), (x0 + 29.4, 62)], "#d4d8dc")
+    p.poly([(x0 + 30, top - 38), (x0 + 33, top - 38), (x0 + 30.6, 62), (x0 + 30, 62)], "#a3a8ae")
+
+
+def zlota44(p):
+    """Złota 44: a glass sail, straight on one edge and sweeping round on
+    the other up to its pointed top, with the curved fins of its wing."""
+    c = haze("#6b9fc6", 0.22, AIR)
+    d = (f"M62,{BASE} L62,250 C62,228 66,214 74,204 "
+         f"C96,226 128,258 134,300 C138,340 140,420 140,{BASE} Z")
+    p.path(d, p.linear([(0, tint(c, 0.35)), (1, shade(c, 0.15))], 0, 0, 1, 0))
+    p.path(f"M110,250 C126,270 134,290 134,300 C138,340 140,420 140,{BASE} L112,{BASE} Z",
+           shade(c, 0.25))
+    clip = p.clip_path(d)
+    for k in range(1, 5):
+        fx = 70 + k * 12
+        p.path(f"M{fx},{214 + k * 9} C{fx + 16},{260 + k * 6} {fx + 20},{340} {fx + 22},{BASE}",
+               "none", stroke=tint(c, 0.45), stroke_width=1.5, opacity=0.8, clip_path=clip)
+    y = 262
+    while y < BASE:
+        p.rect(62, y, 78, 1, tint(c, 0.4), opacity=0.35)
+        y += 7
+    p.path(f"M74,204 C96,226 128,258 134,300", "none", stroke="#eef4f8", stroke_width=2.5)
+
+
+def intercontinental(p):
+    """The InterContinental's pale slab with the big gap through its foot."""
+    c = haze("#b9c3cc", 0.25, AIR)
+    p.rect(150, 300, 46, BASE - 300, c)
+    p.rect(182, 300, 14, BASE - 300, shade(c, 0.2))
+    y = 306
+    while y < BASE:
+        p.rect(150, y, 46, 1.5, shade(c, 0.25), opacity=0.6)
+        y += 6
+    p.rect(156, 470, 40, 40, haze("#dbe9f4", 0.1, AIR))
+
+
+def rondo1(p):
+    """Rondo 1: a dark glass box whose top floors are an open frame."""
+    x0, x1, top = 468, 536, 262
+    glass(p, x0, x1, top + 40, BASE, "#2f4660", 0.2, rows=6)
+    frame = haze("#e9edf0", 0.1, AIR)
+    for k in range(7):
+        x = x0 + (x1 - x0) * k / 6
+        p.rect(x - 1.5, top, 3, 40, frame)
+    for k in range(5):
+        p.rect(x0 - 1, top + k * 10, x1 - x0 + 2, 2.5, frame)
 
 
 def wfc(p):
-    """The Warsaw Financial Center: granite podium, the glass shaft, the
-    setbacks and the open frame of its crown."""
-    base = 560
-    # the lower podium
-    p.rect(160, 420, 280, 140, GRANITE)
-    p.rect(380, 420, 60, 140, GRANITE_SHADE)
-    for k in range(7):
-        for j in range(4):
-            p.rect(172 + k * 30, 434 + j * 30, 18, 20, GLASS_DARK)
-    # the shaft: a lit front and a shaded side
-    glass_face(p, 210, 350, 130, 420, GLASS, GRANITE, 7)
-    glass_face(p, 350, 400, 150, 420, GLASS_DARK, GRANITE, 3, lit=False)
-    p.poly([(350, 130), (400, 150), (400, 154), (350, 134)], GRANITE_SHADE)
-    # setback and crown
-    glass_face(p, 236, 340, 90, 130, tint(GLASS, 0.1), GRANITE, 5)
-    p.rect(230, 86, 116, 6, GRANITE)
-    for x in range(236, 344, 13):
-        p.rect(x, 58, 4, 30, GRANITE)
-    p.rect(236, 56, 108, 5, GRANITE)
-    p.rect(206, 126, 200, 6, GRANITE)
-    # the corner granite piers running full height
-    p.rect(206, 130, 12, 290, GRANITE)
-    p.rect(344, 130, 10, 290, tint(GRANITE, 0.2))
-    p.rect(160, 414, 280, 8, tint(GRANITE, 0.3))
-
-
-def tower(p, x0, x1, top, base, glass, seed, crown=None):
-    w = x1 - x0
-    glass_face(p, x0, x1 - w * 0.3, top, base, glass, tint(glass, 0.5), max(2, int(w / 20)))
-    glass_face(p, x1 - w * 0.3, x1, top, base, shade(glass, 0.3), tint(glass, 0.3), 2, lit=False)
-    if crown == "spire":
-        p.poly([(x0, top), (x1, top), (x0 + w * 0.5, top - 40)], tint(glass, 0.25))
-        p.rect(x0 + w * 0.5 - 1.5, top - 110, 3, 72, "#c9ccd2")
-    elif crown == "gate":
-        p.rect(x0 - 4, top - 30, w + 8, 8, "#f0f0ee")
-        p.rect(x0 - 4, top - 30, 8, 30, "#f0f0ee")
-        p.rect(x1 - 4, top - 30, 8, 30, "#f0f0ee")
-    elif crown == "gap":
-        p.rect(x0 + 6, top + (base - top) * 0.35, w - 12, 22, haze("#bcd8ee", 0.2))
-
-
-def palace_far(p, cx, base, s):
-    col = haze("#d8c8a6", 0.55)
-    for x0, x1, top in ((-40, 40, 120), (-30, 30, 180), (-22, 22, 230), (-14, 14, 270), (-8, 8, 300)):
-        p.rect(cx + x0 * s, base - top * s, (x1 - x0) * s, top * s, col)
-    p.rect(cx - 1, base - 360 * s, 2, 60 * s, col)
+    """The Warsaw Financial Center: granite piers between blue-green glass,
+    stepped back at the top under its open crown."""
+    g, gs = haze("#d7d1c7", 0.15, AIR), haze("#a8a196", 0.15, AIR)
+    x0, x1, top = 528, 590, 336
+    p.rect(x0, top, x1 - x0, BASE - top, haze("#4f8ea3", 0.2, AIR))
+    p.rect(x0 + 42, top, 20, BASE - top, haze("#2f6477", 0.2, AIR))
+    for k in range(5):
+        x = x0 + k * 14.5
+        p.rect(x, top, 4, BASE - top, g if k < 3 else gs)
+    p.rect(x0 + 8, top - 22, x1 - x0 - 16, 22, haze("#5a98ad", 0.2, AIR))
+    for x in range(x0 + 10, x1 - 8, 8):
+        p.rect(x, top - 38, 2.5, 16, g)
+    p.rect(x0 + 8, top - 40, x1 - x0 - 16, 3, g)
 
 
 def draw():
     p = Pic()
-    sky(p, "#3e8bd4", "#e2eef7", 0, 560, mid="#98c6ec")
-    sun(p, 520, 70, 22)
-    cloud(p, 130, 70, 150, seed=241, shadow="#dce5ee")
-    cloud(p, 520, 230, 110, seed=242, opacity=0.85)
-    palace_far(p, 40, 560, 1.0)
-    # far towers
-    rng = random.Random(243)
-    for x in range(-10, 620, 46):
-        h = rng.uniform(120, 240)
-        p.rect(x, 560 - h, 40, h, haze(rng.choice(["#8fa4b5", "#a9b8c2", "#7f99ad"]), 0.5))
-    tower(p, 70, 165, 190, 560, "#3f6f9a", 244, crown="spire")
-    tower(p, 440, 520, 150, 560, "#3b5a78", 245, crown="gate")
-    tower(p, 525, 610, 230, 560, "#6b8fa8", 246, crown="gap")
+    sky(p, "#3d8ad3", "#e2eef7", 0, BASE, mid="#98c6ec")
+    sun(p, 70, 62, 20)
+    cloud(p, 250, 74, 140, seed=241, shadow="#dce5ee")
+    # the far towers of Wola, pale in the haze
+    p.open("g", transform="translate(-66 0)")
+    spire_tower(p, 0.66)
+    p.close()
+    trade_tower(p, 0.5)
+    for x0, w, top in ((196, 30, 380), (336, 40, 360), (456, 30, 390)):
+        glass(p, x0, x0 + w, top, BASE, "#8fa4b5", 0.5, rows=8)
+    varso(p)
+    intercontinental(p)
+    zlota44(p)
+    rondo1(p)
     wfc(p)
-    # street trees and the pavement
-    p.rect(0, 556, 600, 44, p.linear([(0, "#b3ada3"), (1, "#8e887e")]))
-    for x in range(10, 620, 60):
-        tree(p, x, 600, 20, "#4f8f3a")
+    Palace(p, 262, BASE, 1.9, t=0.05, sky_colour=AIR).draw(wings=False)
+    # the low roofs and trees of the centre in front
+    for x0, w, top in ((150, 60, 510), (330, 70, 520), (-10, 90, 520), (500, 110, 515)):
+        p.rect(x0, top, w, BASE - top, "#c9c0b0")
+        p.rect(x0 + w * 0.7, top, w * 0.3, BASE - top, "#a79e8f")
+        for x in range(x0 + 6, x0 + w - 6, 12):
+            for y in range(top + 8, BASE - 4, 12):
+                p.rect(x, y, 5, 6, "#5d6670")
+    p.rect(0, 560, 600, 40, "#6e9e4f")
+    for x in range(-10, 620, 38):
+        tree(p, x, 604, 17 + (x * 7 % 5), "#4f8f3a")
     return p.svg()

@@ -1,118 +1,120 @@
-"""The Valley of the Kings near Luxor: a bare, sun-baked limestone valley
-under the pyramid-shaped peak, dark doorways of the pharaohs' tombs cut
-into its cliffs, and in front the painted entrance of one tomb with the
-winged sun over it and steps going down into the dark."""
+"""The Valley of the Kings near Luxor, looking up the valley floor: the
+Theban hills close in on both sides in bare, layered limestone cliffs over
+fans of pale rubble, and above them rises al-Qurn, the natural pyramid of
+a peak that watched over the pharaohs' tombs.  Square dark doorways of the
+tombs are cut into the foot of the cliffs, each with a walled cutting and
+steps going down, and visitors walk the paths between them under a hot,
+hazy sky."""
 import random
 
-from parts import Pic, sky, sun, cloud, shade, tint, haze, num, profile, person
+from parts import Pic, sky, sun, shade, tint, haze, num, smooth, profile, person
 
 NAME = "Dolina Królów - Egipt"
 
-ROCK = "#e2b980"
-ROCK_SHADE = "#b88752"
-ROCK_DARK = "#8a5f34"
-PAINT = ["#2f6fb0", "#c8432f", "#e9b23a", "#2f8a6a", "#1f2a44"]
+ROCK = "#dcb27a"
+ROCK_LIT = "#ecc892"
+ROCK_SHADE = "#b2824f"
+RUBBLE = "#e6cfa4"
+HOLE = "#2e241c"
+AIR = "#f1e6d2"
 
 
-def glyphs(p, x, y0, y1, w, seed):
-    """A column of painted picture-signs: birds, eyes, reeds, water lines."""
+def strata(p, clip_d, y0, y1, seed, colour, step=9):
+    """The horizontal beds of the limestone, broken and uneven."""
     rng = random.Random(seed)
+    clip = p.clip_path(clip_d)
     y = y0
-    while y < y1 - 12:
-        kind = rng.randrange(5)
-        c = rng.choice(PAINT)
-        cx = x + w / 2
-        if kind == 0:        # a bird
-            p.ellipse(cx, y + 8, w * 0.28, 5, c)
-            p.circle(cx + w * 0.22, y + 3, 3, c)
-            p.line([(cx - 3, y + 12), (cx - 3, y + 17)], c, 1.4)
-        elif kind == 1:      # an eye
-            p.ellipse(cx, y + 8, w * 0.32, 4, "none", stroke=c, stroke_width=1.8)
-            p.circle(cx, y + 8, 2.2, c)
-        elif kind == 2:      # water
-            p.line([(cx - 8, y + 5), (cx - 4, y + 2), (cx, y + 5), (cx + 4, y + 2), (cx + 8, y + 5)], c, 1.6)
-            p.line([(cx - 8, y + 11), (cx - 4, y + 8), (cx, y + 11), (cx + 4, y + 8), (cx + 8, y + 11)], c, 1.6)
-        elif kind == 3:      # the key of life
-            p.ellipse(cx, y + 4, 3, 4, "none", stroke=c, stroke_width=1.8)
-            p.line([(cx, y + 8), (cx, y + 18)], c, 2)
-            p.line([(cx - 5, y + 10), (cx + 5, y + 10)], c, 2)
-        else:                # a reed
-            p.path(f"M{num(cx)},{num(y + 18)} Q{num(cx - 2)},{num(y + 6)} {num(cx + 4)},{num(y)} "
-                   f"Q{num(cx + 2)},{num(y + 8)} {num(cx + 2)},{num(y + 18)} Z", c)
-        y += 20
-    p.line([(x, y0 - 4), (x, y1)], ROCK_DARK, 1, opacity=0.6)
-    p.line([(x + w, y0 - 4), (x + w, y1)], ROCK_DARK, 1, opacity=0.6)
+    while y < y1:
+        pts = []
+        for x in range(-10, 620, 30):
+            pts.append((x, y + rng.uniform(-2.5, 2.5)))
+        p.path(smooth(pts), "none", stroke=colour, stroke_width=float(rng.uniform(1, 2.4)),
+               opacity=0.5, clip_path=clip)
+        y += step * rng.uniform(0.7, 1.3)
 
 
-def winged_sun(p, cx, cy, span):
-    for side in (-1, 1):
-        for k in range(4):
-            y = cy - 6 + k * 5
-            ln = span * (0.5 - k * 0.08)
-            p.path(f"M{num(cx + side * 10)},{num(y)} Q{num(cx + side * ln * 0.6)},{num(y - 8 + k * 2)} "
-                   f"{num(cx + side * ln)},{num(y + 2)} L{num(cx + side * 10)},{num(y + 5)} Z",
-                   ["#2f6fb0", "#e9b23a", "#2f8a6a", "#c8432f"][k])
-    p.circle(cx, cy, 10, "#c8432f")
-    p.circle(cx, cy, 10, "none", stroke="#e9b23a", stroke_width=2.0)
-
-
-def doorway(p, x, y, w, h, far):
-    p.rect(x - 4, y - h - 4, w + 8, h + 4, haze(ROCK_SHADE, far))
-    p.rect(x, y - h, w, h, haze("#2a1f17", far))
+def tomb(p, x, y, w, wall=True):
+    """A tomb's doorway in the cliff foot, the cutting walled with stone
+    and the steps going down into it."""
+    h = w * 1.05
+    if wall:
+        p.poly([(x - w * 0.9, y + 4), (x + w * 1.9, y + 4), (x + w * 1.7, y + w * 0.7), (x - w * 0.7, y + w * 0.7)],
+               "#cfae7c")
+        p.rect(x - w * 0.9, y - 2, w * 2.8, 6, tint("#cfae7c", 0.25))
+    p.rect(x - w * 0.12, y - h - w * 0.12, w * 1.24, h + w * 0.12, tint(ROCK, 0.2))
+    p.rect(x, y - h, w, h, HOLE)
+    for k in range(4):
+        yy = y - h * 0.1 - k * h * 0.14
+        p.rect(x + w * 0.1, yy, w * 0.8, 1.4, "#6b5440")
+    p.rect(x + w * 1.25, y - h * 0.9, w * 0.4, w * 0.3, "#f4eee2")
+    p.rect(x + w * 1.42, y - h * 0.6, 1.2, h * 0.6, "#6b6b6b")
 
 
 def draw():
     p = Pic()
-    sky(p, "#3f93d8", "#f8e7c2", 0, 300, mid="#a9d0ec")
-    sun(p, 90, 70, 26, colour="#fffbe6", glow="#fff0c2", strength=0.7)
-    cloud(p, 470, 80, 110, seed=301, opacity=0.55)
-    # el-Qurn over the valley: a rugged peak of layered, crumbling rock
-    peak = [(-10, 200), (40, 186), (80, 198), (120, 158), (160, 168), (200, 128), (240, 120), (272, 84),
-            (296, 70), (316, 88), (342, 98), (380, 104), (410, 140), (450, 146), (490, 178), (530, 168),
-            (570, 196), (610, 188)]
-    profile(p, peak, haze(ROCK, 0.2))
-    # the shaded cliffs and gullies on the faces away from the sun
-    for d in ("M296,70 L316,88 L342,98 L380,104 L410,140 L360,200 L330,330 L290,330 L306,180 Z",
-              "M200,128 L240,120 L220,220 L190,330 L170,330 L196,210 Z",
-              "M450,146 L490,178 L530,168 L500,260 L470,330 L440,330 L470,240 Z"):
-        p.path(d, haze(ROCK_SHADE, 0.2), opacity=0.7)
-    rng = random.Random(302)
-    p.open("g", clip_path=p.clip_path("M" + " L".join(f"{num(x)},{num(y)}" for x, y in peak)
-                                      + " L610,340 L-10,340 Z"))
-    for k in range(9):
-        y = 110 + k * 24
-        p.path(f"M-10,{y + 30} Q150,{y + rng.uniform(-10, 10)} 300,{y + 4} T610,{y + 24}", "none",
-               stroke=haze(ROCK_DARK, 0.3), stroke_width=1.6, opacity=0.45)
-    for _ in range(26):
-        x = rng.uniform(20, 580)
-        y = rng.uniform(140, 320)
-        p.line([(x, y), (x + rng.uniform(-14, 14), y + rng.uniform(12, 34))], haze(ROCK_DARK, 0.3), 1.4,
+    sky(p, "#5d9fd6", AIR, 0, 420, mid="#b9d6ea")
+    sun(p, 92, 70, 22, glow="#fff4cf", strength=0.7)
+
+    # the plateau of the Theban hills closing the valley's head
+    plateau = [(-10, 292), (60, 288), (120, 294), (480, 294), (540, 288), (610, 292)]
+    p.poly(plateau + [(610, 480), (-10, 480)], haze(ROCK, 0.3, AIR))
+    # al-Qurn, the natural pyramid on top of it: lit face left, shade right
+    apex = (300, 138)
+    left_face = [(110, 298), (140, 288), (168, 282), (182, 268), (200, 262), (212, 240), (230, 232),
+                 (244, 206), (258, 198), (270, 176), (284, 164), (292, 146), apex]
+    right_face = [apex, (306, 142), (318, 162), (330, 168), (346, 196), (362, 204), (376, 228),
+                  (396, 240), (412, 262), (436, 272), (462, 288), (500, 298)]
+    far = haze(ROCK, 0.28, AIR)
+    p.poly(left_face + right_face + [(500, 300), (110, 300)], far)
+    p.poly([apex] + right_face[1:] + [(500, 300), (330, 300)], haze(ROCK_SHADE, 0.3, AIR))
+    p.poly([apex, (292, 146), (284, 164), (270, 176), (258, 198), (286, 300), (330, 300)], haze(ROCK, 0.2, AIR))
+    # gullies of scree running down the faces
+    for x0, y0, x1 in ((270, 178, 246), (246, 208, 214), (322, 166, 352), (350, 200, 392), (300, 150, 306)):
+        p.line([(x0, y0), ((x0 + x1) / 2 + 4, (y0 + 300) / 2), (x1, 300)], haze(ROCK_SHADE, 0.4, AIR), 2.5,
                opacity=0.6)
-    p.close()
-    # the steep cliffs closing the valley on both sides
-    p.path("M-10,200 L40,190 L90,230 L120,290 L150,330 L-10,360 Z", haze(ROCK_SHADE, 0.05))
-    p.path("M610,210 L560,220 L520,270 L500,320 L610,340 Z", haze(ROCK_DARK, 0.15))
-    # the valley floor, a path winding up it, tomb doors in the cliff foot
-    p.rect(0, 330, 600, 270, p.linear([(0, "#e8c58e"), (1, "#d4a868")]))
-    p.path("M180,600 Q250,480 290,420 Q300,370 330,340 L350,340 Q320,380 320,420 Q300,500 290,600 "
-           "Z", "#f0d7a6")
-    for x, y, w, h in ((60, 312, 22, 26), (170, 322, 18, 22), (390, 326, 22, 26), (470, 316, 18, 22)):
-        doorway(p, x, y, w, h, 0.15)
-        p.poly([(x - 10, y + 6), (x + w + 10, y + 6), (x + w + 4, y), (x - 4, y)], haze("#caa06a", 0.1))
-    for x, y, h in ((330, 380, 14), (310, 420, 16), (300, 470, 20)):
-        person(p, x, y, h, "#5a4a6a")
-    # the painted tomb entrance cut into the rock face on the right
-    p.path("M330,600 L350,380 Q420,340 610,350 L610,600 Z", ROCK)
-    p.path("M350,380 Q420,340 610,350 L610,364 Q420,356 352,394 Z", tint(ROCK, 0.2))
-    x0, x1, top = 380, 580, 400
-    p.rect(x0 - 12, top - 14, x1 - x0 + 24, 220, "#efd7a8")
-    p.rect(x0, top + 44, x1 - x0, 160, "#201812")
-    winged_sun(p, (x0 + x1) / 2, top + 16, 190)
-    glyphs(p, x0 - 10, top + 48, 600, 30, 303)
-    glyphs(p, x1 - 20, top + 48, 600, 30, 304)
-    # steps going down into the dark
-    for k in range(6):
-        y = top + 110 + k * 16
-        p.rect(x0 + 24, y, x1 - x0 - 48, 8, shade("#d9b27a", 0.35 + k * 0.08))
-    p.rect(x0 + 44, top + 50, x1 - x0 - 88, 60, "#0f0b08")
+    strata(p, "M" + " L".join(f"{x},{y}" for x, y in left_face + right_face) + " L500,300 L110,300 Z",
+           150, 300, 301, haze(ROCK_SHADE, 0.35, AIR), step=11)
+    strata(p, "M-10,292 L610,292 L610,480 L-10,480 Z", 296, 480, 302, haze(ROCK_SHADE, 0.3, AIR), step=10)
+
+    # the near cliffs: flat tops, sheer faces, beds of limestone
+    left = [(-10, 196), (70, 192), (118, 200), (126, 236), (138, 244), (146, 300), (160, 310), (170, 380),
+            (190, 470), (-10, 470)]
+    p.poly(left, ROCK)
+    p.poly([(118, 200), (126, 236), (138, 244), (146, 300), (160, 310), (170, 380), (190, 470), (100, 470),
+            (96, 300), (104, 236)], ROCK_SHADE)
+    strata(p, "M" + " L".join(f"{x},{y}" for x, y in left) + " Z", 198, 470, 304, shade(ROCK_SHADE, 0.25), step=11)
+    right = [(610, 206), (530, 204), (488, 212), (480, 250), (468, 258), (460, 312), (448, 320), (438, 390),
+             (420, 470), (610, 470)]
+    p.poly(right, ROCK_LIT)
+    p.poly([(488, 212), (480, 250), (468, 258), (460, 312), (448, 320), (438, 390), (420, 470), (470, 470),
+            (478, 320), (486, 258)], tint(ROCK_LIT, 0.2))
+    strata(p, "M" + " L".join(f"{x},{y}" for x, y in right) + " Z", 206, 470, 305, ROCK_SHADE, step=11)
+    # rubble fans at the foot of the cliffs
+    p.path(smooth([(-10, 370), (90, 372), (160, 400), (220, 440), (270, 456)]) + " L270,600 L-10,600 Z",
+           tint(RUBBLE, 0.05))
+    p.path(smooth([(330, 456), (400, 430), (460, 398), (540, 380), (610, 378)]) + " L610,600 L330,600 Z",
+           RUBBLE)
+    # the valley floor and its paths
+    p.path("M-10,452 Q300,424 610,448 L610,600 L-10,600 Z", "#e9d4ab")
+    p.path("M282,436 Q296,434 318,436 L420,600 L150,600 Z", "#f2e2c2")
+    p.path("M300,470 Q360,480 520,520 L520,530 Q360,492 296,480 Z", "#f2e2c2")
+    rng = random.Random(306)
+    for _ in range(60):
+        x, y = rng.uniform(0, 600), rng.uniform(440, 600)
+        r = 1 + (y - 440) / 160 * 4 * rng.random()
+        p.ellipse(x, y, r * 1.6, r, "#c9ab7c", opacity=0.7)
+
+    # the tomb doorways at the foot of the cliffs, nearer ones bigger
+    tomb(p, 96, 414, 26)
+    tomb(p, 196, 430, 14, wall=False)
+    tomb(p, 448, 428, 30)
+    tomb(p, 380, 432, 12, wall=False)
+    tomb(p, 24, 400, 18, wall=False)
+    # visitors on the paths
+    for x, y, h, c in ((300, 452, 8, "#3a5a8a"), (308, 455, 8, "#c84a3a"), (262, 500, 13, "#4a4a5a"),
+                       (350, 520, 16, "#f2f2f2"), (366, 524, 16, "#2f6a5a"), (230, 580, 24, "#6a3f3a"),
+                       (480, 520, 14, "#d9a030")):
+        person(p, x, y, h, c)
+    # a tourist's sunshade
+    p.circle(234, 548, 14, "#f4f4f0", clip_path=p.clip_rect(210, 530, 50, 18))
     return p.svg()

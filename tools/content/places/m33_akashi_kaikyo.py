@@ -1,101 +1,162 @@
-"""The Akashi Kaikyō Bridge in the evening: the longest suspension bridge
-in the world stretching across the strait to Awaji Island, its two tall
-pale towers with criss-cross bracing, the deep grey truss under the
-roadway, and the main cables lit with coloured lights over the dark
-water."""
-from parts import Pic, sky, sun, shade, ripples, profile
+"""The Akashi Kaikyō Bridge seen from the Maiko shore on the Kobe side:
+the near tower soaring above the pines, its twin grey-green legs braced
+with diamonds, the main cables sweeping down across the world's longest
+span to the far tower and on to the anchorage on Awaji Island, the deep
+truss under the roadway running out across the strait."""
+import math
+
+from parts import Pic, sky, sun, cloud, shade, tint, haze, ripples, profile, num, smooth
 
 NAME = "Most: Akashi Kaikyo"
 
-STEEL = "#dfe6e4"
-STEEL_SHADE = "#a5b2b0"
-TRUSS = "#8e9a9a"
-DECK = 372
-LIGHTS = ["#ff5a6e", "#ffb347", "#ffe066", "#7ee08a", "#5ac8ff", "#b68cff"]
-TOWERS = (105, 495)
-TOP = 80
-WATER = 420
-FOOT = 452            # where the towers stand on their caissons
+STEEL = "#c3d1c9"
+STEEL_SHADE = "#8ea399"
+TRUSS = "#9aaca3"
+HORIZON = 372
+
+# the bridge in metres: x along it from the Kobe anchorage, y across, z up
+TOWERS = (960.0, 2951.0)
+END = 3911.0
+DECK = 66.0
+TOP = 283.0
+HALF = 17.5
+
+# the camera on the Maiko shore, east of the bridge and a little above the sea
+CAM = (300.0, -500.0, 15.0)
+AIM = (1500.0, 0.0)
+FOCAL = 800.0
+NEAR = 400.0          # the bridge nearer than this runs out of the picture
 
 
-def tower(p, cx):
-    """A tall tower of two legs, braced with X-frames, a little darker on
-    the side away from the sunset."""
-    for side in (-1, 1):
-        x = cx + side * 24
-        p.poly([(x - 7, FOOT), (x + 7, FOOT), (x + 5, TOP), (x - 5, TOP)], STEEL if side < 0 else STEEL_SHADE)
-    for k in range(7):
-        y0 = TOP + 12 + k * 40
-        y1 = y0 + 36
-        if y1 > DECK - 6:
-            break
-        p.line([(cx - 20, y0), (cx + 20, y1)], STEEL_SHADE, 3)
-        p.line([(cx + 20, y0), (cx - 20, y1)], STEEL_SHADE, 3)
-        p.rect(cx - 24, y0 - 3, 48, 5, STEEL)
-    p.rect(cx - 32, TOP - 6, 64, 10, STEEL)
-    p.rect(cx - 36, FOOT, 72, 14, "#7d8585")
-    p.rect(cx - 36, FOOT + 10, 72, 4, "#5d6464")
-    p.circle(cx - 24, TOP - 8, 3, "#ff4040")
-    p.circle(cx + 24, TOP - 8, 3, "#ff4040")
+def _basis():
+    fx, fy = AIM[0] - CAM[0], AIM[1] - CAM[1]
+    L = math.hypot(fx, fy)
+    return fx / L, fy / L
 
 
-def cable_y(x):
-    """Height of the main cable at x: three sagging spans between the
-    anchorages, the towers and the middle."""
+def view(x, y, z):
+    """Where a point of the bridge lands in the picture."""
+    fx, fy = _basis()
+    dx, dy, dz = x - CAM[0], y - CAM[1], z - CAM[2]
+    depth = dx * fx + dy * fy
+    side = dx * fy - dy * fx          # to the right of the line of sight
+    return 300 + FOCAL * (-side) / depth, HORIZON - FOCAL * dz / depth
+
+
+def cable_z(x):
+    """The main cable's height: parabolas hanging between the tower tops
+    and down to the anchorages."""
     a, b = TOWERS
     if x < a:
-        t = (x - a) / (a + 40)
-        return TOP + (DECK - 30 - TOP) * t * t
+        t = x / a
+        return 70 + (TOP - 70) * t ** 1.6
     if x > b:
-        t = (x - b) / (640 - b)
-        return TOP + (DECK - 26 - TOP) * t * t
-    t = (x - (a + b) / 2) / ((b - a) / 2)
-    return DECK - 14 - (DECK - 14 - TOP) * t * t
+        t = (END - x) / (END - b)
+        return 70 + (TOP - 70) * t ** 1.6
+    m = (a + b) / 2
+    low = DECK + 24
+    return low + (TOP - low) * ((x - m) / (m - a)) ** 2
+
+
+def tower(p, x):
+    """Two tall legs braced by diamonds, seen from the near side."""
+    for y, col in ((HALF, STEEL_SHADE), (-HALF, STEEL)):
+        w = 6.0
+        a, b = view(x - w, y, 0), view(x + w, y, 0)
+        c, d = view(x + w * 0.6, y, TOP), view(x - w * 0.6, y, TOP)
+        p.poly([a, b, c, d], col)
+        m0, m1 = view(x, y, 0), view(x, y, TOP)
+        p.poly([m0, b, c, m1], shade(col, 0.12))
+    # the cross-bracing between the legs, diamond after diamond
+    levels = [0, 36, 72, 106, 140, 172, 202, 230, 258, TOP]
+    for k in range(len(levels) - 1):
+        z0, z1 = levels[k] + 4, levels[k + 1]
+        p1, p2 = view(x, -HALF, z0), view(x, HALF, z1)
+        p3, p4 = view(x, HALF, z0), view(x, -HALF, z1)
+        wdt = max(1.2, 7 * FOCAL / (x - CAM[0]) * 0.6)
+        p.line([p1, p2], STEEL_SHADE, wdt * 0.7)
+        p.line([p3, p4], STEEL_SHADE, wdt * 0.7)
+        q1, q2 = view(x, -HALF, z1), view(x, HALF, z1)
+        p.line([q1, q2], STEEL, wdt * 0.7)
+    # the saddle housings on top
+    a, b = view(x - 8, -HALF - 4, TOP + 8), view(x + 8, HALF + 4, TOP)
+    p.rect(min(a[0], b[0]) - 2, a[1], abs(b[0] - a[0]) + 4, max(3, b[1] - a[1]), STEEL)
+    for y in (-HALF, HALF):
+        tx, ty = view(x, y, TOP + 9)
+        p.circle(tx, ty - 2, 2.2, "#e84040")
+
+
+def cables(p):
+    xs = [v * 20.0 for v in range(int(NEAR / 20), int(END / 20) + 1)] + [END]
+    for y, col, wd in ((HALF, "#7d8f88", 1.6), (-HALF, "#eef2ef", 2.4)):
+        p.line([view(x, y, cable_z(x)) for x in xs], col, wd, stroke_linejoin="round")
+    # the hangers
+    for x in [v * 24.0 for v in range(int(NEAR / 24), int(END / 24))]:
+        if abs(x - TOWERS[0]) < 20 or abs(x - TOWERS[1]) < 20:
+            continue
+        top, bot = view(x, -HALF, cable_z(x)), view(x, -HALF, DECK + 14)
+        p.line([top, bot], "#d8e0dc", 0.6, opacity=0.8)
+
+
+def deck(p):
+    """The stiffening truss under the roadway: a band with its triangles."""
+    xs = [v * 20.0 for v in range(int(NEAR / 20), int(END / 20) + 1)]
+    top = [view(x, -HALF, DECK + 14) for x in xs]
+    bot = [view(x, -HALF, DECK) for x in xs]
+    p.poly(top + bot[::-1], TRUSS)
+    p.line(top, tint(TRUSS, 0.4), 2)
+    p.line(bot, shade(TRUSS, 0.3), 1.5)
+    for k in range(len(xs) - 1):
+        a, b = top[k], bot[k + 1]
+        p.line([a, b], shade(TRUSS, 0.3), 0.8)
+        p.line([bot[k], top[k + 1]], shade(TRUSS, 0.3), 0.8)
+    # the far girder shows as a darker band over the near one
+    far = [view(x, HALF, DECK + 14) for x in xs]
+    p.line(far, shade(TRUSS, 0.2), 1)
 
 
 def draw():
     p = Pic()
-    sky(p, "#2c3f7a", "#ffb27a", 0, WATER, mid="#c7779a")
-    sun(p, 330, 316, 26, colour="#ffe3a6", glow="#ffb070", reach=6, strength=0.8)
-    # Awaji Island across the strait, with a few lights coming on
-    profile(p, [(200, 420), (300, 384), (400, 362), (500, 372), (610, 352)], "#3d3a5c", bottom=430)
-    profile(p, [(-10, 410), (100, 396), (220, 416)], "#4a4468", bottom=430)
-    for k in range(30):
-        x = 300 + (k * 53 % 300)
-        y = 394 + (k * 17 % 24)
-        p.circle(x, y, 1.4, "#ffe9a8", opacity=0.8)
-    # the strait, catching the sunset
-    p.rect(0, WATER, 600, 600 - WATER, p.linear([(0, "#d9876f"), (0.3, "#6d5a86"), (1, "#1f2850")]))
-    p.ellipse(330, WATER + 16, 80, 9, "#ffd19a", opacity=0.6)
-    ripples(p, WATER + 8, 600, "#ffc9a0", seed=331, count=45, opacity=0.35)
+    sky(p, "#3d86cc", "#e6eef2", 0, HORIZON, mid="#9cc6e6")
+    sun(p, 110, 84, 20)
+    cloud(p, 250, 120, 150, seed=331, shadow="#dce5ee")
+    cloud(p, 520, 250, 90, seed=332, opacity=0.8)
+    # Awaji Island across the strait, its hills pale with distance
+    profile(p, [(-20, 330), (20, 306), (70, 298), (120, 316), (170, 338), (230, 352), (300, 364),
+                (360, 372)], haze("#5f8a62", 0.6), bottom=HORIZON + 2)
+    profile(p, [(-20, 360), (40, 350), (110, 356), (180, 366), (230, 372)], haze("#557f58", 0.45),
+            bottom=HORIZON + 2)
+    # the strait
+    p.rect(0, HORIZON, 600, 600 - HORIZON, p.linear([(0, "#8ab8d6"), (1, "#2f6f9e")]))
+    ripples(p, HORIZON + 4, 560, "#dcecf6", seed=333, count=60, opacity=0.45)
+    for x, y, w in ((180, 410, 34), (70, 392, 20), (420, 440, 40)):
+        p.poly([(x, y), (x + w, y), (x + w * 0.9, y + w * 0.18), (x + w * 0.08, y + w * 0.18)], "#3b4652")
+        p.rect(x + w * 0.55, y - w * 0.25, w * 0.28, w * 0.25, "#f2f2ee")
+    # the far anchorage block on Awaji
+    a = view(END, 0, 0)
+    p.rect(a[0] - 8, a[1] - 10, 18, 12, haze("#a4a8a6", 0.4))
+
+    # the far half of the bridge first, then the near tower over it
+    deck(p)
+    cables(p)
+    tower(p, TOWERS[1])
+    tower(p, TOWERS[0])
+    # the piers' caissons in the water
+    fx, fy = _basis()
     for x in TOWERS:
-        tower(p, x)
-    # suspenders, then the two main cables with their strings of lights
-    xs = list(range(-20, 621, 4))
-    for x in range(-10, 620, 12):
-        y = cable_y(x)
-        if DECK - 4 - y > 4:
-            p.line([(x, y), (x, DECK - 4)], STEEL_SHADE, 1)
-    for dy, width in ((0, 4), (3, 2)):
-        p.line([(x, cable_y(x) + dy) for x in xs], STEEL, width)
-    for k, x in enumerate(range(-10, 620, 9)):
-        p.circle(x, cable_y(x), 2.2, LIGHTS[(k // 6) % len(LIGHTS)])
-    # the roadway on its deep stiffening truss
-    p.rect(-10, DECK - 6, 620, 30, TRUSS)
-    p.rect(-10, DECK - 8, 620, 5, STEEL)
-    x = -10
-    while x < 620:
-        p.line([(x, DECK - 3), (x + 10, DECK + 22)], shade(TRUSS, 0.35), 1.6)
-        p.line([(x + 10, DECK - 3), (x, DECK + 22)], shade(TRUSS, 0.35), 1.6)
-        x += 10
-    p.rect(-10, DECK + 22, 620, 3, shade(TRUSS, 0.4))
-    for k, x in enumerate(range(0, 610, 24)):
-        p.circle(x, DECK - 10, 1.8, "#fff2b8")
-    # the towers and the lights reflected in the water
-    for x in TOWERS:
-        for side in (-1, 1):
-            p.rect(x + side * 24 - 6, FOOT + 16, 12, 110, STEEL, opacity=0.12)
-    for k, x in enumerate(range(-10, 620, 18)):
-        p.line([(x, 520 + (k % 4) * 18), (x + 8, 520 + (k % 4) * 18)], LIGHTS[(k // 3) % len(LIGHTS)], 2,
-               opacity=0.45)
+        cx, cy = view(x, 0, 0)
+        depth = (x - CAM[0]) * fx + (0 - CAM[1]) * fy
+        w, h = 80 * FOCAL / depth, 14 * FOCAL / depth
+        p.rect(cx - w / 2, cy - h * 0.6, w, h, "#8b908d")
+        p.rect(cx - w / 2, cy + h * 0.1, w, h * 0.3, "#6f7472")
+
+    # the Maiko shore with its pines
+    p.path("M-10,560 Q150,540 300,556 T610,548 L610,600 L-10,600 Z", "#d8c9a0")
+    for x, h in ((20, 120), (90, 90), (150, 70), (520, 80), (575, 110)):
+        trunk = f"M{x},600 Q{x + 8},{600 - h * 0.6} {x + 18},{600 - h}"
+        p.path(trunk, "none", stroke="#6b4e36", stroke_width=5)
+        for dx, dy, r in ((18, 0, 0.3), (-4, 0.22, 0.26), (36, 0.2, 0.24), (10, 0.4, 0.2)):
+            cx, cy = x + dx, 600 - h + h * dy
+            p.ellipse(cx, cy, h * r, h * r * 0.38, "#2f5f38")
+            p.ellipse(cx - 4, cy - h * r * 0.12, h * r * 0.8, h * r * 0.25, "#3f7647")
     return p.svg()
