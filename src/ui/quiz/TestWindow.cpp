@@ -75,6 +75,20 @@ constexpr int kHintRight = 10;
 constexpr int kHintTop = 4;
 constexpr int kHintMaxWidth = 302;
 
+enum class Shots { Repeating, Once };
+
+// The window's timers: named, so tests find them.
+template <typename Slot>
+QTimer *makeTimer(TestWindow *window, const char *name, int ms, Shots shots, Slot slot)
+{
+    auto *timer = new QTimer(window);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setSingleShot(shots == Shots::Once);
+    timer->setInterval(ms);
+    QObject::connect(timer, &QTimer::timeout, window, slot);
+    return timer;
+}
+
 } // namespace
 
 void TestWindow::setShuffleSeed(quint64 seed)
@@ -94,15 +108,8 @@ TestWindow::TestWindow(const TestWindowContext &context, QWidget *parent)
     bindKeys();
     setUpKeyboard();
 
-    startDelay = new QTimer(this);
-    startDelay->setObjectName(QStringLiteral("startDelay"));
-    startDelay->setSingleShot(true);
-    startDelay->setInterval(1000);
-    connect(startDelay, &QTimer::timeout, this, &TestWindow::onStartDelay);
-    clock = new QTimer(this);
-    clock->setObjectName(QStringLiteral("clock"));
-    clock->setInterval(1000);
-    connect(clock, &QTimer::timeout, this, &TestWindow::tick);
+    startDelay = makeTimer(this, "startDelay", 1000, Shots::Once, &TestWindow::onStartDelay);
+    clock = makeTimer(this, "clock", 1000, Shots::Repeating, &TestWindow::tick);
 
     // Only becoming the active child resets the record and, in a lesson,
     // withholds the result: a pupil who clicks another program, or the
@@ -384,15 +391,8 @@ bool TestWindow::eventFilter(QObject *watched, QEvent *event)
 
 void TestWindow::setUpKeyboard()
 {
-    numberPause = new QTimer(this);
-    numberPause->setObjectName(QStringLiteral("numberPause"));
-    numberPause->setSingleShot(true);
-    numberPause->setInterval(900);
-    connect(numberPause, &QTimer::timeout, this, &TestWindow::onNumberPause);
-    edgeScroll = new QTimer(this);
-    edgeScroll->setObjectName(QStringLiteral("edgeScroll"));
-    edgeScroll->setInterval(40);
-    connect(edgeScroll, &QTimer::timeout, this, &TestWindow::edgeScrollTick);
+    numberPause = makeTimer(this, "numberPause", 900, Shots::Once, &TestWindow::onNumberPause);
+    edgeScroll = makeTimer(this, "edgeScroll", 40, Shots::Repeating, &TestWindow::edgeScrollTick);
 
     // Tab goes through the names, then the markers, then the commands; the
     // map itself is no stop (its markers are).
