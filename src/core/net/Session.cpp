@@ -246,9 +246,7 @@ void Session::dispatch(const protocol::ServerCommand &command)
         break;
     case Kind::ForgetServer:
         // The session goes on; the next start is in local mode.
-        QCoreApplication::processEvents();
         netfiles::removeClientConfiguration(passwords);
-        QCoreApplication::processEvents();
         break;
     case Kind::AssignTest:
         emit assignmentReceived(command.code);

@@ -97,6 +97,11 @@ QString shortDate(const QDate &date)
     return locale.toString(date, QLocale::ShortFormat);
 }
 
+void letPendingEventsRun()
+{
+    QCoreApplication::processEvents();
+}
+
 void waitMs(int ms)
 {
     if (waitHook()) {

@@ -43,6 +43,12 @@ QString shortDate(const QDate &date);
 // first thing at start-up.
 void ignoreFileSizeSignal();
 
+// Lets the window messages already waiting run before a long step goes on,
+// so that what the step has just changed on screen (a caption, the loading
+// window's text, a marker emptied) is painted before the pupil waits for the
+// rest. The one place the program lets events run inside a command; a caller
+// must stay safe against a click arriving meanwhile.
+void letPendingEventsRun();
 // Waits ms milliseconds while pending events run (opening animations).
 void waitMs(int ms);
 // A plain sleep without event processing (the splash second).

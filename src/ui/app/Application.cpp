@@ -227,7 +227,7 @@ void Application::showStartWindows()
     // The creator stays a tool window of the main window: on top of
     // everything it would hide the dialogs opened while it is shown.
     if (shared.settings.startCreator()) {
-        QCoreApplication::processEvents();
+        letPendingEventsRun();
         creatorWizard->showPlain();
     } else {
         creatorWizard->close();

@@ -59,7 +59,7 @@ MainWindow::MainWindow(ProgramSettings &settings, const Session &session, QWidge
     standardPalette = palette();
     if (files::dataExists(QStringLiteral("Skins.dat"))) {
         skins = QDir(files::dataDir()).entryList({QStringLiteral("*.skn")}, QDir::Files, QDir::Name);
-        QCoreApplication::processEvents();
+        letPendingEventsRun();
         setToolbarTransparent(true);
         useSkinLook(skins::readChoice(files::dataDir()).value_or(0));
     } else {
@@ -764,7 +764,7 @@ void MainWindow::showAsConfigured()
 void MainWindow::onActivated()
 {
     setStatusText(DatePanel, QStringLiteral("Data: [%1]").arg(shortDate(Clock::current().now().date())));
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
 }
 
 bool MainWindow::event(QEvent *event)

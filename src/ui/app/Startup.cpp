@@ -30,7 +30,7 @@ int runProgram(QApplication &app)
     auto *splash = new SplashScreen;
     splash->show();
     splash->repaint();
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     sleepMs(1000);
 
     QApplication::setApplicationName(QStringLiteral("Terravia"));

@@ -131,14 +131,14 @@ void AboutDialog::openAnimated()
 {
     setFixedSize(112, 27);
     centre();
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     show();
     raise();
     // Fixed at every step, so that no window manager offers to resize it.
     for (const QSize &step : openingSteps(QSize(kWidth, kHeight))) {
         setFixedSize(step);
         centre();
-        QCoreApplication::processEvents();
+        letPendingEventsRun();
         waitMs(30);
     }
     setFixedSize(kWidth, kHeight);

@@ -10,6 +10,7 @@
 #include "platform/Text.h"
 #include "results/ResultDialog.h"
 #include "results/ResultState.h"
+#include "platform/System.h"
 
 #include <QCoreApplication>
 
@@ -54,9 +55,9 @@ SessionController::SessionController(Session &session, ResultState &result, cons
         setHourglass(false);
         shell.lockForSession();
         this->session.setUserName(login.name());
-        QCoreApplication::processEvents();
+        letPendingEventsRun();
         login.finish();
-        QCoreApplication::processEvents();
+        letPendingEventsRun();
     });
     connect(&session, &Session::teacherMessage, this, [&shell](const QString &text) {
         showMessage(shell.frame(), QStringLiteral("Wiadomość od Administratora - Nauczyciela:\r\n") + text,
@@ -84,7 +85,7 @@ void SessionController::closeTestWindow()
 void SessionController::endTestByTeacher()
 {
     result.closing = ResultState::Closing::Now;
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     showMessage(windows.shell.frame(),
                 QStringLiteral("Administrator - Nauczyciel: Wyłączył Tobie aktualny test który rozwiązywałeś(aś)"),
                 QStringLiteral("Terravia: Test przerwany..."), Services::Icon::Information);

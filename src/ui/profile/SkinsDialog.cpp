@@ -3,6 +3,7 @@
 #include "platform/Files.h"
 #include "platform/Services.h"
 #include "profile/Skins.h"
+#include "platform/System.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -101,7 +102,7 @@ void SkinsDialog::change()
         return;
     setHourglass(true);
     const Status written = skins::writeChoice(files::dataDir(), index);
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     setHourglass(false);
     if (!written) {
         showMessage(this, written.message, QStringLiteral("Terravia"), Services::Icon::Error);

@@ -629,7 +629,7 @@ void TestWindow::closeEvent(QCloseEvent *event)
     clock->stop();
     if (context.settings.startCreator())
         emit creatorRequested(true);
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     action(QStringLiteral("sameTestMenuItem"))->setEnabled(true);
     action(QStringLiteral("reloadItem"))->setEnabled(true);
     event->accept();
@@ -687,7 +687,7 @@ bool TestWindow::loadTest(const QString &configurationFile, const QString &descr
     setUpdatesEnabled(false);
     mapScroll->horizontalScrollBar()->setValue(0);
     mapScroll->verticalScrollBar()->setValue(0);
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     if (!testFileExists(configurationFile)) {
         failLoading(kMissingConfiguration, kMissingFileCaption);
         return false;
@@ -714,7 +714,7 @@ bool TestWindow::loadTest(const QString &configurationFile, const QString &descr
         return false;
     setHourglass(false);
     loading.hide();
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     // The finished map is painted as soon as control returns to the loop.
     setUpdatesEnabled(true);
     clock->start();
@@ -745,7 +745,7 @@ bool TestWindow::readConfiguration(const QString &configurationFile)
         return false;
     }
     const ConfigurationRead conf = parseConfiguration(read.lines, configurationFile);
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     if (!conf.status) {
         failLoading(conf.status.message, QStringLiteral("Terravia"));
         return false;
@@ -780,7 +780,7 @@ bool TestWindow::layOut()
 {
     if (!loadPicture(picturePath))
         return false;
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     const int n = configuration.count;
     test.start(n, description);
     correctionsOn = false;
@@ -798,12 +798,12 @@ bool TestWindow::layOut()
         fields[k - 1]->show();
         names.append(answerName(description.value(k - 1)));
     }
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     const quint64 seed = fixedSeed() ? fixedSeed() : QRandomGenerator::global()->generate64();
     shuffledNames.clear();
     for (int i : shuffledOrder(names.size(), seed))
         shuffledNames.append(names.at(i));
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     showShuffledNames();
     return true;
 }
@@ -877,7 +877,7 @@ void TestWindow::dropName(int marker, int field)
     setUndoEnabled(true);
     if (r.clearField)
         source->setText(r.fieldText);
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     const QString sound = files::soundPath(context.settings.current().dropSound);
     if (!sound.isEmpty())
         Services::get().playSound(sound);
@@ -989,7 +989,7 @@ void TestWindow::advanceChain(int chain, int step)
                     QStringLiteral("Terravia"), Services::Icon::Information);
     else
         waitMs(1500);
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     proceedChain(chain, step);
 }
 
@@ -1003,7 +1003,7 @@ void TestWindow::goOn()
     pendingChain = 0;
     pendingStep = 0;
     setHint(kNoHint);
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     proceedChain(chain, step);
 }
 
@@ -1017,7 +1017,7 @@ void TestWindow::proceedChain(int chain, int step)
         shell.setCaption(next->windowCaption());
         context.loading.showNow();
         clearMarkers();
-        QCoreApplication::processEvents();
+        letPendingEventsRun();
         clearNameFields();
         loadTest(next->configurationFile, next->descriptionFile, next->pictureFile);
         return;

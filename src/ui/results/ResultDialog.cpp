@@ -11,6 +11,7 @@
 #include "results/ResultRecord.h"
 #include "results/ResultState.h"
 #include "platform/Look.h"
+#include "platform/System.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -197,7 +198,7 @@ void ResultDialog::onActivated()
     state.closing = ResultState::Closing::Pending;
     state.testFinished = true;
     nameList->clear();
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
 
     if (sessionMode()) {
         countdownLabel->show();
@@ -324,7 +325,7 @@ void ResultDialog::send()
     countdownTimer->stop();
     state.closing = ResultState::Closing::Now;
     session.sendResultReport(recordOf(session.userName(), figures).lines());
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     closingFromButton = true;
     accept();
     // Sent: the test window's close rule lets it go now.

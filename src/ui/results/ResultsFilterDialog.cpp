@@ -7,6 +7,7 @@
 #include "profile/ProgramSettings.h"
 #include "results/BrowserState.h"
 #include "results/ResultsFile.h"
+#include "platform/System.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -241,7 +242,7 @@ void ResultsFilterDialog::applyFilter()
     }
     shell.lockForTest();
     shell.setBackgroundVisible(false);
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     emit browseRequested();
     setHourglass(false);
     accept();

@@ -336,7 +336,7 @@ void CreatorWizard::showEvent(QShowEvent *event)
 
 void CreatorWizard::onActivated()
 {
-    QCoreApplication::processEvents();
+    letPendingEventsRun();
     showPage(QStringLiteral("startPage"));
     shapeDelay->start();
     board.activate();
