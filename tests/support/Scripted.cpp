@@ -8,6 +8,9 @@
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace tv::test {
 
@@ -143,6 +146,17 @@ FileSizeLimit::~FileSizeLimit() = default;
 QString fixture(const QString &relative)
 {
     return QStringLiteral(TERRAVIA_FIXTURES "/") + relative;
+}
+
+bool underWine()
+{
+#ifdef Q_OS_WIN
+    // Wine's own ntdll exports its version; Windows' has no such function.
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+#else
+    return false;
+#endif
 }
 
 } // namespace tv::test

@@ -139,4 +139,18 @@ private:
 
 QString fixture(const QString &relative);
 
+// A path as the file system tells paths apart: Windows ignores letter case,
+// and the spelling a lookup was asked for opens the file spelled otherwise.
+inline QString fileCase(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return path.toLower();
+#else
+    return path;
+#endif
+}
+
+// Whether the program runs under Wine rather than on Windows itself.
+bool underWine();
+
 } // namespace tv::test

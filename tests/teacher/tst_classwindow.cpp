@@ -237,8 +237,12 @@ private slots:
         QTcpSocket &celina = pupil("=Celina");
         QVERIFY(waitFor([&] { return room->connectedCount() == 3; }));
         QCOMPARE(room->assign(18), 3);
+        // One after the other, so that the rows come in this order: three
+        // connections carry no order between them.
         sendResult(ala, QStringLiteral("Ala"), QStringLiteral("9 min 5 sek"), 12);
+        QVERIFY(waitFor([&] { return room->results().size() == 1; }));
         sendResult(bartek, QStringLiteral("Bartek"), QStringLiteral("10 min 0 sek"), 17);
+        QVERIFY(waitFor([&] { return room->results().size() == 2; }));
         sendResult(celina, QStringLiteral("=Celina"), QStringLiteral("2 min 59 sek"), 6);
         QVERIFY(waitFor([&] { return room->results().size() == 3; }));
         QTableView *view = window->resultsView;

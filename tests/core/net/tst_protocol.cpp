@@ -18,9 +18,15 @@ namespace {
 bool ownerOnly(const QString &path)
 {
     const QFileDevice::Permissions p = QFile::permissions(path);
+#ifdef Q_OS_WIN
+    // Windows keeps no permission bits, and Qt reports every file readable
+    // by all: what is left to see is that the owner may read and rewrite it.
+    return (p & QFileDevice::ReadOwner) && (p & QFileDevice::WriteOwner);
+#else
     const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
         | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
     return (p & QFileDevice::ReadOwner) && (p & QFileDevice::WriteOwner) && !(p & others);
+#endif
 }
 
 } // namespace

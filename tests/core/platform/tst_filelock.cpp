@@ -38,6 +38,16 @@ void writeForeignLock(const QString &lockPath, qint64 pid, const QString &host, 
     QVERIFY(f.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
 }
 
+// This computer as Qt's lock files name it.
+QString lockHost()
+{
+#ifdef Q_OS_WIN
+    return qEnvironmentVariable("COMPUTERNAME");
+#else
+    return QSysInfo::machineHostName();
+#endif
+}
+
 // A file written some time ago.
 void makeOld(const QString &path, int ageSeconds)
 {
@@ -122,7 +132,7 @@ private slots:
 #endif
         if (!sameComputer || pid == 999999)
             writeForeignLock(files::WriteLock::lockPathFor(data.file("Wyniki.tvw")), pid,
-                             sameComputer ? QSysInfo::machineHostName() : QStringLiteral("pracownia-2"), ageSeconds);
+                             sameComputer ? lockHost() : QStringLiteral("pracownia-2"), ageSeconds);
         QElapsedTimer clock;
         clock.start();
         const Status appended = appendResult(data.path(), kRecord);

@@ -33,7 +33,8 @@ private slots:
         data.write(QStringLiteral("cel.WAV"), "RIFF");
         const SettingsLoad load = loadSettings(data.path());
         QCOMPARE(load.settings.dropSound, files::resolve(data.path(), QStringLiteral("Ups.wav")));
-        QCOMPARE(load.settings.topGradeSound, files::resolve(data.path(), QStringLiteral("cel.WAV")));
+        QCOMPARE(test::fileCase(load.settings.topGradeSound),
+                 test::fileCase(files::resolve(data.path(), QStringLiteral("cel.WAV"))));
     }
 
     void parse_data()
@@ -180,6 +181,7 @@ private slots:
         QCOMPARE(r.settings.users.size(), 1);
     }
 
+#ifdef Q_OS_UNIX
     void failedSaveKeepsTheOldFile()
     {
         test::TempDataDir data;
@@ -195,6 +197,7 @@ private slots:
         QVERIFY(!st.ok);
         QCOMPARE(data.read(QStringLiteral("konf.dat")), QByteArray("1\r\n1\r\n\r\n\r\n1\r\nOla\r\n"));
     }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -130,13 +130,21 @@ private slots:
         main()->action(QStringLiteral("computerInfoItem"))->trigger();
         main()->action(QStringLiteral("computerInfoButton"))->trigger();
         main()->action(QStringLiteral("skinsItem"))->trigger();
-        QCOMPARE(services->modals, (QStringList{"legendWindow", "screenAdviceWindow", "computerInfoWindow",
-                                                "computerInfoWindow", "skinsDialog"}));
+#ifdef Q_OS_WIN
+        // Windows has its own program for the computer's details.
+        const QStringList modals{"legendWindow", "screenAdviceWindow", "skinsDialog"};
+        QCOMPARE(services->messages.size(), 2);
+        QCOMPARE(services->lastText(), QStringLiteral("BŁĄD: Nie mogę odszukać programu Sys_Info.exe na Twoin dysku"));
+#else
+        const QStringList modals{"legendWindow", "screenAdviceWindow", "computerInfoWindow", "computerInfoWindow",
+                                 "skinsDialog"};
+#endif
+        QCOMPARE(services->modals, modals);
         main()->action(QStringLiteral("webPageItem"))->trigger();
         QCOMPARE(services->opened, QList<QUrl>{QUrl(QStringLiteral("https://terravia.example/"))});
         main()->action(QStringLiteral("aboutItem"))->trigger();
         QVERIFY(app->aboutDialog().isVisible()); // not modal
-        QCOMPARE(services->modals.size(), 5);
+        QCOMPARE(services->modals, modals);
     }
 
     // Escape and the window's own closing button close every one of them.
@@ -364,7 +372,7 @@ private slots:
     {
         ComputerInfoWindow info(main());
         const QString text = info.text();
-        QVERIFY(text.contains(QStringLiteral("Folder programu i danych: ") + data->path()));
+        QVERIFY(text.contains(QStringLiteral("Folder programu i danych: ") + QDir::toNativeSeparators(data->path())));
         QVERIFY(text.contains(QStringLiteral("Wyniki.tvw")));
         QVERIFY(text.contains(QStringLiteral("Qt ") + QString::fromLatin1(qVersion())));
     }

@@ -238,11 +238,14 @@ private slots:
         services->inputAnswers << QStringLiteral("127.0.0.1");
         d.findButton->click();
         QTRY_COMPARE_WITH_TIMEOUT(services->messages.size(), 1, 5000);
-        QCOMPARE(services->lastText(), kNotFound);
         QCOMPARE(services->messages.last().icon, Services::Icon::Error);
         QVERIFY(d.addressEdit->text().isEmpty());
         QVERIFY(!hourglassShown());
         QVERIFY(!d.applyButton->isEnabled());
+        if (test::underWine())
+            QSKIP("Wine reports a refused connection to this computer while it is being made, as a "
+                  "connection that could not start");
+        QCOMPARE(services->lastText(), kNotFound);
     }
 
     void checkByAddress()
@@ -290,7 +293,10 @@ private slots:
         QFile password(passwordFile());
         QVERIFY(password.open(QIODevice::ReadOnly));
         QCOMPARE(password.readAll(), QByteArray("Za\xbf\xf3\xb3\xe6\r\n"));
+#ifdef Q_OS_UNIX
         QVERIFY(!(password.permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup)));
+#endif
+        password.close(); // Windows replaces no file that is open
         // No: the window closes; the mode changes at the next start.
         services->answers << QMessageBox::No;
         d.applyButton->click();

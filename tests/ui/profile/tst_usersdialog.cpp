@@ -8,6 +8,7 @@
 #include "results/ResultDialog.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -110,7 +111,9 @@ private slots:
         QVERIFY(!w.isVisible());
         QCOMPARE(w.result(), int(QDialog::Accepted));
         // The five option lines, from the defaults in force, then the user.
-        const QByteArray sounds = wavs ? (data->file("Ups.wav") + "\r\n" + data->file("Cel.wav") + "\r\n").toUtf8()
+        const QByteArray sounds = wavs ? (QDir::toNativeSeparators(data->file("Ups.wav")) + "\r\n"
+                                          + QDir::toNativeSeparators(data->file("Cel.wav")) + "\r\n")
+                                             .toUtf8()
                                        : QByteArray("Brak d\x9Fwi\xEAku\r\nBrak d\x9Fwi\xEAku\r\n");
         QCOMPARE(data->read("konf.dat"), "1\r\n1\r\n" + sounds + "1\r\nJan Kowalski\r\n");
         QCOMPARE(app->state().settings.users(), QStringList{"Jan Kowalski"});
