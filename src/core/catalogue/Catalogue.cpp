@@ -69,57 +69,69 @@ const std::vector<ChainEntry> kChains = {
     {65, u"Różnych pojęciach geograficznych"_s, 7, 120, u"Test: Wszystko o Różnych pojęciach [Obecny test (1) z (8): Różne - Wysokości gór]"_s, u"Obecny test (1) z (8): Różne - Wysokości gór"_s, u"RG.dat"_s, u"RG_o.dat"_s, u"Rozne_gory.jpg"_s, u"Wszystko o Różnych pojęciach geograficznych"_s},
 };
 
-// Step 1 of every chain takes its status text from the chain's start.
-const std::vector<ChainStep> kSteps = {
-    {1, 1, u"Test: Wszystko o Polsce [Obecny test (1) z (8): Polska - Największe miasta]"_s, u""_s, u""_s, u"PM.dat"_s, u"PM_o.dat"_s, u"Polska_miasta.jpg"_s},
-    {1, 2, u"Test: Wszystko o Polsce [Obecny test (2) z (8): Polska - Góry i Szczyty]"_s, u"Obecny test (2) z (8): Polska - Góry i Szczyty"_s, u""_s, u"PG.dat"_s, u"PG_o.dat"_s, u"Polska_gory.jpg"_s},
-    {1, 3, u"Test: Wszystko o Polsce [Obecny test (3) z (8): Polska - Rzeki i Jeziora]"_s, u"Obecny test (3) z (8): Polska - Rzeki i Jeziora"_s, u""_s, u"PRZ.dat"_s, u"PRZ_o.dat"_s, u"Polska_rzeki.jpg"_s},
-    {1, 4, u"Test: Wszystko o Polsce [Obecny test (4) z (8): Polska - Województwa]"_s, u"Obecny test (4) z (8): Polska - Województwa"_s, u""_s, u"PWOJ.dat"_s, u"PWOJ_o.dat"_s, u"Polska_woj.jpg"_s},
-    {1, 5, u"Test: Wszystko o Polsce [Obecny test (5) z (8): Polska - Państwa sąsiadujące]"_s, u"Obecny test (5) z (8): Polska - Państwa sąsiadujące"_s, u""_s, u"PS.dat"_s, u"PS_o.dat"_s, u"Polska_sasiedzi.jpg"_s},
-    {1, 6, u"Test: Wszystko o Polsce [Obecny test (6) z (8): Polska - granice sąsiadów]"_s, u"Obecny test (6) z (8): Polska - Granice sąsiadów"_s, u""_s, u"PGr.dat"_s, u"PGr_o.dat"_s, u"Polska_granice.jpg"_s},
-    {1, 7, u"Test: Wszystko o Polsce [Obecny test (7) z (8): Polska - Parki narodowe]"_s, u"Obecny test (7) z (8): Polska - Parki narodowe"_s, u""_s, u"PP.dat"_s, u"PP_o.dat"_s, u"Polska_parki.jpg"_s},
-    {1, 8, u"Test: Wszystko o Polsce [Obecny test (8) z (8): Polska - Krainy geograficzne]"_s, u"Obecny test (8) z (8): Polska - Krainy geograficzne"_s, u""_s, u"PK.dat"_s, u"PK_o.dat"_s, u"Polska_krainy.jpg"_s},
-    {2, 1, u"Test: Wszystko o Europie [Obecny test (1) z (7): Europa - Góry]"_s, u""_s, u""_s, u"EG.dat"_s, u"EG_o.dat"_s, u"Europa_gory.jpg"_s},
-    {2, 2, u"Test: Wszystko o Europie [Obecny test (2) z (7): Europa - Wysp]"_s, u"Obecny test (2) z (7): Europa - Wyspy"_s, u""_s, u"EW.dat"_s, u"EW_o.dat"_s, u"Europa_wyspy.jpg"_s},
-    {2, 3, u"Test: Wszystko o Europie [Obecny test (3) z (7): Europa - Półwyspy]"_s, u"Obecny test (3) z (7): Europa - Półwyspy"_s, u""_s, u"EPW.dat"_s, u"EPW_o.dat"_s, u"Europa_polwyspy.jpg"_s},
-    {2, 4, u"Test: Wszystko o Europie [Obecny test (4) z (7): Europa - Stolice]"_s, u"Obecny test (4) z (7): Europa - Stolice"_s, u""_s, u"ES.dat"_s, u"ES_o.dat"_s, u"Europa_stolice.jpg"_s},
-    {2, 5, u"Test: Wszystko o Europie [Obecny test (5) z (7): Europa - Państwa]"_s, u"Obecny test (5) z (7): Europa - Panstwa"_s, u"Obecny test (5) z (7): Europa - Państwa"_s, u"EP.dat"_s, u"EP_o.dat"_s, u"Europa_panstwa.jpg"_s},
-    {2, 6, u"Test: Wszystko o Europie [Obecny test (6) z (7): Europa - Morza i Zatoki]"_s, u"Obecny test (6) z (7): Europa - Morza i Zatoki"_s, u""_s, u"EM.dat"_s, u"EM_o.dat"_s, u"Europa_morza.jpg"_s},
-    {2, 7, u"Test: Wszystko o Europie [Obecny test (7) z (7): Europa - Rzeki i Jeziora]"_s, u"Obecny test (7) z (7): Europa - Rzeki i Jeziora"_s, u""_s, u"ER.dat"_s, u"ER_o.dat"_s, u"Europa_rzeki.jpg"_s},
-    {3, 1, u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (1) z (7): Ameryka Pn - Góry i Szczyty]"_s, u""_s, u""_s, u"APNG.dat"_s, u"APNG_o.dat"_s, u"Ameryka_pn_gory.jpg"_s},
-    {3, 2, u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (2) z (7): Ameryka PN - Państwa]"_s, u"Obecny test (2) z (7): Ameryka PN - Państwa"_s, u""_s, u"APNP.dat"_s, u"APNP_o.dat"_s, u"Ameryka_pn_panstwa.jpg"_s},
-    {3, 3, u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (3) z (7): Ameryka PN - Wyspy i Półwyspy]"_s, u"Obecny test (3) z (7): Ameryka PN - Wyspy i Półwyspy"_s, u""_s, u"APNW.dat"_s, u"APNW_o.dat"_s, u"Ameryka_pn_wyspy.jpg"_s},
-    {3, 4, u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (4) z (7): Ameryka PN - Rzeki i Jeziora]"_s, u"Obecny test (4) z (7): Ameryka PN - Rzeki i Jeziora"_s, u""_s, u"APNR.dat"_s, u"APNR_o.dat"_s, u"Ameryka_pn_rzeki.jpg"_s},
-    {3, 5, u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (5) z (7): Ameryka PD - Państwa]"_s, u"Obecny test (5) z (7): Ameryka PD - Państwa"_s, u""_s, u"APDP.dat"_s, u"APDP_o.dat"_s, u"Ameryka_pd_panstwa.jpg"_s},
-    {3, 6, u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (6) z (7): Ameryka PD - Rzeki i Jeziora]"_s, u"Obecny test (6) z (7): Ameryka PD - Rzeki i Jeziora"_s, u""_s, u"APDR.dat"_s, u"APDR_o.dat"_s, u"Ameryka_pd_rzeki.jpg"_s},
-    {3, 7, u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (7) z (7): Ameryka PD - Stolice]"_s, u"Obecny test (7) z (7): Ameryka PD - Stolice"_s, u""_s, u"APDS.dat"_s, u"APDS_o.dat"_s, u"Ameryka_pd_stolice.jpg"_s},
-    {4, 1, u"Test: Wszystko o Azji i Afryce [Obecny test (1) z (6): Azja - Góry]"_s, u""_s, u""_s, u"AZG.dat"_s, u"AZG_o.dat"_s, u"Azja_gory.jpg"_s},
-    {4, 2, u"Test: Wszystko o Azji i Afryce [Obecny test (2) z (6): Azja - Państwa]"_s, u"Obecny test (2) z (6): Azja - Państwa"_s, u""_s, u"AZP.dat"_s, u"AZP_o.dat"_s, u"Azja_panstwa.jpg"_s},
-    {4, 3, u"Test: Wszystko o Azji i Afryce [Obecny test (3) z (6): Azja - Rzeki i Jeziora]"_s, u"Obecny test (3) z (6): Azja - Rzeki i Jeziora"_s, u""_s, u"AZR.dat"_s, u"AZR_o.dat"_s, u"Azja_rzeki.jpg"_s},
-    {4, 4, u"Test: Wszystko o Azji i Afryce [Obecny test (4) z (6): Afryka - Państwa]"_s, u"Obecny test (4) z (6): Afryka - Państwa"_s, u""_s, u"AFP.dat"_s, u"AFP_o.dat"_s, u"Afryka_panstwa.jpg"_s},
-    {4, 5, u"Test: Wszystko o Azji i Afryce [Obecny test (5) z (6): Afryka - Góry i Szczyty]"_s, u"Obecny test (5) z (6): Afryka - Góry i Szczyty"_s, u""_s, u"AFG.dat"_s, u"AFG_o.dat"_s, u"Afryka_gory.jpg"_s},
-    {4, 6, u"Test: Wszystko o Azji i Afryce [Obecny test (6) z (6): Afryka - Rzeki i Jeziora]"_s, u"Obecny test (6) z (6): Afryka - Rzeki i Jeziora"_s, u""_s, u"AFR.dat"_s, u"AFR_o.dat"_s, u"Afryka_rzeki.jpg"_s},
-    {5, 1, u"Test: Wszystko o Australii i Antarktydzie [Obecny test (1) z (6): Australia - Największe miasta]"_s, u""_s, u""_s, u"AUM.dat"_s, u"AUM_o.dat"_s, u"Australia_miasta.jpg"_s},
-    {5, 2, u"Test: Wszystko o Australii - i Antarktydzie [Obecny test (2) z (6): Australia - Pustynie]"_s, u"Obecny test (2) z (6): Australia - Pustynie"_s, u""_s, u"AUP.dat"_s, u"AUP_o.dat"_s, u"Australia_pustynie.jpg"_s},
-    {5, 3, u"Test: Wszystko o Australii - i Antarktydzie [Obecny test (3) z (6): Australia - Góry i Szczyty]"_s, u"Obecny test (3) z (6): Australia - Góry i Szczyty"_s, u""_s, u"AUG.dat"_s, u"AUG_o.dat"_s, u"Australia_gory.jpg"_s},
-    {5, 4, u"Test: Wszystko o Australii - i Antarktydzie [Obecny test (4) z (6): Australia - Rzeki i Jeziora]"_s, u"Obecny test (4) z (6): Australia - Rzeki i Jeziora"_s, u""_s, u"AUR.dat"_s, u"AUR_o.dat"_s, u"Australia_rzeki.jpg"_s},
-    {5, 5, u"Test: Wszystko o Australii - i Antarktydzie [Obecny test (5) z (6): Antarktyda - Lodowce i Szczyty]"_s, u"Obecny test (5) z (6): Antarktyda - Lodowce i Szczyty"_s, u""_s, u"AN.dat"_s, u"AN_o.dat"_s, u"Antarktyda_lodowce.jpg"_s},
-    {5, 6, u"Test: Wszystko o Australii - i Antarktydzie [Obecny test (6) z (6): Antarktyda - Stacje badawcze]"_s, u"Obecny test (6) z (6): Antarktyda - Stacje badawcze"_s, u""_s, u"ANs.dat"_s, u"ANs_o.dat"_s, u"Antarktyda_stacje.jpg"_s},
-    {6, 1, u"Test: Wszystko o Świecie [Obecny test (1) z (7): Świat - Kontynenty]"_s, u""_s, u""_s, u"SK.dat"_s, u"SK_o.dat"_s, u"Swiat_kontynenty.jpg"_s},
-    {6, 2, u"Test: Wszystko o Świecie [Obecny test (2) z (7): Świat - Oceany]"_s, u"Obecny test (2) z (7): Świat - Oceany"_s, u""_s, u"SO.dat"_s, u"SO_o.dat"_s, u"Swiat_oceany.jpg"_s},
-    {6, 3, u"Test: Wszystko o Świecie [Obecny test (3) z (7): Świat - Wyspy]"_s, u"Obecny test (3) z (7): Świat - Wyspy"_s, u""_s, u"SW.dat"_s, u"SW_o.dat"_s, u"Swiat_wyspy.jpg"_s},
-    {6, 4, u"Test: Wszystko o Świecie [Obecny test (4) z (7): Świat - Półwyspy]"_s, u"Obecny test (4) z (7): Świat - Półwyspy"_s, u""_s, u"SPW.dat"_s, u"SPW_o.dat"_s, u"Swiat_polwyspy.jpg"_s},
-    {6, 5, u"Test: Wszystko o Świecie [Obecny test (5) z (7): Świat - Góry]"_s, u"Obecny test (5) z (7): Świat - Góry"_s, u""_s, u"SG.dat"_s, u"SG_o.dat"_s, u"Swiat_gory.jpg"_s},
-    {6, 6, u"Test: Wszystko o Świecie [Obecny test (6) z (7): Świat - Najwyższe szczyty]"_s, u"Obecny test (6) z (7): Świat - Najwyższe szczyty"_s, u""_s, u"SS.dat"_s, u"SS_o.dat"_s, u"Swiat_szczyty.jpg"_s},
-    {6, 7, u"Test: Wszystko o Świecie [Obecny test (7) z (7): Świat - Prądy morskie]"_s, u"Obecny test (7) z (7): Świat - Prądy morskie"_s, u""_s, u"SP.dat"_s, u"SP_o.dat"_s, u"Swiat_prady.jpg"_s},
-    {7, 1, u"Test: Wszystko o Różnych pojęciach [Obecny test (1) z (8): Różne - Wysokości gór]"_s, u""_s, u""_s, u"RG.dat"_s, u"RG_o.dat"_s, u"Rozne_gory.jpg"_s},
-    {7, 2, u"Test: Wszystko o Różnych pytaniach [Obecny test (2) z (8): Różne flagi Cz. 1]"_s, u"Obecny test (2) z (8): Różne flagi Cz. 1"_s, u"Obecny test (2) z (8): Rózne flagi Cz. 1"_s, u"RF.dat"_s, u"RF_o.dat"_s, u"Rozne_flagi.jpg"_s},
-    {7, 3, u"Test: Wszystko o Różnych pytaniach [Obecny test (3) z (8): Różne flagi Cz. 2]"_s, u"Obecny test (3) z (8): Różne flagi Cz. 2"_s, u"Obecny test (3) z (8): Rózne flagi Cz. 2"_s, u"RF2.dat"_s, u"RF2_o.dat"_s, u"Rozne_flagi2.jpg"_s},
-    {7, 4, u"Test: Wszystko o Różnych pytaniach [Obecny test (4) z (8): Różne flagi Cz. 3]"_s, u"Obecny test (4) z (8): Różne flagi Cz. 3"_s, u"Obecny test (4) z (8): Rózne flagi Cz. 3"_s, u"RF3.dat"_s, u"RF3_o.dat"_s, u"Rozne_flagi3.jpg"_s},
-    {7, 5, u"Test: Wszystko o Różnych pytaniach [Obecny test (5) z (8): Różne flagi Cz. 4]"_s, u"Obecny test (5) z (8): Różne flagi Cz. 4"_s, u"Obecny test (5) z (8): Rózne flagi Cz. 4"_s, u"RF4.dat"_s, u"RF4_o.dat"_s, u"Rozne_flagi4.jpg"_s},
-    {7, 6, u"Test: Wszystko o Różnych pytaniach [Obecny test (6) z (8): Rózne Państwa i Stolice]"_s, u"Obecny test (6) z (8): Rózne Państwa i Stolice"_s, u"Obecny test (6) z (8): Różne Państwa i Stolice"_s, u"RS.dat"_s, u"RS_o.dat"_s, u"Rozne_stolice.jpg"_s},
-    {7, 7, u"Test: Wszystko o Różnych pytaniach Cz.1 [Obecny test (7) z (7): Różne pojęcia geograficzne]"_s, u"Obecny test (7) z (8): Różne pojęcia geograficzne"_s, u""_s, u"RP.dat"_s, u"RP_o.dat"_s, u"Rozne_pytania.jpg"_s},
-    {7, 8, u"Test: Wszystko o Różnych pytaniach Cz.2 [Obecny test (8) z (8): Różne pojęcia geograficzne]"_s, u"Obecny test (8) z (8): Różne pojęcia geograficzne"_s, u""_s, u"RP2.dat"_s, u"RP2_o.dat"_s, u"Rozne_pytania2.jpg"_s},
+// A chain's test names its single test by server code and takes that test's
+// files; only the last step of the Polish chain spells its two .dat files in
+// capitals ("PK.dat"), which a case-sensitive file system tells apart.
+struct StepRow {
+    int chain;
+    int step;
+    int code;
+    QString title;
+    QString status;  // empty for step 1: the chain's start writes it
+    QString caption; // the main window's caption when it differs from status
+    QString fileStem = QString(); // the .dat files' stem when it differs from the test's
+};
+
+const StepRow kStepRows[] = {
+    {1, 1, 10, u"Test: Wszystko o Polsce [Obecny test (1) z (8): Polska - Największe miasta]"_s, u""_s, u""_s},
+    {1, 2, 12, u"Test: Wszystko o Polsce [Obecny test (2) z (8): Polska - Góry i Szczyty]"_s, u"Obecny test (2) z (8): Polska - Góry i Szczyty"_s, u""_s},
+    {1, 3, 11, u"Test: Wszystko o Polsce [Obecny test (3) z (8): Polska - Rzeki i Jeziora]"_s, u"Obecny test (3) z (8): Polska - Rzeki i Jeziora"_s, u""_s},
+    {1, 4, 15, u"Test: Wszystko o Polsce [Obecny test (4) z (8): Polska - Województwa]"_s, u"Obecny test (4) z (8): Polska - Województwa"_s, u""_s},
+    {1, 5, 13, u"Test: Wszystko o Polsce [Obecny test (5) z (8): Polska - Państwa sąsiadujące]"_s, u"Obecny test (5) z (8): Polska - Państwa sąsiadujące"_s, u""_s},
+    {1, 6, 14, u"Test: Wszystko o Polsce [Obecny test (6) z (8): Polska - granice sąsiadów]"_s, u"Obecny test (6) z (8): Polska - Granice sąsiadów"_s, u""_s},
+    {1, 7, 16, u"Test: Wszystko o Polsce [Obecny test (7) z (8): Polska - Parki narodowe]"_s, u"Obecny test (7) z (8): Polska - Parki narodowe"_s, u""_s},
+    {1, 8, 17, u"Test: Wszystko o Polsce [Obecny test (8) z (8): Polska - Krainy geograficzne]"_s, u"Obecny test (8) z (8): Polska - Krainy geograficzne"_s, u""_s, u"PK"_s},
+    {2, 1, 20, u"Test: Wszystko o Europie [Obecny test (1) z (7): Europa - Góry]"_s, u""_s, u""_s},
+    {2, 2, 21, u"Test: Wszystko o Europie [Obecny test (2) z (7): Europa - Wysp]"_s, u"Obecny test (2) z (7): Europa - Wyspy"_s, u""_s},
+    {2, 3, 22, u"Test: Wszystko o Europie [Obecny test (3) z (7): Europa - Półwyspy]"_s, u"Obecny test (3) z (7): Europa - Półwyspy"_s, u""_s},
+    {2, 4, 18, u"Test: Wszystko o Europie [Obecny test (4) z (7): Europa - Stolice]"_s, u"Obecny test (4) z (7): Europa - Stolice"_s, u""_s},
+    {2, 5, 19, u"Test: Wszystko o Europie [Obecny test (5) z (7): Europa - Państwa]"_s, u"Obecny test (5) z (7): Europa - Panstwa"_s, u"Obecny test (5) z (7): Europa - Państwa"_s},
+    {2, 6, 23, u"Test: Wszystko o Europie [Obecny test (6) z (7): Europa - Morza i Zatoki]"_s, u"Obecny test (6) z (7): Europa - Morza i Zatoki"_s, u""_s},
+    {2, 7, 24, u"Test: Wszystko o Europie [Obecny test (7) z (7): Europa - Rzeki i Jeziora]"_s, u"Obecny test (7) z (7): Europa - Rzeki i Jeziora"_s, u""_s},
+    {3, 1, 28, u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (1) z (7): Ameryka Pn - Góry i Szczyty]"_s, u""_s, u""_s},
+    {3, 2, 30, u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (2) z (7): Ameryka PN - Państwa]"_s, u"Obecny test (2) z (7): Ameryka PN - Państwa"_s, u""_s},
+    {3, 3, 29, u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (3) z (7): Ameryka PN - Wyspy i Półwyspy]"_s, u"Obecny test (3) z (7): Ameryka PN - Wyspy i Półwyspy"_s, u""_s},
+    {3, 4, 31, u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (4) z (7): Ameryka PN - Rzeki i Jeziora]"_s, u"Obecny test (4) z (7): Ameryka PN - Rzeki i Jeziora"_s, u""_s},
+    {3, 5, 33, u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (5) z (7): Ameryka PD - Państwa]"_s, u"Obecny test (5) z (7): Ameryka PD - Państwa"_s, u""_s},
+    {3, 6, 34, u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (6) z (7): Ameryka PD - Rzeki i Jeziora]"_s, u"Obecny test (6) z (7): Ameryka PD - Rzeki i Jeziora"_s, u""_s},
+    {3, 7, 32, u"Test: Wszystko o Ameryce Pn i Pd [Obecny test (7) z (7): Ameryka PD - Stolice]"_s, u"Obecny test (7) z (7): Ameryka PD - Stolice"_s, u""_s},
+    {4, 1, 26, u"Test: Wszystko o Azji i Afryce [Obecny test (1) z (6): Azja - Góry]"_s, u""_s, u""_s},
+    {4, 2, 25, u"Test: Wszystko o Azji i Afryce [Obecny test (2) z (6): Azja - Państwa]"_s, u"Obecny test (2) z (6): Azja - Państwa"_s, u""_s},
+    {4, 3, 27, u"Test: Wszystko o Azji i Afryce [Obecny test (3) z (6): Azja - Rzeki i Jeziora]"_s, u"Obecny test (3) z (6): Azja - Rzeki i Jeziora"_s, u""_s},
+    {4, 4, 37, u"Test: Wszystko o Azji i Afryce [Obecny test (4) z (6): Afryka - Państwa]"_s, u"Obecny test (4) z (6): Afryka - Państwa"_s, u""_s},
+    {4, 5, 35, u"Test: Wszystko o Azji i Afryce [Obecny test (5) z (6): Afryka - Góry i Szczyty]"_s, u"Obecny test (5) z (6): Afryka - Góry i Szczyty"_s, u""_s},
+    {4, 6, 36, u"Test: Wszystko o Azji i Afryce [Obecny test (6) z (6): Afryka - Rzeki i Jeziora]"_s, u"Obecny test (6) z (6): Afryka - Rzeki i Jeziora"_s, u""_s},
+    {5, 1, 40, u"Test: Wszystko o Australii i Antarktydzie [Obecny test (1) z (6): Australia - Największe miasta]"_s, u""_s, u""_s},
+    {5, 2, 42, u"Test: Wszystko o Australii - i Antarktydzie [Obecny test (2) z (6): Australia - Pustynie]"_s, u"Obecny test (2) z (6): Australia - Pustynie"_s, u""_s},
+    {5, 3, 41, u"Test: Wszystko o Australii - i Antarktydzie [Obecny test (3) z (6): Australia - Góry i Szczyty]"_s, u"Obecny test (3) z (6): Australia - Góry i Szczyty"_s, u""_s},
+    {5, 4, 43, u"Test: Wszystko o Australii - i Antarktydzie [Obecny test (4) z (6): Australia - Rzeki i Jeziora]"_s, u"Obecny test (4) z (6): Australia - Rzeki i Jeziora"_s, u""_s},
+    {5, 5, 38, u"Test: Wszystko o Australii - i Antarktydzie [Obecny test (5) z (6): Antarktyda - Lodowce i Szczyty]"_s, u"Obecny test (5) z (6): Antarktyda - Lodowce i Szczyty"_s, u""_s},
+    {5, 6, 39, u"Test: Wszystko o Australii - i Antarktydzie [Obecny test (6) z (6): Antarktyda - Stacje badawcze]"_s, u"Obecny test (6) z (6): Antarktyda - Stacje badawcze"_s, u""_s},
+    {6, 1, 52, u"Test: Wszystko o Świecie [Obecny test (1) z (7): Świat - Kontynenty]"_s, u""_s, u""_s},
+    {6, 2, 53, u"Test: Wszystko o Świecie [Obecny test (2) z (7): Świat - Oceany]"_s, u"Obecny test (2) z (7): Świat - Oceany"_s, u""_s},
+    {6, 3, 54, u"Test: Wszystko o Świecie [Obecny test (3) z (7): Świat - Wyspy]"_s, u"Obecny test (3) z (7): Świat - Wyspy"_s, u""_s},
+    {6, 4, 55, u"Test: Wszystko o Świecie [Obecny test (4) z (7): Świat - Półwyspy]"_s, u"Obecny test (4) z (7): Świat - Półwyspy"_s, u""_s},
+    {6, 5, 56, u"Test: Wszystko o Świecie [Obecny test (5) z (7): Świat - Góry]"_s, u"Obecny test (5) z (7): Świat - Góry"_s, u""_s},
+    {6, 6, 57, u"Test: Wszystko o Świecie [Obecny test (6) z (7): Świat - Najwyższe szczyty]"_s, u"Obecny test (6) z (7): Świat - Najwyższe szczyty"_s, u""_s},
+    {6, 7, 58, u"Test: Wszystko o Świecie [Obecny test (7) z (7): Świat - Prądy morskie]"_s, u"Obecny test (7) z (7): Świat - Prądy morskie"_s, u""_s},
+    {7, 1, 48, u"Test: Wszystko o Różnych pojęciach [Obecny test (1) z (8): Różne - Wysokości gór]"_s, u""_s, u""_s},
+    {7, 2, 44, u"Test: Wszystko o Różnych pytaniach [Obecny test (2) z (8): Różne flagi Cz. 1]"_s, u"Obecny test (2) z (8): Różne flagi Cz. 1"_s, u"Obecny test (2) z (8): Rózne flagi Cz. 1"_s},
+    {7, 3, 45, u"Test: Wszystko o Różnych pytaniach [Obecny test (3) z (8): Różne flagi Cz. 2]"_s, u"Obecny test (3) z (8): Różne flagi Cz. 2"_s, u"Obecny test (3) z (8): Rózne flagi Cz. 2"_s},
+    {7, 4, 46, u"Test: Wszystko o Różnych pytaniach [Obecny test (4) z (8): Różne flagi Cz. 3]"_s, u"Obecny test (4) z (8): Różne flagi Cz. 3"_s, u"Obecny test (4) z (8): Rózne flagi Cz. 3"_s},
+    {7, 5, 47, u"Test: Wszystko o Różnych pytaniach [Obecny test (5) z (8): Różne flagi Cz. 4]"_s, u"Obecny test (5) z (8): Różne flagi Cz. 4"_s, u"Obecny test (5) z (8): Rózne flagi Cz. 4"_s},
+    {7, 6, 49, u"Test: Wszystko o Różnych pytaniach [Obecny test (6) z (8): Rózne Państwa i Stolice]"_s, u"Obecny test (6) z (8): Rózne Państwa i Stolice"_s, u"Obecny test (6) z (8): Różne Państwa i Stolice"_s},
+    {7, 7, 50, u"Test: Wszystko o Różnych pytaniach Cz.1 [Obecny test (7) z (7): Różne pojęcia geograficzne]"_s, u"Obecny test (7) z (8): Różne pojęcia geograficzne"_s, u""_s},
+    {7, 8, 51, u"Test: Wszystko o Różnych pytaniach Cz.2 [Obecny test (8) z (8): Różne pojęcia geograficzne]"_s, u"Obecny test (8) z (8): Różne pojęcia geograficzne"_s, u""_s},
 };
 
 const QString kEndTitles[7] = {
@@ -204,10 +216,37 @@ QString promptNameFor(int code)
     return QString();
 }
 
+namespace {
+
+// Built at first use: the single tests are another table, and a table built
+// from another at start-up can come out empty where the linker orders them
+// otherwise.
+const std::vector<ChainStep> &allSteps()
+{
+    static const std::vector<ChainStep> steps = [] {
+        std::vector<ChainStep> out;
+        for (const StepRow &row : kStepRows) {
+            const CatalogueEntry *test = findByCode(row.code);
+            Q_ASSERT(test);
+            ChainStep step{row.chain, row.step, row.title, row.status, row.caption,
+                           test->configurationFile, test->descriptionFile, test->pictureFile};
+            if (!row.fileStem.isEmpty()) {
+                step.configurationFile = row.fileStem + u".dat"_s;
+                step.descriptionFile = row.fileStem + u"_o.dat"_s;
+            }
+            out.push_back(step);
+        }
+        return out;
+    }();
+    return steps;
+}
+
+} // namespace
+
 std::vector<ChainStep> chainSteps(int chain)
 {
     std::vector<ChainStep> out;
-    for (const auto &s : kSteps)
+    for (const auto &s : allSteps())
         if (s.chain == chain)
             out.push_back(s);
     return out;
@@ -215,7 +254,7 @@ std::vector<ChainStep> chainSteps(int chain)
 
 const ChainStep *chainStep(int chain, int step)
 {
-    for (const auto &s : kSteps)
+    for (const auto &s : allSteps())
         if (s.chain == chain && s.step == step)
             return &s;
     return nullptr;
@@ -224,7 +263,7 @@ const ChainStep *chainStep(int chain, int step)
 int chainLength(int chain)
 {
     int n = 0;
-    for (const auto &s : kSteps)
+    for (const auto &s : allSteps())
         n += s.chain == chain;
     return n;
 }

@@ -1,4 +1,5 @@
 #include "OwnTests.h"
+#include "quiz/MarkerRules.h"
 
 #include "platform/Cp1250.h"
 #include "platform/Files.h"
@@ -183,11 +184,11 @@ ReadBack parse(const QString &code, const QStringList &configuration, const QStr
     for (int i = 0; i < used.size(); ++i) {
         const QString &line = used.at(i);
         const auto number = answerNumber(line);
-        const int k = number ? *number - 10 : 0;
+        const int k = number ? markers::markerOfAnswer(*number) : 0;
         if (line.size() < 3 || k < 1 || k > n) {
             r.status = Status::failure(lineMessage(
                 descName, i + 1,
-                QStringLiteral("\"%1\" nie kończy się numerem pola od 11 do %2.").arg(lines::excerpt(line)).arg(10 + n)));
+                QStringLiteral("\"%1\" nie kończy się numerem pola od 11 do %2.").arg(lines::excerpt(line)).arg(markers::answerNumber(n))));
             return r;
         }
         if (named[k - 1]) {
@@ -241,7 +242,7 @@ QStringList descriptionLines(const OwnTest &test)
 {
     QStringList out;
     for (int k = 0; k < test.markers.size(); ++k)
-        out << test.markers.at(k).name + QString::number(11 + k);
+        out << test.markers.at(k).name + QString::number(markers::answerNumber(k + 1));
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Status.h"
+#include "quiz/MarkerRules.h"
 
 #include <QList>
 #include <QPoint>
@@ -18,8 +19,8 @@
 namespace tv::owntests {
 
 // A marker covers this box from its top-left corner, as on the test map.
-constexpr int kBoxWidth = 129;
-constexpr int kBoxHeight = 25;
+constexpr int kBoxWidth = markers::kWidth;
+constexpr int kBoxHeight = markers::kHeight;
 // The width a name may take in the marker font: the box less its frame and
 // the room the judgement mark needs once the test is judged.
 constexpr int kNameRoom = 112;

@@ -1,4 +1,5 @@
 #include "Learning.h"
+#include "quiz/MarkerRules.h"
 
 #include "Shuffle.h"
 #include "catalogue/Catalogue.h"
@@ -55,7 +56,7 @@ QList<SheetName> sheetNames(const QStringList &description, int count, Order ord
     QList<SheetName> names;
     for (int i = 0; i < count && i < description.size(); ++i) {
         const auto number = answerNumber(description.at(i));
-        names.append({answerName(description.at(i)), number ? *number - 10 : 0});
+        names.append({answerName(description.at(i)), number ? markers::markerOfAnswer(*number) : 0});
     }
     if (order == Order::Alphabetical) {
         QCollator polish{QLocale(QLocale::Polish, QLocale::Poland)};

@@ -1,4 +1,5 @@
 #include "MapTest.h"
+#include "quiz/MarkerRules.h"
 
 namespace tv {
 
@@ -173,7 +174,7 @@ MapTest::Judgement MapTest::judge()
             j.badLine = found.badLine;
             break;
         }
-        if (found.number == 10 + k) {
+        if (found.number == markers::answerNumber(k)) {
             ++goodAnswers;
             ++chainGood;
             m.state = MarkerState::Good;

@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "quiz/MarkerRules.h"
 
 #include "platform/LineFile.h"
 #include "profile/Settings.h"
@@ -77,7 +78,7 @@ std::optional<int> answerNumber(const QString &line)
 QString rightName(const QStringList &description, int count, int marker)
 {
     for (int i = 0; i < count && i < description.size(); ++i)
-        if (answerNumber(description.at(i)) == 10 + marker)
+        if (answerNumber(description.at(i)) == markers::answerNumber(marker))
             return answerName(description.at(i));
     return QString();
 }

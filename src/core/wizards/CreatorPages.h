@@ -8,11 +8,11 @@
 
 namespace tv::creator {
 
-// One option of a topic page and the catalogue test it launches, named by
-// the title its launch shows.
+// One option of a topic page and the catalogue test it launches, by its
+// server code.
 struct Option {
     QString caption;
-    QString title;
+    int code;
 };
 
 // What an item of the start list leads to.

@@ -51,10 +51,10 @@ QFont mapFont(int pixelSize)
     return f;
 }
 
-MarkerBox::MarkerBox(int k, QWidget *parent) : QLabel(parent), tag(10 + k)
+MarkerBox::MarkerBox(int k, QWidget *parent) : QLabel(parent), tag(markers::answerNumber(k))
 {
     setObjectName(QStringLiteral("marker%1").arg(k));
-    setFixedSize(kMarkerSize);
+    setFixedSize(markers::kSize);
     setAlignment(Qt::AlignCenter);
     setAcceptDrops(true);
     setAutoFillBackground(true);
@@ -98,7 +98,7 @@ void MarkerBox::setCorrection(const QString &name)
 void MarkerBox::setScale(double s)
 {
     zoom = s;
-    setFixedSize(qRound(kMarkerSize.width() * s), qRound(kMarkerSize.height() * s));
+    setFixedSize(qRound(markers::kSize.width() * s), qRound(markers::kSize.height() * s));
     setLineWidth(qMax(1, qRound(s)));
     update();
 }
@@ -110,8 +110,8 @@ void MarkerBox::paintEvent(QPaintEvent *event)
     // The box is drawn at its natural size and scaled as a whole, so text,
     // marks and focus frame keep their places on every scale of the map.
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(width() / double(kMarkerSize.width()), height() / double(kMarkerSize.height()));
-    const QRect whole(QPoint(0, 0), kMarkerSize);
+    p.scale(width() / double(markers::kSize.width()), height() / double(markers::kSize.height()));
+    const QRect whole(QPoint(0, 0), markers::kSize);
     const QRect r = whole.adjusted(1, 1, -1, -1);
     // Room on the left for the number while focused, on the right for the
     // mark once judged; the name stays centred where it fits.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quiz/MapNavigation.h"
+#include "quiz/MarkerRules.h"
 #include "quiz/MapTest.h"
 
 #include <QLabel>
@@ -19,9 +20,6 @@ inline const QString kNameMime = QStringLiteral("application/x-terravia-name");
 // The colour a marker wears in each state; the legend shows the same.
 QColor markerColour(MarkerState state);
 
-// A marker's size on the map at its natural scale.
-inline constexpr QSize kMarkerSize(129, 25);
-
 // A marker on the map: a 129 x 25 panel that takes a dropped name, larger
 // by the map's scale.
 class MarkerBox : public QLabel {
@@ -29,7 +27,7 @@ class MarkerBox : public QLabel {
 
 public:
     MarkerBox(int k, QWidget *parent);
-    int tag = 0; // 10 + K, what the answer numbers of the description are compared with
+    int tag = 0; // markers::answerNumber(K), what the answer numbers of the description are compared with
     void setState(MarkerState state);
     MarkerState state() const { return current; }
     QColor colour() const;

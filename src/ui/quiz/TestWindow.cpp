@@ -166,8 +166,8 @@ void TestWindow::buildLayout()
         MarkerBox *m = mapScroll->marker(k);
         markers[k - 1] = m;
         connect(m, &MarkerBox::dropped, this,
-                [this](MarkerBox *target, int source) { dropName(target->tag - 10, source); });
-        connect(m, &MarkerBox::doubleClicked, this, [this](MarkerBox *target) { askMarker(target->tag - 10); });
+                [this](MarkerBox *target, int source) { dropName(markers::markerOfAnswer(target->tag), source); });
+        connect(m, &MarkerBox::doubleClicked, this, [this](MarkerBox *target) { askMarker(markers::markerOfAnswer(target->tag)); });
         connect(m, &MarkerBox::dropRequested, this, [this](MarkerBox *target) { dropPicked(target->number()); });
         connect(m, &MarkerBox::moveRequested, this,
                 [this](MarkerBox *target, navigation::Direction d) { moveFocusFrom(target->number(), d); });
@@ -789,7 +789,7 @@ bool TestWindow::layOut()
         MarkerBox *m = markers[k - 1];
         mapScroll->placeMarker(k, configuration.positions[k - 1]);
         m->show();
-        m->tag = 10 + k;
+        m->tag = markers::answerNumber(k);
         m->setCorrection(QString());
         applyMarker(k);
     }

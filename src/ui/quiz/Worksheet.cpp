@@ -84,7 +84,7 @@ void paintPage(QPainter &p, const QRect &page, int resolution, const Sheet &shee
     for (int k = 1; k <= sheet.configuration.count && k <= kMaxMarkers; ++k) {
         const QPoint at = sheet.configuration.positions[k - 1];
         const QRect box(mapRect.left() + int(std::lround(at.x() * s)), mapRect.top() + int(std::lround(at.y() * s)),
-                        int(std::lround(kMarkerSize.width() * s)), int(std::lround(kMarkerSize.height() * s)));
+                        int(std::lround(markers::kSize.width() * s)), int(std::lround(markers::kSize.height() * s)));
         p.fillRect(box, Qt::white);
         p.setPen(QPen(Qt::black, qMax(1.0, s * 1.2)));
         p.drawRect(box);

@@ -485,7 +485,7 @@ void CreatorWizard::loadTopic()
             for (const auto &o : item.options)
                 if (o.caption == caption)
                     chosen = &o;
-    const CatalogueEntry *entry = chosen ? catalogue::findByTitle(chosen->title) : nullptr;
+    const CatalogueEntry *entry = chosen ? catalogue::findByCode(chosen->code) : nullptr;
     if (!entry)
         return;
 

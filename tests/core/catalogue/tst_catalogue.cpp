@@ -175,6 +175,51 @@ private slots:
         QCOMPARE(first->pictureFile, c->pictureFile);
     }
 
+    // Every step of every chain, in running order, with the files it loads.
+    void chainStepsInOrder_data()
+    {
+        QTest::addColumn<int>("chain");
+        QTest::addColumn<QString>("stems");
+        QTest::addColumn<QString>("pictures");
+        QTest::newRow("1") << 1 << "PM PG PRZ PWOJ PS PGr PP PK"
+                           << "Polska_miasta Polska_gory Polska_rzeki Polska_woj Polska_sasiedzi Polska_granice "
+                              "Polska_parki Polska_krainy";
+        QTest::newRow("2") << 2 << "EG EW EPW ES EP EM ER"
+                           << "Europa_gory Europa_wyspy Europa_polwyspy Europa_stolice Europa_panstwa Europa_morza "
+                              "Europa_rzeki";
+        QTest::newRow("3") << 3 << "APNG APNP APNW APNR APDP APDR APDS"
+                           << "Ameryka_pn_gory Ameryka_pn_panstwa Ameryka_pn_wyspy Ameryka_pn_rzeki "
+                              "Ameryka_pd_panstwa Ameryka_pd_rzeki Ameryka_pd_stolice";
+        QTest::newRow("4") << 4 << "AZG AZP AZR AFP AFG AFR"
+                           << "Azja_gory Azja_panstwa Azja_rzeki Afryka_panstwa Afryka_gory Afryka_rzeki";
+        QTest::newRow("5") << 5 << "AUM AUP AUG AUR AN ANs"
+                           << "Australia_miasta Australia_pustynie Australia_gory Australia_rzeki "
+                              "Antarktyda_lodowce Antarktyda_stacje";
+        QTest::newRow("6") << 6 << "SK SO SW SPW SG SS SP"
+                           << "Swiat_kontynenty Swiat_oceany Swiat_wyspy Swiat_polwyspy Swiat_gory Swiat_szczyty "
+                              "Swiat_prady";
+        QTest::newRow("7") << 7 << "RG RF RF2 RF3 RF4 RS RP RP2"
+                           << "Rozne_gory Rozne_flagi Rozne_flagi2 Rozne_flagi3 Rozne_flagi4 Rozne_stolice "
+                              "Rozne_pytania Rozne_pytania2";
+    }
+    void chainStepsInOrder()
+    {
+        QFETCH(int, chain);
+        QFETCH(QString, stems);
+        QFETCH(QString, pictures);
+        const QStringList stem = stems.split(u' ');
+        const QStringList picture = pictures.split(u' ');
+        const std::vector<ChainStep> steps = catalogue::chainSteps(chain);
+        QCOMPARE(int(steps.size()), int(stem.size()));
+        for (int i = 0; i < int(steps.size()); ++i) {
+            QCOMPARE(steps[i].step, i + 1);
+            QCOMPARE(steps[i].configurationFile, stem[i] + QStringLiteral(".dat"));
+            QCOMPARE(steps[i].descriptionFile, stem[i] + QStringLiteral("_o.dat"));
+            QCOMPARE(steps[i].pictureFile, picture[i] + QStringLiteral(".jpg"));
+            QCOMPARE(catalogue::chainStep(chain, i + 1)->configurationFile, steps[i].configurationFile);
+        }
+    }
+
     void chainRowsThatDifferFromTheCatalogue()
     {
         QCOMPARE(catalogue::chainStep(2, 2)->title,

@@ -208,16 +208,19 @@ private slots:
         QVERIFY(!draw::sameTitle("ż", "Ż"));
     }
 
-    // Every option of the creator's pages names a test of the catalogue.
+    // The creator's pages offer every test of the catalogue once.
     void creatorOptionsNameCatalogueTests()
     {
+        QSet<int> codes;
         int options = 0;
         for (const auto &item : creator::startItems())
             for (const auto &o : item.options) {
-                QVERIFY2(catalogue::findByTitle(o.title), qPrintable(o.title));
+                QVERIFY2(catalogue::findByCode(o.code), qPrintable(o.caption));
+                codes.insert(o.code);
                 ++options;
             }
         QCOMPARE(options, 49);
+        QCOMPARE(codes.size(), 49);
         QCOMPARE(int(creator::startItems().size()), 13);
         QCOMPARE(int(creator::pageOrder().size()), 13);
         for (const auto &c : creator::chainOptions()) {

@@ -149,12 +149,14 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("status");
         for (const auto &item : creator::startItems())
-            for (const auto &o : item.options)
+            for (const auto &o : item.options) {
+                const QString title = catalogue::findByCode(o.code)->title;
                 QTest::addRow("%s %s", qPrintable(item.page), qPrintable(o.caption))
-                    << item.page << o.caption << o.title
+                    << item.page << o.caption << title
                     << (o.caption == QStringLiteral("NAJWIĘKSZE MIASTA") && item.page == "polandPage"
                             ? QStringLiteral("Test: Polska - Najwieksze miasta")
-                            : o.title);
+                            : title);
+            }
     }
     void everyOptionLaunchesItsTest()
     {
