@@ -7,6 +7,7 @@ void MapTest::start(int count, const QStringList &description)
 {
     markerCount = count;
     lines = description;
+    phase = Phase::Answering;
     dropsLeft = count;
     for (int k = 1; k <= count && k <= kMaxMarkers; ++k)
         markers[k - 1] = MarkerInfo{};
@@ -60,6 +61,7 @@ void MapTest::clearMarkers()
 {
     markers.fill(MarkerInfo{});
     lockedMarkers.fill(false);
+    phase = Phase::NotStarted;
 }
 
 QStringList MapTest::names() const
@@ -161,6 +163,7 @@ MapTest::Lookup MapTest::lookUp(const QString &name) const
 MapTest::Judgement MapTest::judge()
 {
     Judgement j;
+    phase = Phase::Judged;
     goodAnswers = 0;
     badAnswers = 0;
     for (int k = 1; k <= markerCount && k <= kMaxMarkers; ++k) {

@@ -85,6 +85,9 @@ public:
     // Judges markers 1..count: green when the name's number is 10 + K, red
     // otherwise. Adds to the chain sums. Stops at a line without two digits.
     Judgement judge();
+    // A test is judged once: a second judging would count its answers into
+    // the chain's sums twice. True from a start until its judging.
+    bool awaitingJudgement() const { return phase == Phase::Answering; }
 
     // The name that belongs on marker k: the name of the used description
     // line numbered 10 + k (the first such line); empty when none is.
@@ -119,6 +122,8 @@ public:
     int chainBad = 0;
 
 private:
+    enum class Phase { NotStarted, Answering, Judged };
+    Phase phase = Phase::NotStarted;
     int markerCount = 0;
     QStringList lines;
     std::array<MarkerInfo, kMaxMarkers> markers{};

@@ -131,26 +131,28 @@ void TestWindow::buildLayout()
     toolBar->setObjectName(QStringLiteral("toolBar"));
     toolBar->setIconSize(QSize(22, 22));
     toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    auto tool = [this](const char *name, const char *icon, const QString &hint, void (TestWindow::*slot)()) {
+    auto tool = [this](TestCommand c, const char *name, const char *icon, const QString &hint,
+                       void (TestWindow::*slot)()) {
         auto *a = new QAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))), hint, this);
         a->setObjectName(QString::fromLatin1(name));
+        commands[static_cast<int>(c)] = a;
         a->setToolTip(hint);
         toolBar->addAction(a);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    tool("resultAction", "wynik_testu", QStringLiteral("Wynik testu"), &TestWindow::showResult);
+    tool(TestCommand::ResultTool, "resultAction", "wynik_testu", QStringLiteral("Wynik testu"), &TestWindow::showResult);
     toolBar->addSeparator();
-    tool("otherTestAction", "inny_test", QStringLiteral("Załaduj inny test"), &TestWindow::loadOtherTest);
-    tool("sameTestAction", "ten_sam_test", QStringLiteral("Załaduj ten sam test"), &TestWindow::reloadTest);
+    tool(TestCommand::OtherTestTool, "otherTestAction", "inny_test", QStringLiteral("Załaduj inny test"), &TestWindow::loadOtherTest);
+    tool(TestCommand::SameTestTool, "sameTestAction", "ten_sam_test", QStringLiteral("Załaduj ten sam test"), &TestWindow::reloadTest);
     toolBar->addSeparator();
-    tool("undoAction", "cofnij", QStringLiteral("Cofnij ostatnie posunięcie"), &TestWindow::undo)->setEnabled(false);
+    tool(TestCommand::UndoTool, "undoAction", "cofnij", QStringLiteral("Cofnij ostatnie posunięcie"), &TestWindow::undo)->setEnabled(false);
     toolBar->addSeparator();
-    tool("stopAction", "przerwij", QStringLiteral("Przerwij test"), &TestWindow::stopTest);
+    tool(TestCommand::StopTool, "stopAction", "przerwij", QStringLiteral("Przerwij test"), &TestWindow::stopTest);
     toolBar->addSeparator();
-    tool("correctionsAction", "poprawne", learning::kShowCorrections, &TestWindow::showCorrections);
-    tool("retestAction", "powtorz", learning::kRetestMissed, &TestWindow::retestMissed);
-    tool("worksheetAction", "karta_pracy", learning::kPrintWorksheet, &TestWindow::printWorksheet);
+    tool(TestCommand::CorrectionsTool, "correctionsAction", "poprawne", learning::kShowCorrections, &TestWindow::showCorrections);
+    tool(TestCommand::RetestTool, "retestAction", "powtorz", learning::kRetestMissed, &TestWindow::retestMissed);
+    tool(TestCommand::WorksheetTool, "worksheetAction", "karta_pracy", learning::kPrintWorksheet, &TestWindow::printWorksheet);
 
     mapScroll = new MapView(mapPanel);
     mapScroll->setFitToWindow(context.settings.fitMap());
@@ -234,30 +236,32 @@ void TestWindow::buildLayout()
 
 void TestWindow::buildMenus()
 {
-    auto item = [this](QMenu *menu, const char *name, const QString &caption, void (TestWindow::*slot)()) {
+    auto item = [this](QMenu *menu, TestCommand c, const char *name, const QString &caption,
+                       void (TestWindow::*slot)()) {
         QAction *a = menu->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
+        commands[static_cast<int>(c)] = a;
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
     contextMenu = new QMenu(this);
     contextMenu->setObjectName(QStringLiteral("contextMenu"));
-    item(contextMenu, "resultItem", QStringLiteral("Wynik testu  [F4]"), &TestWindow::showResult);
+    item(contextMenu, TestCommand::ResultItem, "resultItem", QStringLiteral("Wynik testu  [F4]"), &TestWindow::showResult);
     contextMenu->addSeparator();
-    item(contextMenu, "otherTestItem", QStringLiteral("Załaduj inny test  [F3]"), &TestWindow::loadOtherTest);
-    item(contextMenu, "reloadItem", kept::kReloadThisTest, &TestWindow::reloadTest);
+    item(contextMenu, TestCommand::OtherTestItem, "otherTestItem", QStringLiteral("Załaduj inny test  [F3]"), &TestWindow::loadOtherTest);
+    item(contextMenu, TestCommand::ReloadItem, "reloadItem", kept::kReloadThisTest, &TestWindow::reloadTest);
     contextMenu->addSeparator();
-    item(contextMenu, "undoItem", QStringLiteral("Cofnij wybór"), &TestWindow::undo)->setEnabled(false);
+    item(contextMenu, TestCommand::UndoItem, "undoItem", QStringLiteral("Cofnij wybór"), &TestWindow::undo)->setEnabled(false);
     contextMenu->addSeparator();
-    item(contextMenu, "legendItem", QStringLiteral("Legenda  [F2]"), &TestWindow::showLegend);
+    item(contextMenu, TestCommand::LegendItem, "legendItem", QStringLiteral("Legenda  [F2]"), &TestWindow::showLegend);
     contextMenu->addSeparator();
-    item(contextMenu, "stopItem", QStringLiteral("Przerwij test  [F5]"), &TestWindow::stopTest);
+    item(contextMenu, TestCommand::StopItem, "stopItem", QStringLiteral("Przerwij test  [F5]"), &TestWindow::stopTest);
     contextMenu->addSeparator();
-    item(contextMenu, "correctionsItem", learning::kShowCorrections + QStringLiteral("  [Ctrl + O]"),
+    item(contextMenu, TestCommand::CorrectionsItem, "correctionsItem", learning::kShowCorrections + QStringLiteral("  [Ctrl + O]"),
          &TestWindow::showCorrections);
-    item(contextMenu, "retestItem", learning::kRetestMissed + QStringLiteral("  [Ctrl + B]"),
+    item(contextMenu, TestCommand::RetestItem, "retestItem", learning::kRetestMissed + QStringLiteral("  [Ctrl + B]"),
          &TestWindow::retestMissed);
-    item(contextMenu, "worksheetItem", learning::kPrintWorksheet + QStringLiteral("  [Ctrl + K]"),
+    item(contextMenu, TestCommand::WorksheetItem, "worksheetItem", learning::kPrintWorksheet + QStringLiteral("  [Ctrl + K]"),
          &TestWindow::printWorksheet);
     // Nothing is judged yet; in a chain the corrections are a switch the
     // pupil sets before a step is judged.
@@ -265,10 +269,10 @@ void TestWindow::buildMenus()
 
     testsMenu = new QMenu(this);
     testsMenu->setObjectName(QStringLiteral("testsMenu"));
-    item(testsMenu, "sameTestMenuItem", QStringLiteral("Załaduj ten sam test"), &TestWindow::reloadTest);
-    item(testsMenu, "otherTestMenuItem", QStringLiteral("Załaduj inny test"), &TestWindow::loadOtherTest);
+    item(testsMenu, TestCommand::SameTestMenuItem, "sameTestMenuItem", QStringLiteral("Załaduj ten sam test"), &TestWindow::reloadTest);
+    item(testsMenu, TestCommand::OtherTestMenuItem, "otherTestMenuItem", QStringLiteral("Załaduj inny test"), &TestWindow::loadOtherTest);
     testsMenu->addSeparator();
-    item(testsMenu, "stopTestsMenuItem", QStringLiteral("Przerwij testy"), &TestWindow::stopTest);
+    item(testsMenu, TestCommand::StopTestsMenuItem, "stopTestsMenuItem", QStringLiteral("Przerwij testy"), &TestWindow::stopTest);
 }
 
 void TestWindow::bindKeys()
@@ -280,25 +284,22 @@ void TestWindow::bindKeys()
         sc->setContext(Qt::WindowShortcut);
         connect(sc, &QShortcut::activated, this, std::move(run));
     };
-    auto usable = [this](const char *name) {
-        QAction *a = action(QString::fromLatin1(name));
-        return a && a->isEnabled();
-    };
+    auto usable = [this](TestCommand c) { return command(c)->isEnabled(); };
     key(Qt::Key_F1, [this] { emit helpRequested(); });
     key(Qt::Key_F2, [this] { showLegend(); });
     key(Qt::Key_F3, [this, usable] {
-        if (!sessionActive() || usable("otherTestAction"))
+        if (!sessionActive() || usable(TestCommand::OtherTestTool))
             loadOtherTest();
     });
     // F4 is the key of the menu item "Wynik testu  [F4]", which loading
     // makes usable in a session too, and judging takes away again.
     key(Qt::Key_F4, [this, usable] {
-        if (!sessionActive() || usable("resultItem"))
+        if (!sessionActive() || usable(TestCommand::ResultItem))
             showResult();
     });
     key(Qt::Key_F6, [this] { emit filterRequested(); });
     // The commands after judging work from the keyboard only while offered.
-    auto learningKey = [this, usable](Qt::Key k, const char *name, void (TestWindow::*run)()) {
+    auto learningKey = [this, usable](Qt::Key k, TestCommand name, void (TestWindow::*run)()) {
         auto *sc = new QShortcut(QKeySequence(Qt::CTRL | k), this);
         sc->setContext(Qt::WindowShortcut);
         connect(sc, &QShortcut::activated, this, [this, usable, name, run] {
@@ -306,19 +307,14 @@ void TestWindow::bindKeys()
                 (this->*run)();
         });
     };
-    learningKey(Qt::Key_O, "correctionsAction", &TestWindow::showCorrections);
-    learningKey(Qt::Key_B, "retestAction", &TestWindow::retestMissed);
-    learningKey(Qt::Key_K, "worksheetAction", &TestWindow::printWorksheet);
+    learningKey(Qt::Key_O, TestCommand::CorrectionsTool, &TestWindow::showCorrections);
+    learningKey(Qt::Key_B, TestCommand::RetestTool, &TestWindow::retestMissed);
+    learningKey(Qt::Key_K, TestCommand::WorksheetTool, &TestWindow::printWorksheet);
     for (Qt::Key k : {Qt::Key_F5, Qt::Key_Escape})
         key(k, [this, usable] {
-            if (!sessionActive() || usable("stopAction"))
+            if (!sessionActive() || usable(TestCommand::StopTool))
                 stopTest();
         });
-}
-
-QAction *TestWindow::action(const QString &objectName) const
-{
-    return findChild<QAction *>(objectName);
 }
 
 bool TestWindow::sessionActive() const
@@ -593,10 +589,10 @@ void TestWindow::onActivated()
     context.result.testFinished = false;
     sizeToPicture();
     if (sessionActive()) {
-        for (const char *name : {"resultItem", "otherTestItem", "reloadItem", "stopItem", "stopAction",
-                                 "sameTestAction", "otherTestAction", "resultAction"})
-            if (QAction *a = action(QString::fromLatin1(name)))
-                a->setEnabled(false);
+        using C = TestCommand;
+        for (C c : {C::ResultItem, C::OtherTestItem, C::ReloadItem, C::StopItem, C::StopTool, C::SameTestTool,
+                    C::OtherTestTool, C::ResultTool})
+            command(c)->setEnabled(false);
         resultButton->setEnabled(false);
         testsMenuButton->setEnabled(false);
         context.shell.setCommandEnabled(Command::ButtonCloseChild, false);
@@ -630,8 +626,8 @@ void TestWindow::closeEvent(QCloseEvent *event)
     if (context.settings.startCreator())
         emit creatorRequested(true);
     letPendingEventsRun();
-    action(QStringLiteral("sameTestMenuItem"))->setEnabled(true);
-    action(QStringLiteral("reloadItem"))->setEnabled(true);
+    command(TestCommand::SameTestMenuItem)->setEnabled(true);
+    command(TestCommand::ReloadItem)->setEnabled(true);
     event->accept();
     shell.unlockAfterTest();
 }
@@ -846,16 +842,16 @@ void TestWindow::applyMarker(int k)
 
 void TestWindow::setUndoEnabled(bool on)
 {
-    action(QStringLiteral("undoItem"))->setEnabled(on);
-    action(QStringLiteral("undoAction"))->setEnabled(on);
+    command(TestCommand::UndoItem)->setEnabled(on);
+    command(TestCommand::UndoTool)->setEnabled(on);
 }
 
 void TestWindow::setResultEnabled(bool on)
 {
     resultButton->setEnabled(on);
-    action(QStringLiteral("resultItem"))->setEnabled(on);
+    command(TestCommand::ResultItem)->setEnabled(on);
     // A test is judged once: a second judging would count its answers twice.
-    action(QStringLiteral("resultAction"))->setEnabled(on && !sessionActive());
+    command(TestCommand::ResultTool)->setEnabled(on && !sessionActive());
 }
 
 void TestWindow::dropName(int marker, int field)
@@ -920,8 +916,8 @@ void TestWindow::tick()
 
 void TestWindow::showResult()
 {
-    if (!resultButton->isEnabled() && !action(QStringLiteral("resultItem"))->isEnabled())
-        return; // judged already
+    if (!test.awaitingJudgement())
+        return;
     const bool chain = context.chain.active;
     setResultEnabled(false);
     if (!chain)
@@ -941,8 +937,8 @@ void TestWindow::showResult()
     if (chain) {
         names.clear();
         shuffledNames.clear();
-        action(QStringLiteral("sameTestMenuItem"))->setEnabled(false);
-        action(QStringLiteral("reloadItem"))->setEnabled(false);
+        command(TestCommand::SameTestMenuItem)->setEnabled(false);
+        command(TestCommand::ReloadItem)->setEnabled(false);
         setHourglass(false);
         advanceChain(context.chain.chain, context.chain.step);
         return;
@@ -1056,21 +1052,21 @@ void TestWindow::setLearningEnabled(bool judged)
     const bool session = sessionActive();
     const bool chain = context.chain.active;
     const bool missed = judged && !test.missed().isEmpty();
-    for (const char *name : {"correctionsAction", "correctionsItem"}) {
-        QAction *a = action(QString::fromLatin1(name));
+    for (TestCommand c : {TestCommand::CorrectionsTool, TestCommand::CorrectionsItem}) {
+        QAction *a = command(c);
         a->setVisible(!session);
         // In a chain a switch for the steps still to be judged.
         a->setCheckable(chain);
         a->setChecked(chain && reviewSteps);
         a->setEnabled(!session && (chain || (missed && !correctionsOn)));
     }
-    for (const char *name : {"retestAction", "retestItem"}) {
-        QAction *a = action(QString::fromLatin1(name));
+    for (TestCommand c : {TestCommand::RetestTool, TestCommand::RetestItem}) {
+        QAction *a = command(c);
         a->setVisible(!session && !chain);
         a->setEnabled(!session && !chain && missed);
     }
-    for (const char *name : {"worksheetAction", "worksheetItem"}) {
-        QAction *a = action(QString::fromLatin1(name));
+    for (TestCommand c : {TestCommand::WorksheetTool, TestCommand::WorksheetItem}) {
+        QAction *a = command(c);
         a->setVisible(!session);
         a->setEnabled(!session);
     }

@@ -35,6 +35,18 @@ struct ResultState;
 
 // What a test window works with: the main window's shell, the loading
 // window, the result dialog, and the shared state it reads and advances.
+// The test window's commands, one QAction each. A command offered in two
+// places is two entries, named for the place: in a lesson the tool bar's
+// "Wynik testu" stays locked while the menu's is usable (a test is judged
+// once, from the menu or by F4), and the tests menu's items stay usable while
+// the context menu's are locked, so the lock table enables them one by one.
+enum class TestCommand {
+    ResultTool, OtherTestTool, SameTestTool, UndoTool, StopTool, CorrectionsTool, RetestTool, WorksheetTool,
+    ResultItem, OtherTestItem, ReloadItem, UndoItem, LegendItem, StopItem, CorrectionsItem, RetestItem, WorksheetItem,
+    SameTestMenuItem, OtherTestMenuItem, StopTestsMenuItem,
+    Count
+};
+
 struct TestWindowContext {
     Shell &shell;
     LoadingWindow &loading;
@@ -144,7 +156,7 @@ public:
     QTimer *startDelayTimer() const { return startDelay; }
     QTimer *clockTimer() const { return clock; }
     QWidget *mapCanvas() const { return canvas; }
-    QAction *action(const QString &objectName) const;
+    QAction *command(TestCommand c) const { return commands[static_cast<int>(c)]; }
     QSize pictureSize() const;
     // A fixed seed for the order of names (tests); 0 seeds from the clock.
     static void setShuffleSeed(quint64 seed);
@@ -196,6 +208,7 @@ private:
     HintPanel *hintPanel = nullptr;
     QMenu *contextMenu = nullptr;
     QMenu *testsMenu = nullptr;
+    std::array<QAction *, static_cast<int>(TestCommand::Count)> commands{};
     std::array<MarkerBox *, kMaxMarkers> markers{};
     std::array<NameField *, kMaxMarkers> fields{};
     QTimer *startDelay = nullptr;

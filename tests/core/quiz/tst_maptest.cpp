@@ -133,7 +133,9 @@ private slots:
     void judging()
     {
         MapTest t;
+        QVERIFY(!t.awaitingJudgement()); // nothing loaded yet
         t.start(4, {"A11", "B12", "C13", "D14", "E15"});
+        QVERIFY(t.awaitingJudgement());
         t.drop(1, 1, "A"); // right
         t.drop(2, 3, "C"); // belongs elsewhere
         t.drop(3, 5, "E"); // no used description line
@@ -147,6 +149,7 @@ private slots:
             QCOMPARE(t.marker(k).state, MarkerState::Bad);
         QCOMPARE(t.chainGood, 1);
         QCOMPARE(t.chainBad, 3);
+        QVERIFY(!t.awaitingJudgement()); // the window judges once
         t.judge(); // chain sums grow with every judging
         QCOMPARE(t.chainGood, 2);
     }
@@ -169,6 +172,7 @@ private slots:
         t.drop(2, 2, "B");
         const auto j = t.judge();
         QVERIFY(!j.ok);
+        QVERIFY(!t.awaitingJudgement()); // the answers before the bad line are counted already
         QCOMPARE(j.errorMarker, 2);
         QCOMPARE(j.badLine, QStringLiteral("Bxx"));
     }

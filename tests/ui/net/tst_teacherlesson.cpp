@@ -193,7 +193,7 @@ private slots:
         QVERIFY(w);
         w->onStartDelay();
         focusAwayAndBack();
-        QAction *result = w->action(QStringLiteral("resultItem"));
+        QAction *result = w->command(TestCommand::ResultItem);
         QVERIFY(result->isEnabled());
         if (!teacherEnds) {
             pupilSendsTheResult();

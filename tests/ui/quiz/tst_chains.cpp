@@ -107,8 +107,8 @@ private slots:
                 QVERIFY(w->clockTimer()->isActive());
                 for (int k = 1; k <= 3; ++k)
                     QCOMPARE(w->marker(k)->state(), MarkerState::Blank);
-                QVERIFY(!w->action("sameTestMenuItem")->isEnabled());
-                QVERIFY(!w->action("reloadItem")->isEnabled());
+                QVERIFY(!w->command(TestCommand::SameTestMenuItem)->isEnabled());
+                QVERIFY(!w->command(TestCommand::ReloadItem)->isEnabled());
                 QCOMPARE(waits->waits.size(), step); // the pause between tests
                 QCOMPARE(waits->waits.last(), 1500);
                 QVERIFY(services->modals.isEmpty());
@@ -134,9 +134,9 @@ private slots:
         QVERIFY(app->launcher().launchChain(*catalogue::findChain(5)));
         TestWindow *w = app->launcher().testWindow();
         w->onStartDelay();
-        QAction *review = w->action("correctionsAction");
+        QAction *review = w->command(TestCommand::CorrectionsTool);
         QVERIFY(review->isEnabled() && review->isCheckable());
-        QVERIFY(!w->action("retestAction")->isVisible());
+        QVERIFY(!w->command(TestCommand::RetestTool)->isVisible());
         review->trigger();
         QVERIFY(review->isChecked());
         answer(w, 1); // B stays empty

@@ -116,7 +116,7 @@ private slots:
             QCOMPARE(w->marker(target)->state(), MarkerState::Placed);
             QVERIFY(!w->nameField(field)->picked());
             // The same drop as the mouse's: undo is there, the name has left.
-            QVERIFY(w->action("undoAction")->isEnabled());
+            QVERIFY(w->command(TestCommand::UndoTool)->isEnabled());
             QCOMPARE(w->nameField(field)->text(), QString());
             // Back in the names, on one still to place.
             auto *next = qobject_cast<NameField *>(focused());

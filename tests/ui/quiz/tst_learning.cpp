@@ -140,9 +140,9 @@ private slots:
     void nothingOfferedBeforeJudging()
     {
         TestWindow *w = launch();
-        QVERIFY(!w->action("correctionsAction")->isEnabled());
-        QVERIFY(!w->action("retestAction")->isEnabled());
-        QVERIFY(w->action("worksheetAction")->isEnabled());
+        QVERIFY(!w->command(TestCommand::CorrectionsTool)->isEnabled());
+        QVERIFY(!w->command(TestCommand::RetestTool)->isEnabled());
+        QVERIFY(w->command(TestCommand::WorksheetTool)->isEnabled());
         w->showCorrections();
         w->retestMissed();
         for (int k = 1; k <= 4; ++k)
@@ -152,9 +152,9 @@ private slots:
     void correctionsForWrongAndEmptyOnly()
     {
         TestWindow *w = judgedWithTwoMissed();
-        QVERIFY(w->action("correctionsAction")->isEnabled());
-        QVERIFY(w->action("correctionsItem")->isEnabled());
-        QVERIFY(w->action("retestAction")->isEnabled());
+        QVERIFY(w->command(TestCommand::CorrectionsTool)->isEnabled());
+        QVERIFY(w->command(TestCommand::CorrectionsItem)->isEnabled());
+        QVERIFY(w->command(TestCommand::RetestTool)->isEnabled());
         QCOMPARE(w->marker(1)->accessibleName(), QStringLiteral("Pole 1: Praga, źle"));
         QTest::keyClick(w, Qt::Key_O, Qt::ControlModifier);
         QVERIFY(w->correctionsShown());
@@ -165,7 +165,7 @@ private slots:
         QCOMPARE(w->marker(1)->accessibleName(), QStringLiteral("Pole 1: Praga, źle; poprawnie: Wiedeń"));
         QCOMPARE(w->marker(2)->accessibleName(), QStringLiteral("Pole 2: puste, źle; poprawnie: Praga"));
         QCOMPARE(w->marker(3)->accessibleName(), QStringLiteral("Pole 3: Berlin, dobrze"));
-        QVERIFY(!w->action("correctionsAction")->isEnabled()); // shown once
+        QVERIFY(!w->command(TestCommand::CorrectionsTool)->isEnabled()); // shown once
         // The hint panel names the right answer under the pointer and the focus.
         QEvent enter(QEvent::Enter);
         QCoreApplication::sendEvent(w->marker(1), &enter);
@@ -184,8 +184,8 @@ private slots:
         answerResult(QString());
         w->showResult();
         QCOMPARE(result()->goodLabel->text(), QStringLiteral("4"));
-        QVERIFY(!w->action("correctionsAction")->isEnabled());
-        QVERIFY(!w->action("retestAction")->isEnabled());
+        QVERIFY(!w->command(TestCommand::CorrectionsTool)->isEnabled());
+        QVERIFY(!w->command(TestCommand::RetestTool)->isEnabled());
     }
 
     void retestAsksTheMissedAndStoresItsOwnTitle()
@@ -195,8 +195,8 @@ private slots:
         QCOMPARE(main()->title(), QStringLiteral("Test: Europa - Stolice - powtórka błędnych"));
         QCOMPARE(shownNames(w), (QStringList{"Praga", "Wiedeń"}));
         QCOMPARE(w->test.askedCount(), 2);
-        QVERIFY(w->action("resultAction")->isEnabled());
-        QVERIFY(!w->action("retestAction")->isEnabled());
+        QVERIFY(w->command(TestCommand::ResultTool)->isEnabled());
+        QVERIFY(!w->command(TestCommand::RetestTool)->isEnabled());
         // The others are shown answered, and locked.
         QCOMPARE(w->marker(1)->state(), MarkerState::Blank);
         QCOMPARE(w->marker(2)->state(), MarkerState::Blank);
@@ -221,7 +221,7 @@ private slots:
                                                "2", "0", singleTestGrade(2, 2).label}));
         // Nothing missed: nothing more to retest; the test taken whole
         // again is the catalogue's own.
-        QVERIFY(!w->action("retestAction")->isEnabled());
+        QVERIFY(!w->command(TestCommand::RetestTool)->isEnabled());
         w->reloadTest();
         QCOMPARE(main()->title(), QStringLiteral("Test: Europa - Stolice"));
         QCOMPARE(shownNames(w).size(), 4);
@@ -236,7 +236,7 @@ private slots:
         QCOMPARE(result()->tasksLabel->text(), QStringLiteral("2"));
         QCOMPARE(result()->goodLabel->text(), QStringLiteral("1"));
         QCOMPARE(result()->gradeLabel->text(), singleTestGrade(2, 1).label);
-        QVERIFY(w->action("retestAction")->isEnabled());
+        QVERIFY(w->command(TestCommand::RetestTool)->isEnabled());
         w->showCorrections();
         QCOMPARE(w->marker(2)->correction(), QStringLiteral("Praga"));
         QVERIFY(w->marker(1)->correction().isEmpty());
@@ -252,9 +252,10 @@ private slots:
         TestWindow *w = launch();
         app->state().session.setActive(true);
         w->onActivated();
-        for (const char *name : {"correctionsAction", "retestAction", "worksheetAction", "correctionsItem",
-                                 "retestItem", "worksheetItem"})
-            QVERIFY2(!w->action(name)->isVisible() && !w->action(name)->isEnabled(), name);
+        using C = TestCommand;
+        for (C c : {C::CorrectionsTool, C::RetestTool, C::WorksheetTool, C::CorrectionsItem, C::RetestItem,
+                    C::WorksheetItem})
+            QVERIFY2(!w->command(c)->isVisible() && !w->command(c)->isEnabled(), qPrintable(w->command(c)->objectName()));
         w->printWorksheet();
         QVERIFY(services->modals.isEmpty());
         app->state().session.setActive(false);

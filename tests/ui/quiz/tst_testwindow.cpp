@@ -183,15 +183,15 @@ private slots:
         QVERIFY(w->marker(2)->lowered());
         QCOMPARE(w->nameField(praga)->text(), QString()); // the option is on
         QVERIFY(w->nameField(praga)->isVisibleTo(w));
-        QVERIFY(w->action("undoItem")->isEnabled());
-        QVERIFY(w->action("undoAction")->isEnabled());
+        QVERIFY(w->command(TestCommand::UndoItem)->isEnabled());
+        QVERIFY(w->command(TestCommand::UndoTool)->isEnabled());
         QCOMPARE(w->test.dropsLeft, 2);
 
         w->undo();
         QCOMPARE(w->marker(2)->text(), QString());
         QCOMPARE(w->marker(2)->colour(), QColor(Qt::blue));
         QCOMPARE(w->nameField(praga)->text(), QStringLiteral("Praga"));
-        QVERIFY(!w->action("undoItem")->isEnabled());
+        QVERIFY(!w->command(TestCommand::UndoItem)->isEnabled());
         QCOMPARE(w->test.dropsLeft, 3);
         w->undo();
         QCOMPARE(services->lastText(), QStringLiteral("Operacja: Cofnij zaznaczenie, obecnie nie jest dostępna"));
@@ -244,7 +244,7 @@ private slots:
         TestWindow *w = launch();
         w->showResult();
         QCOMPARE(services->modals.size(), 1);
-        QVERIFY(!w->action("resultAction")->isEnabled());
+        QVERIFY(!w->command(TestCommand::ResultTool)->isEnabled());
         QTest::keyClick(w, Qt::Key_F4);
         w->showResult();
         QCOMPARE(services->modals.size(), 1);
@@ -273,7 +273,7 @@ private slots:
             QCOMPARE(w->marker(k)->text(), QString());
         }
         QCOMPARE(w->test.testClock, 0);
-        QVERIFY(w->action("resultItem")->isEnabled());
+        QVERIFY(w->command(TestCommand::ResultItem)->isEnabled());
         const QStringList shown = fieldTexts(w, 3);
         QCOMPARE(QSet<QString>(shown.begin(), shown.end()), (QSet<QString>{"Wiedeń", "Praga", "Berlin"}));
     }
@@ -482,8 +482,8 @@ private slots:
         app->state().session.setActive(true);
         w->onActivated();
         QCOMPARE(app->state().result.closing, ResultState::Closing::Pending);
-        QVERIFY(!w->action("resultAction")->isEnabled());
-        QVERIFY(!w->action("stopItem")->isEnabled());
+        QVERIFY(!w->command(TestCommand::ResultTool)->isEnabled());
+        QVERIFY(!w->command(TestCommand::StopItem)->isEnabled());
         w->stopTest();
         flushDeletes();
         QVERIFY(app->launcher().testWindow());
