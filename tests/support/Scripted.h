@@ -153,4 +153,12 @@ inline QString fileCase(const QString &path)
 // Whether the program runs under Wine rather than on Windows itself.
 bool underWine();
 
+// A window's part by its object name, as the user finds it by its caption:
+// tests reach a window's insides only through this.
+template <class T = QObject>
+T *named(const QObject *window, const char *name)
+{
+    return window->findChild<T *>(QString::fromLatin1(name));
+}
+
 } // namespace tv::test

@@ -321,15 +321,16 @@ void MainWindow::buildMenus()
     QMenu *settingsMenu = bar->addMenu(QStringLiteral("&Ustawienia"));
     settingsMenu->setObjectName(QStringLiteral("settingsMenu"));
     set(Command::MenuSettings, settingsMenu->menuAction());
-    item(settingsMenu, QStringLiteral("settingsItem"), QStringLiteral("Ustawienia programu  [F7]"),
-         &MainWindow::settingsRequested);
-    item(settingsMenu, QStringLiteral("networkItem"), QStringLiteral("Architektura Klient-Server  [F8]"),
-         &MainWindow::networkSettingsRequested);
+    settingsItem = item(settingsMenu, QStringLiteral("settingsItem"), QStringLiteral("Ustawienia programu  [F7]"),
+                        &MainWindow::settingsRequested);
+    networkItem = item(settingsMenu, QStringLiteral("networkItem"), QStringLiteral("Architektura Klient-Server  [F8]"),
+                       &MainWindow::networkSettingsRequested);
     settingsMenu->addSeparator();
     item(settingsMenu, QStringLiteral("fileCheckItem"), QStringLiteral("Sprawdź pliki konfiguracyjne tesów"),
          &MainWindow::fileCheckRequested);
     settingsMenu->addSeparator();
-    item(settingsMenu, QStringLiteral("usersItem"), QStringLiteral("Użytkownicy  [F9]"), &MainWindow::usersRequested);
+    usersItem = item(settingsMenu, QStringLiteral("usersItem"), QStringLiteral("Użytkownicy  [F9]"),
+                     &MainWindow::usersRequested);
     settingsMenu->addSeparator();
     item(settingsMenu, QStringLiteral("legendItem"), QStringLiteral("Legenda  [F2]"), &MainWindow::legendRequested);
     item(settingsMenu, QStringLiteral("skinsItem"), QStringLiteral("Zmień skórę"), &MainWindow::skinsRequested);
@@ -425,25 +426,24 @@ void MainWindow::bindKeys()
     // item could be chosen.
     const struct {
         QKeySequence key;
-        const char *item;
+        QAction *item;
     } keys[] = {
-        {QKeySequence(Qt::Key_F7), "settingsItem"},
-        {QKeySequence(Qt::Key_F8), "networkItem"},
-        {QKeySequence(Qt::Key_F9), "usersItem"},
-        {QKeySequence(Qt::CTRL | Qt::Key_P), "printItem"},
-        {QKeySequence(Qt::CTRL | Qt::Key_U), "deleteResultsItem"},
+        {QKeySequence(Qt::Key_F7), settingsItem},
+        {QKeySequence(Qt::Key_F8), networkItem},
+        {QKeySequence(Qt::Key_F9), usersItem},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), commandAction(Command::ItemPrintResults)},
+        {QKeySequence(Qt::CTRL | Qt::Key_U), commandAction(Command::ItemDeleteResults)},
     };
     for (const auto &k : keys) {
         auto *sc = new QShortcut(k.key, this);
-        const QString name = QString::fromLatin1(k.item);
-        connect(sc, &QShortcut::activated, this, [this, name] { triggerIfChoosable(name); });
+        QAction *item = k.item;
+        connect(sc, &QShortcut::activated, this, [this, item] { triggerIfChoosable(item); });
     }
 }
 
-bool MainWindow::triggerIfChoosable(const QString &itemName)
+bool MainWindow::triggerIfChoosable(QAction *a)
 {
-    QAction *a = action(itemName);
-    if (!a || !a->isEnabled())
+    if (!a->isEnabled())
         return false;
     const auto menus = menuBar()->actions();
     for (QAction *m : menus)
@@ -469,12 +469,9 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
         emit legendRequested();
         return;
     }
-    const char *name = nullptr;
-    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_F6)
-        name = "filterItem";
-    if (name) {
+    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_F6) {
         event->accept();
-        triggerIfChoosable(QString::fromLatin1(name));
+        triggerIfChoosable(commandAction(Command::ItemFilter));
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -482,11 +479,6 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 // ---------------------------------------------------------------------------
 // What the window shows
-
-QAction *MainWindow::action(const QString &objectName) const
-{
-    return findChild<QAction *>(objectName);
-}
 
 QString MainWindow::title() const
 {

@@ -75,7 +75,6 @@ public:
 
     // --- views, for the application and for tests ----------------------------------
     QAction *commandAction(Command command) const { return commands[static_cast<int>(command)]; }
-    QAction *action(const QString &objectName) const;
     QListWidget *usersList() const { return users; }
     bool backgroundVisible() const;
     // Gives the background the sharpest picture for its size (after a resize
@@ -143,7 +142,7 @@ private:
     void buildBackground();
     void bindKeys();
     // Runs a menu item as choosing it would: only while it and its menu are enabled.
-    bool triggerIfChoosable(const QString &itemName);
+    bool triggerIfChoosable(QAction *item);
     void applyLock(LockOperation op);
     void refuseExit();
     QAction *item(QMenu *menu, const QString &name, const QString &caption, Slot slot);
@@ -167,6 +166,9 @@ private:
     QListWidget *users = nullptr; // the registered users, hidden
     std::array<QLabel *, 4> panels{};
     QAction *showScoreItem = nullptr;
+    QAction *settingsItem = nullptr;
+    QAction *networkItem = nullptr;
+    QAction *usersItem = nullptr;
     QAction *fitMapItem = nullptr;
     QAction *showScoreButton = nullptr;
     std::array<QAction *, static_cast<int>(Command::Count)> commands{};

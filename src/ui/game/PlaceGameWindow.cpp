@@ -140,19 +140,27 @@ void PlaceGameWindow::buildLayout()
     toolBar->setObjectName(QStringLiteral("toolBar"));
     toolBar->setIconSize(QSize(22, 22));
     toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    auto tool = [this](const char *name, const char *icon, const QString &text, const QString &hint,
-                       void (PlaceGameWindow::*slot)()) {
-        auto *a = new QAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))), text, this);
+    // One action per command, shared by the tool bar (its short caption) and
+    // the context menu (its full caption): nothing in a lesson locks one
+    // without the other.
+    auto command = [this](GameCommand c, const char *name, const char *icon, const QString &toolText,
+                          const QString &hint, const QString &menuText, void (PlaceGameWindow::*slot)()) {
+        auto *a = new QAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))), menuText, this);
         a->setObjectName(QString::fromLatin1(name));
+        a->setIconText(toolText);
         a->setToolTip(hint);
         toolBar->addAction(a);
         connect(a, &QAction::triggered, this, slot);
+        commands[static_cast<int>(c)] = a;
     };
-    tool("drawAction", "losuj", QStringLiteral("Wylosuj miejsce"), kDrawHint, &PlaceGameWindow::newGame);
-    tool("resultAction", "wynik_testu", kResultHint, kResultHint, &PlaceGameWindow::tryChosenName);
-    tool("searchAction", "szukaj", QStringLiteral("Szukaj nazwy"), kSearchHint, &PlaceGameWindow::searchName);
-    tool("stopAction", "zamknij_okno", QStringLiteral("Zamknij"), QStringLiteral("Zamknij..."),
-         &PlaceGameWindow::stop);
+    command(GameCommand::Draw, "drawCommand", "losuj", QStringLiteral("Wylosuj miejsce"), kDrawHint, kDrawHint,
+            &PlaceGameWindow::newGame);
+    command(GameCommand::TryName, "resultCommand", "wynik_testu", kResultHint, kResultHint, kResultHint,
+            &PlaceGameWindow::tryChosenName);
+    command(GameCommand::Search, "searchCommand", "szukaj", QStringLiteral("Szukaj nazwy"), kSearchHint, kSearchHint,
+            &PlaceGameWindow::searchName);
+    command(GameCommand::Close, "stopCommand", "zamknij_okno", QStringLiteral("Zamknij"), QStringLiteral("Zamknij..."),
+            QStringLiteral("Zamknij okno"), &PlaceGameWindow::stop);
 
     nameList = new QTableWidget(0, 1, sidePanel);
     nameList->setObjectName(QStringLiteral("nameList"));
@@ -241,22 +249,13 @@ void PlaceGameWindow::buildMenu()
 {
     contextMenu = new QMenu(this);
     contextMenu->setObjectName(QStringLiteral("contextMenu"));
-    auto item = [this](const char *name, const QString &caption, void (PlaceGameWindow::*slot)()) {
-        QAction *a = contextMenu->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, slot);
-    };
-    item("resultItem", kResultHint, &PlaceGameWindow::tryChosenName);
+    // The menu lists the result first, as the pupil reaches for it most.
+    contextMenu->addAction(command(GameCommand::TryName));
     contextMenu->addSeparator();
-    item("drawItem", kDrawHint, &PlaceGameWindow::newGame);
-    item("searchItem", kSearchHint, &PlaceGameWindow::searchName);
+    contextMenu->addAction(command(GameCommand::Draw));
+    contextMenu->addAction(command(GameCommand::Search));
     contextMenu->addSeparator();
-    item("stopItem", QStringLiteral("Zamknij okno"), &PlaceGameWindow::stop);
-}
-
-QAction *PlaceGameWindow::action(const QString &objectName) const
-{
-    return findChild<QAction *>(objectName);
+    contextMenu->addAction(command(GameCommand::Close));
 }
 
 bool PlaceGameWindow::eventFilter(QObject *watched, QEvent *event)
@@ -282,10 +281,8 @@ bool PlaceGameWindow::eventFilter(QObject *watched, QEvent *event)
 
 void PlaceGameWindow::setPlaying(bool playing)
 {
-    for (const char *name : {"drawAction", "drawItem"})
-        action(QString::fromLatin1(name))->setEnabled(!playing);
-    for (const char *name : {"resultAction", "resultItem"})
-        action(QString::fromLatin1(name))->setEnabled(playing);
+    command(GameCommand::Draw)->setEnabled(!playing);
+    command(GameCommand::TryName)->setEnabled(playing);
 }
 
 void PlaceGameWindow::fillNames()

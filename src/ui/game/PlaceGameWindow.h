@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
+
 class QAction;
 class QFrame;
 class QLabel;
@@ -27,6 +29,9 @@ class Shell;
 // the names to choose from on the right. A maximised child of the main
 // window, made for one visit and destroyed when it closes; the main window
 // is in test mode while it is open.
+// The game's commands: each one action, on the tool bar and in the menu.
+enum class GameCommand { Draw, TryName, Search, Close, Count };
+
 class PlaceGameWindow : public QWidget {
     Q_OBJECT
 
@@ -75,7 +80,7 @@ public:
     double scale() const { return zoom; }
     // Whether the picture now drawn is the sharper companion.
     bool showsSharper() const { return sharperShown; }
-    QAction *action(const QString &objectName) const;
+    QAction *command(GameCommand c) const { return commands[static_cast<int>(c)]; }
 
 signals:
     // Closed by its own command with the start-creator option on: the
@@ -109,6 +114,7 @@ private:
     QImage sharperPicture;
     double zoom = 1.0;
     bool sharperShown = false;
+    std::array<QAction *, static_cast<int>(GameCommand::Count)> commands{};
 };
 
 } // namespace tv

@@ -255,29 +255,26 @@ void ResultsBrowser::buildMenu()
 {
     contextMenu = new QMenu(this);
     contextMenu->setObjectName(QStringLiteral("contextMenu"));
-    auto add = [this](const char *name, const QString &caption, void (ResultsBrowser::*slot)()) {
+    auto add = [this](ResultsCommand c, const char *name, const QString &caption, void (ResultsBrowser::*slot)()) {
         auto *a = contextMenu->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, slot);
+        commands[static_cast<int>(c)] = a;
     };
-    add("printItem", QStringLiteral("Drukuj wynik  [Ctrl + P]"), &ResultsBrowser::print);
+    using C = ResultsCommand;
+    add(C::Print, "printItem", QStringLiteral("Drukuj wynik  [Ctrl + P]"), &ResultsBrowser::print);
     contextMenu->addSeparator();
-    add("showAllItem", QStringLiteral("Pokaż wszystkie wyniki"), &ResultsBrowser::showAll);
-    add("filterItem", QStringLiteral("Filtruj wyniki... [F6]"), &ResultsBrowser::openFilter);
+    add(C::ShowAll, "showAllItem", QStringLiteral("Pokaż wszystkie wyniki"), &ResultsBrowser::showAll);
+    add(C::Filter, "filterItem", QStringLiteral("Filtruj wyniki... [F6]"), &ResultsBrowser::openFilter);
     contextMenu->addSeparator();
-    add("deleteSelectedItem", QStringLiteral("Usuń zaznaczony wynik"), &ResultsBrowser::deleteSelected);
-    add("deleteAllItem", QStringLiteral("Usuń wyniki  [Ctrl + U]"), &ResultsBrowser::deleteAll);
+    add(C::DeleteSelected, "deleteSelectedItem", QStringLiteral("Usuń zaznaczony wynik"), &ResultsBrowser::deleteSelected);
+    add(C::DeleteAll, "deleteAllItem", QStringLiteral("Usuń wyniki  [Ctrl + U]"), &ResultsBrowser::deleteAll);
     contextMenu->addSeparator();
-    add("closeItem", QStringLiteral("Zamknij okno [Esc]"), &ResultsBrowser::closeWindow);
+    add(C::Close, "closeItem", QStringLiteral("Zamknij okno [Esc]"), &ResultsBrowser::closeWindow);
 
     table->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(table, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { contextMenu->popup(table->viewport()->mapToGlobal(pos)); });
-}
-
-QAction *ResultsBrowser::action(const QString &objectName) const
-{
-    return contextMenu->findChild<QAction *>(objectName);
 }
 
 void ResultsBrowser::activateOnce()

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <optional>
 
 class QAction;
@@ -20,6 +21,12 @@ namespace tv {
 class ResultsModel;
 class Shell;
 struct BrowserState;
+
+// The browser's menu commands. Their keys (Ctrl+P, Ctrl+U, F6, Esc) are
+// read by the window itself: the main window binds Ctrl+P and Ctrl+U to its
+// own forms of the commands, and two shortcuts on one key would each be
+// ambiguous, so neither would run.
+enum class ResultsCommand { Print, ShowAll, Filter, DeleteSelected, DeleteAll, Close, Count };
 
 // The results browser: the stored results of this workstation, or the set
 // the results filter left in tmp.tvw, one row per record. A maximised child
@@ -52,7 +59,7 @@ public:
 
     QTableView *table = nullptr;
     QMenu *contextMenu = nullptr;
-    QAction *action(const QString &objectName) const;
+    QAction *command(ResultsCommand c) const { return commands[static_cast<int>(c)]; }
 
     // What the window holds, for the main window and for tests.
     const results::Records &rows() const;
@@ -86,6 +93,7 @@ private:
     // Wyniki.tvw as last read or written here; a rewrite checks it against
     // the file, which another copy of the program may have changed.
     results::Fingerprint readAs;
+    std::array<QAction *, static_cast<int>(ResultsCommand::Count)> commands{};
     bool active = false; // the active child window of the main window
 };
 

@@ -392,7 +392,7 @@ private slots:
     void showScoreToggle()
     {
         MainWindow *w = form();
-        QAction *item = w->action(QStringLiteral("showScoreItem"));
+        QAction *item = test::named<QAction>(w, "showScoreItem");
         QAction *button = w->findChild<QAction *>(QStringLiteral("showScoreButton"));
         const QString off = QStringLiteral("W teście Wszystko o... Pokazuj  aktualny wynik: NIE");
         const QString on = QStringLiteral("W teście Wszystko o... Pokazuj  aktualny wynik: TAK");

@@ -77,7 +77,7 @@ private slots:
 
     void openedFromTheMainWindow()
     {
-        app->mainWindow().action(QStringLiteral("fileCheckItem"))->trigger();
+        test::named<QAction>(&app->mainWindow(), "fileCheckItem")->trigger();
         QCOMPARE(services->modals, QStringList{"fileCheckWindow"});
     }
 };

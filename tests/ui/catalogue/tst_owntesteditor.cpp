@@ -87,7 +87,7 @@ private slots:
     void madeSavedListedTakenJudged()
     {
         QCOMPARE(ownMenuTitles(), QStringList{"(brak własnych testów)"});
-        main()->action(QStringLiteral("ownNewItem"))->trigger();
+        test::named<QAction>(main(), "ownNewItem")->trigger();
         QVERIFY(editor().isVisible());
         services->fileAnswers << writePicture(QStringLiteral("mazowsze.png"), QSize(500, 400), "PNG");
         QTest::mouseClick(editor().findChild<QPushButton *>(QStringLiteral("pictureButton")), Qt::LeftButton);
@@ -170,14 +170,14 @@ private slots:
         const QByteArray damaged("2\r\nGóry\r\n5\r\n6\r\n2x0\r\n100\r\n");
         data->write(QStringLiteral("Moje testy/GP.dat"), damaged);
         services->fileAnswers << files::resolve(owntests::folder(), QStringLiteral("GP.dat"));
-        main()->action(QStringLiteral("ownEditItem"))->trigger();
+        test::named<QAction>(main(), "ownEditItem")->trigger();
         QVERIFY2(services->lastText().contains(QStringLiteral("GP.dat, wiersz 5")), qPrintable(services->lastText()));
         QCOMPARE(data->read(QStringLiteral("Moje testy/GP.dat")), damaged);
     }
 
     void checksAreSaidAndNothingIsWritten()
     {
-        main()->action(QStringLiteral("ownNewItem"))->trigger();
+        test::named<QAction>(main(), "ownNewItem")->trigger();
         QTest::mouseClick(editor().findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
         QVERIFY(services->lastText().contains(QStringLiteral("Test nie ma tytułu")));
         QVERIFY(services->lastText().contains(QStringLiteral("Test nie ma obrazu")));
@@ -203,7 +203,7 @@ private slots:
         QVERIFY(QDir().mkpath(data->file(QStringLiteral("pendrive"))));
         services->fileAnswers << files::resolve(owntests::folder(), QStringLiteral("GP.dat"))
                               << data->file(QStringLiteral("pendrive/GP.dat"));
-        main()->action(QStringLiteral("ownExportItem"))->trigger();
+        test::named<QAction>(main(), "ownExportItem")->trigger();
         for (const char *n : {"GP.dat", "GP_o.dat", "GP.jpg"})
             QVERIFY(data->has(QStringLiteral("pendrive/") + QString::fromLatin1(n)));
 
@@ -211,13 +211,13 @@ private slots:
         data->write(QStringLiteral("pendrive/GP.dat"), "1\r\nInne g\xF3ry\r\n5\r\n6\r\n");
         services->answers << QMessageBox::No;
         services->fileAnswers << data->file(QStringLiteral("pendrive/GP.dat"));
-        main()->action(QStringLiteral("ownImportItem"))->trigger();
+        test::named<QAction>(main(), "ownImportItem")->trigger();
         QVERIFY(services->lastText().contains(QStringLiteral("Zastąpić go importowanym?")));
         QCOMPARE(services->messages.last().defaultButton, QMessageBox::No);
         QCOMPARE(ownMenuTitles(), QStringList{"Góry Polski"});
         services->answers << QMessageBox::Yes;
         services->fileAnswers << data->file(QStringLiteral("pendrive/GP.dat"));
-        main()->action(QStringLiteral("ownImportItem"))->trigger();
+        test::named<QAction>(main(), "ownImportItem")->trigger();
         QCOMPARE(ownMenuTitles(), QStringList{"Inne góry"});
     }
 
@@ -255,14 +255,14 @@ private slots:
 
     void lockedWhileATestRunsAndInASession()
     {
-        QVERIFY(main()->action(QStringLiteral("ownNewItem"))->isEnabled());
+        QVERIFY(test::named<QAction>(main(), "ownNewItem")->isEnabled());
         main()->lockForTest();
         for (const char *name : {"ownNewItem", "ownEditItem", "ownImportItem", "ownExportItem"})
-            QVERIFY(!main()->action(QString::fromLatin1(name))->isEnabled());
+            QVERIFY(!test::named<QAction>(main(), name)->isEnabled());
         main()->unlockAfterTest();
-        QVERIFY(main()->action(QStringLiteral("ownEditItem"))->isEnabled());
+        QVERIFY(test::named<QAction>(main(), "ownEditItem")->isEnabled());
         main()->lockForSession();
-        QVERIFY(!main()->action(QStringLiteral("ownImportItem"))->isEnabled());
+        QVERIFY(!test::named<QAction>(main(), "ownImportItem")->isEnabled());
     }
 };
 

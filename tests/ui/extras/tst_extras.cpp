@@ -75,10 +75,10 @@ private slots:
         LegendWindow legend(main());
         switch (command) {
         case 0:
-            main()->action(QStringLiteral("helpItem"))->trigger();
+            test::named<QAction>(main(), "helpItem")->trigger();
             break;
         case 1:
-            main()->action(QStringLiteral("helpButton"))->trigger();
+            test::named<QAction>(main(), "helpButton")->trigger();
             break;
         case 2:
             QTest::keyClick(main(), Qt::Key_F1);
@@ -108,7 +108,7 @@ private slots:
     {
         writeHelp();
         const QUrl index = fileUrl(data->file(QStringLiteral("Pomoc/index.html")));
-        main()->action(QStringLiteral("helpItem"))->trigger();
+        test::named<QAction>(main(), "helpItem")->trigger();
         QTest::keyClick(main(), Qt::Key_F1);
         LegendWindow legend(main());
         legend.show();
@@ -126,10 +126,10 @@ private slots:
     void commandsOfTheMainWindow()
     {
         QTest::keyClick(main(), Qt::Key_F2);
-        main()->action(QStringLiteral("screenItem"))->trigger();
-        main()->action(QStringLiteral("computerInfoItem"))->trigger();
-        main()->action(QStringLiteral("computerInfoButton"))->trigger();
-        main()->action(QStringLiteral("skinsItem"))->trigger();
+        test::named<QAction>(main(), "screenItem")->trigger();
+        test::named<QAction>(main(), "computerInfoItem")->trigger();
+        test::named<QAction>(main(), "computerInfoButton")->trigger();
+        test::named<QAction>(main(), "skinsItem")->trigger();
 #ifdef Q_OS_WIN
         // Windows has its own program for the computer's details.
         const QStringList modals{"legendWindow", "screenAdviceWindow", "skinsDialog"};
@@ -140,9 +140,9 @@ private slots:
                                  "skinsDialog"};
 #endif
         QCOMPARE(services->modals, modals);
-        main()->action(QStringLiteral("webPageItem"))->trigger();
+        test::named<QAction>(main(), "webPageItem")->trigger();
         QCOMPARE(services->opened, QList<QUrl>{QUrl(QStringLiteral("https://terravia.example/"))});
-        main()->action(QStringLiteral("aboutItem"))->trigger();
+        test::named<QAction>(main(), "aboutItem")->trigger();
         QVERIFY(app->aboutDialog().isVisible()); // not modal
         QCOMPARE(services->modals, modals);
     }
@@ -247,7 +247,7 @@ private slots:
                                           "Test: Świat - Prądy morskie: BRAK PLIKU Z1"));
         }
         QVERIFY(!form.problemReport());
-        main()->action(QStringLiteral("mailItem"))->trigger();
+        test::named<QAction>(main(), "mailItem")->trigger();
         QCOMPARE(subject, QString());
         QCOMPARE(body, QString());
         QCOMPARE(services->modals, (QStringList{"mailForm", "mailForm"}));
@@ -299,7 +299,7 @@ private slots:
     {
         AboutDialog &about = app->aboutDialog();
         QVERIFY(AboutDialog::kWidth % 5 != 0 && AboutDialog::kHeight % 5 != 0);
-        main()->action(QStringLiteral("aboutButton"))->trigger();
+        test::named<QAction>(main(), "aboutButton")->trigger();
         QVERIFY(about.isVisible());
         QCOMPARE(about.size(), QSize(AboutDialog::kWidth, AboutDialog::kHeight));
         QCOMPARE(waits->waits, (QList<int>{30, 30, 30, 30, 30}));

@@ -73,13 +73,13 @@ class TestPlaceGameWindow : public test::UiTest {
     void clickCover(int i) { QTest::mouseClick(w->covers.at(i), Qt::LeftButton, {}, QPoint(50, 50)); }
     bool playing() const
     {
-        return w->action("resultAction")->isEnabled() && w->action("resultItem")->isEnabled()
-            && !w->action("drawAction")->isEnabled() && !w->action("drawItem")->isEnabled();
+        return w->command(GameCommand::TryName)->isEnabled()
+            && !w->command(GameCommand::Draw)->isEnabled();
     }
     bool waiting() const
     {
-        return !w->action("resultAction")->isEnabled() && !w->action("resultItem")->isEnabled()
-            && w->action("drawAction")->isEnabled() && w->action("drawItem")->isEnabled();
+        return !w->command(GameCommand::TryName)->isEnabled()
+            && w->command(GameCommand::Draw)->isEnabled();
     }
     void verifyFreshGame()
     {
@@ -196,7 +196,7 @@ private slots:
         choose(w->game.answer);
         services->answers << QMessageBox::Yes;
         services->inputAnswers << QStringLiteral("Józef Świątek");
-        w->action("resultAction")->trigger();
+        w->command(GameCommand::TryName)->trigger();
 
         QCOMPARE(services->messages.size(), 1);
         const auto &m = services->messages.first();
@@ -234,7 +234,7 @@ private slots:
 
         for (int i = 0; i < 2; ++i) {
             choose(wrongName());
-            w->action("resultItem")->trigger();
+            w->command(GameCommand::TryName)->trigger();
             QCOMPARE(services->lastText(),
                      QStringLiteral("Przykro mi, ale to nie jest poprawna odpowiedź.\r\nSpróbuj jeszcze raz"));
             QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia: Błędna odpowiedź"));
@@ -244,7 +244,7 @@ private slots:
         }
         choose(w->game.answer);
         services->answers << QMessageBox::No;
-        w->action("resultAction")->trigger();
+        w->command(GameCommand::TryName)->trigger();
         QVERIFY(services->lastText().contains(
             QStringLiteral("Otwartych okienek: 5 z 36\r\nBłędnych wskazań: 2\r\nTwoja ocena: Dobry plus (4+)\r\n")));
         QVERIFY(!w->clock->isActive());
@@ -257,10 +257,10 @@ private slots:
         QVERIFY(!w->picture->pixmap().isNull());
         const int shown = int(services->messages.size());
         w->tryEntry(rowOf(w->game.answer));
-        w->action("resultAction")->trigger();
+        w->command(GameCommand::TryName)->trigger();
         QCOMPARE(services->messages.size(), shown);
 
-        w->action("drawAction")->trigger();
+        w->command(GameCommand::Draw)->trigger();
         verifyFreshGame();
     }
 
@@ -315,7 +315,7 @@ private slots:
         writePack();
         openGame();
         services->inputAnswers << QStringLiteral("wie");
-        w->action("searchAction")->trigger();
+        w->command(GameCommand::Search)->trigger();
         QCOMPARE(services->prompts.last().caption, QStringLiteral("Szukanie nazwy..."));
         QCOMPARE(services->prompts.last().prompt, QStringLiteral("Wpisz szukana nazwę..."));
         QCOMPARE(services->prompts.last().initial, QString());
@@ -325,7 +325,7 @@ private slots:
 
         // No match, or nothing typed: the choice stays.
         services->inputAnswers << QStringLiteral("łuk") << QString();
-        w->action("searchItem")->trigger();
+        w->command(GameCommand::Search)->trigger();
         w->searchName();
         w->searchName(); // cancelled
         QCOMPARE(w->game.chosen, QStringLiteral("Wielki Mur Chiński"));
@@ -359,7 +359,7 @@ private slots:
         QCOMPARE(w->nameList->rowCount(), 0);
         QCOMPARE(w->game.place, 0);
         QVERIFY(services->messages.isEmpty());
-        w->action("resultAction")->trigger();
+        w->command(GameCommand::TryName)->trigger();
         QCOMPARE(services->lastText(), QStringLiteral("Wciśnij przycisk: Wylosuj miejsce na świecie"));
         QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia"));
         QCOMPARE(w->game.wrongNames, 0);
@@ -431,7 +431,7 @@ private slots:
         openGame();
         app->creator().hide();
         QPointer<PlaceGameWindow> game = w;
-        w->action("stopItem")->trigger();
+        w->command(GameCommand::Close)->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!game);
         QVERIFY(main()->childArea()->subWindowList().isEmpty());

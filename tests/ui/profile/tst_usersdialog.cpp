@@ -330,7 +330,7 @@ private slots:
             w->saveAndClose();
             return w->result();
         };
-        main()->action("usersItem")->trigger();
+        test::named<QAction>(main(), "usersItem")->trigger();
         QCOMPARE(services->modals, QStringList{"usersDialog"});
         QCOMPARE(app->state().settings.users(), (QStringList{"Ala", "Ola"}));
         // A new window each time: it starts from the list as it now stands.
@@ -342,7 +342,7 @@ private slots:
             w->reject();
             return w->result();
         };
-        main()->action("usersButton")->trigger();
+        test::named<QAction>(main(), "usersButton")->trigger();
         QCOMPARE(services->modals.size(), 2);
         QCOMPARE(seen, 2);
     }

@@ -75,7 +75,7 @@ class TestResultsBrowser : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(main()));
     }
     QByteArray stored(const Records &records) { return results::recordBytes(records); }
-    bool enabled(const char *item) { return main()->action(QString::fromLatin1(item))->isEnabled(); }
+    bool enabled(const char *item) { return test::named<QAction>(main(), item)->isEnabled(); }
     void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     QString pdfText(const QString &pdf)
     {
@@ -456,7 +456,7 @@ private slots:
             w->table->setFocus();
             QTest::keyClick(w->table, Qt::Key_Escape);
         } else if (how == "menu") {
-            w->action("closeItem")->trigger();
+            w->command(ResultsCommand::Close)->trigger();
         } else {
             main()->closeActiveChild();
         }
@@ -515,7 +515,7 @@ private slots:
         app->results().deleteAllResults();
         QVERIFY(data->has("Wyniki.tvw"));
         QCOMPARE(services->messages.size(), 2);
-        main()->action("deleteResultsItem")->trigger(); // yes
+        test::named<QAction>(main(), "deleteResultsItem")->trigger(); // yes
         QVERIFY(!data->has("Wyniki.tvw"));
         QCOMPARE(services->messages.size(), 4);
         QCOMPARE(services->messages.at(2).text, QStringLiteral("Czy napewno chcesz usunąć wszystkie wyniki testów?"));
@@ -648,9 +648,9 @@ private slots:
                                         "Usuń zaznaczony wynik", "Usuń wyniki  [Ctrl + U]", "Zamknij okno [Esc]"}));
         QCOMPARE(browser()->table->contextMenuPolicy(), Qt::CustomContextMenu);
         browser()->selectRow(2);
-        browser()->action("deleteSelectedItem")->trigger();
+        browser()->command(ResultsCommand::DeleteSelected)->trigger();
         QCOMPARE(services->lastText(), QStringLiteral("Czy napewno chcesz usunąć wynik: Cezary"));
-        browser()->action("printItem")->trigger();
+        browser()->command(ResultsCommand::Print)->trigger();
         QCOMPARE(services->printDialogs, 1);
     }
 

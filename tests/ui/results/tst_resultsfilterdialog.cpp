@@ -354,7 +354,7 @@ private slots:
             dlg()->okButton->click();
             return d.result();
         };
-        main()->action("filterItem")->trigger();
+        test::named<QAction>(main(), "filterItem")->trigger();
         QCOMPARE(services->modals, QStringList{"resultsFilterDialog"});
         QVERIFY(app->results().findBrowser());
         QVERIFY(app->results().findBrowser()->rows().empty());

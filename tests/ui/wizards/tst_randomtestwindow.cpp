@@ -134,7 +134,7 @@ private slots:
 
     void openedFromTheMainWindow()
     {
-        app->mainWindow().action(QStringLiteral("randomTestButton"))->trigger();
+        test::named<QAction>(&app->mainWindow(), "randomTestButton")->trigger();
         QCOMPARE(services->modals, QStringList{"randomTestWindow"});
     }
 
