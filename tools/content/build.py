@@ -79,7 +79,7 @@ MARK_END_GAP = 12          # pixels: nor to its stem's source, mouth or the pict
 
 # A desert's extent ([lines] 'desert | points'): a pale tint in a dashed
 # outline, as an atlas marks a sandy desert.
-DESERT_FILL = "#e2a65a@55"
+DESERT_FILL = "p12+f#c0803e+b-+r144"
 DESERT_PEN = "0.9p,#8a4b16,5_2.5:0"
 DESERT_HATCH = 3           # pixels between the rows counted when a box would hide a desert
 
