@@ -72,7 +72,9 @@ SALT_LAKE = "#d4e8f5"
 # GSHHG has no line there (a river drawn as open water, a stretch missing)
 # it runs smoothed through the table's points.
 STEM_PEN_W = 1.8           # points: the stem's pen
-STEM_SNAP = 5.0            # pixels: a point of the stem within this of a GSHHG river follows it
+STEM_ROUTE_SNAP = 10.0     # pixels: a table's point this near a GSHHG river is taken onto it
+STEM_ROUTE_DETOUR = 3.0    # a way along GSHHG longer than this many times the straight line is not the river
+STEM_SNAP = 5.0            # pixels: elsewhere a point of the stem within this of a GSHHG river follows it
 STEM_SMOOTH = 3            # pixels either side averaged, so the stem has no kinks where it joins GSHHG
 MARK_CONFLUENCE_GAP = 16   # pixels: a river's mark no nearer than this to a joining river
 MARK_END_GAP = 12          # pixels: nor to its stem's source, mouth or the picture's edge
@@ -770,26 +772,115 @@ def gshhg_rivers(g, t):
     return lines_in_pixels(g, t, txt)
 
 
+class RiverNetwork:
+    """GSHHG's river lines as one network: a point every pixel, joined to
+    its neighbours along its line, and a line's ends to the nearest point of
+    the line they meet.  Rivers form a tree, so the way through the network
+    between two points of one river is that river, whatever its meanders."""
+
+    def __init__(self, rivers):
+        self.pts, self.adj, line = [], [], []
+        ends = []
+        for n, pl in enumerate(rivers):
+            d = densify(pl, 1.0)
+            base = len(self.pts)
+            for k, p in enumerate(d):
+                self.pts.append(p)
+                self.adj.append([])
+                line.append(n)
+                if k:
+                    self.adj[base + k].append(base + k - 1)
+                    self.adj[base + k - 1].append(base + k)
+            if d:
+                ends += [base, base + len(d) - 1]
+        self.grid = PointGrid(self.pts, 4.0)
+        for e in ends:
+            x, y = self.pts[e]
+            best, bd = None, 2.0 ** 2
+            for i in range(int(x // 4) - 1, int(x // 4) + 2):
+                for j in range(int(y // 4) - 1, int(y // 4) + 2):
+                    for k in self.grid.cells.get((i, j), ()):
+                        d = (self.pts[k][0] - x) ** 2 + (self.pts[k][1] - y) ** 2
+                        if line[k] != line[e] and d <= bd:
+                            best, bd = k, d
+            if best is not None:
+                self.adj[e].append(best)
+                self.adj[best].append(e)
+
+    def route(self, a, b, limit):
+        """The points of the shortest way from point a to point b, or None
+        when there is none shorter than limit pixels."""
+        import heapq
+        pts, dist, prev, heap = self.pts, {a: 0.0}, {}, [(0.0, a)]
+        while heap:
+            d, u = heapq.heappop(heap)
+            if u == b:
+                break
+            if d > dist[u]:
+                continue
+            if d > limit:
+                return None
+            for v in self.adj[u]:
+                nd = d + math.hypot(pts[v][0] - pts[u][0], pts[v][1] - pts[u][1])
+                if nd < dist.get(v, float("inf")):
+                    dist[v], prev[v] = nd, u
+                    heapq.heappush(heap, (nd, v))
+        if b != a and b not in prev:
+            return None
+        way = [b]
+        while way[-1] != a:
+            way.append(prev[way[-1]])
+        return [pts[k] for k in reversed(way)]
+
+
 def river_stems(g, t, rivers):
-    """Each asked river's main stem in pixels, from its source to its mouth:
-    the curve through the table's points, moved onto the GSHHG river where
-    one runs close by (GSHHG knows the meanders the table's points skip),
-    left as it is where none does, and lightly smoothed where the two meet."""
+    """Each asked river's main stem in pixels, from its source to its mouth.
+    Between two of the table's points that both lie on GSHHG's rivers the
+    stem is the way along them; where GSHHG has no such way (a river drawn
+    as open water, a stretch it lacks) it is the curve through the table's
+    points, moved onto a GSHHG line where one runs close by and lightly
+    smoothed where the two meet."""
+    net = RiverNetwork(rivers)
     grid = PointGrid([p for pl in rivers for p in densify(pl, 0.7)])
     out = []
     for name, pts in t.stems:
-        curve = densify(catmull_rom(project(g, t, pts), 20), 1.0)
-        moved = []
-        for x, y in curve:
-            k = grid.nearest(x, y, STEM_SNAP)
-            moved.append(grid.pts[k] if k is not None else (x, y))
-        n, w = len(moved), STEM_SMOOTH
-        smooth = [moved[0]]
-        for i in range(1, n - 1):
-            part = moved[max(0, i - w):min(n, i + w + 1)]
-            smooth.append((sum(p[0] for p in part) / len(part), sum(p[1] for p in part) / len(part)))
-        smooth.append(moved[-1])
-        out.append((name, densify(smooth, 1.0)))
+        wp = project(g, t, pts)
+        steps = 20
+        curve = catmull_rom(wp, steps) if len(wp) >= 3 else [wp[0], wp[-1]]
+        if len(wp) < 3:
+            steps = 1
+        on = [net.grid.nearest(x, y, STEM_ROUTE_SNAP) for x, y in wp]
+        stem = []
+        for i in range(len(wp) - 1):
+            a, b = on[i], on[i + 1]
+            way = None
+            if a is not None and b is not None:
+                straight = math.hypot(net.pts[b][0] - net.pts[a][0], net.pts[b][1] - net.pts[a][1])
+                way = net.route(a, b, STEM_ROUTE_DETOUR * straight + 20)
+            if way is None:
+                # the curve's stretch, its ends moved to where the stretches
+                # before and after it begin and end
+                part = curve[i * steps:(i + 1) * steps + 1]
+                p0 = net.pts[a] if a is not None else wp[i]
+                p1 = net.pts[b] if b is not None else wp[i + 1]
+                d0 = (p0[0] - part[0][0], p0[1] - part[0][1])
+                d1 = (p1[0] - part[-1][0], p1[1] - part[-1][1])
+                m = max(1, len(part) - 1)
+                part = [(x + d0[0] * (1 - k / m) + d1[0] * k / m, y + d0[1] * (1 - k / m) + d1[1] * k / m)
+                        for k, (x, y) in enumerate(part)]
+                part = densify(part, 1.0)
+                moved = []
+                for x, y in part:
+                    k = grid.nearest(x, y, STEM_SNAP)
+                    moved.append(grid.pts[k] if k is not None else (x, y))
+                n, w = len(moved), STEM_SMOOTH
+                way = [moved[0]]
+                for j in range(1, n - 1):
+                    run = moved[max(0, j - w):min(n, j + w + 1)]
+                    way.append((sum(p[0] for p in run) / len(run), sum(p[1] for p in run) / len(run)))
+                way.append(moved[-1])
+            stem += way if not stem else way[1:]
+        out.append((name, densify(stem, 1.0)))
     return out
 
 
