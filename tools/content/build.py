@@ -66,6 +66,25 @@ CURRENT_COLOURS = {"warm": "#d62728", "cold": "#1f5fbf"}
 BOUNDARY_PEN = "1.1p,#5a3a6e,6_3:0"
 SALT_LAKE = "#d4e8f5"
 
+# An asked river's main stem ([lines] 'river | name | points from source to
+# mouth'): one line stronger than any tributary, drawn above the borders.
+# Where GSHHG draws the stem as a line the drawn stem follows it; where
+# GSHHG has no line there (a river drawn as open water, a stretch missing)
+# it runs smoothed through the table's points.
+STEM_PEN_W = 1.8           # points: the stem's pen
+STEM_ROUTE_SNAP = 10.0     # pixels: a table's point this near a GSHHG river is taken onto it
+STEM_ROUTE_DETOUR = 3.0    # a way along GSHHG longer than this many times the straight line is not the river
+STEM_SNAP = 5.0            # pixels: elsewhere a point of the stem within this of a GSHHG river follows it
+STEM_SMOOTH = 3            # pixels either side averaged, so the stem has no kinks where it joins GSHHG
+MARK_CONFLUENCE_GAP = 16   # pixels: a river's mark no nearer than this to a joining river
+MARK_END_GAP = 12          # pixels: nor to its stem's source, mouth or the picture's edge
+
+# A desert's extent ([lines] 'desert | points'): a pale tint in a dashed
+# outline, as an atlas marks a sandy desert.
+DESERT_FILL = "p12+f#c0803e+b-+r144"
+DESERT_PEN = "0.9p,#8a4b16,5_2.5:0"
+DESERT_HATCH = 3           # pixels between the rows counted when a box would hide a desert
+
 
 def die(msg):
     sys.stderr.write("build: " + msg + "\n")
@@ -84,6 +103,7 @@ def read_table(path):
     t.items = []
     t.lines = []       # (style, [(lon, lat), ...])
     t.labels = []      # (text, lon, lat, pixel size)
+    t.stems = []       # (river's name, [(lon, lat), ...] from source to mouth)
     section = "head"
     with open(path, encoding="utf-8") as f:
         for ln, raw in enumerate(f, 1):
@@ -100,7 +120,11 @@ def read_table(path):
                 t.opts[k.strip()] = v.strip()
             elif section == "lines":
                 style, pts = [c.strip() for c in line.split("|", 1)]
-                if style not in CURRENT_COLOURS and style not in ("boundary", "saltlake"):
+                if style == "river":
+                    name, pts = [c.strip() for c in pts.split("|", 1)]
+                    t.stems.append((name, [tuple(float(v) for v in p.split()) for p in pts.split(",")]))
+                    continue
+                if style not in CURRENT_COLOURS and style not in ("boundary", "saltlake", "desert"):
                     die(f"{path}:{ln}: unknown line style '{style}'")
                 t.lines.append((style, [tuple(float(v) for v in p.split()) for p in pts.split(",")]))
             elif section == "labels":
@@ -335,7 +359,7 @@ def river_levels(t):
     return [] if v == "none" else v.split(",")
 
 
-def draw_map(g, t, ps, symbols, leaders, bars, lines=()):
+def draw_map(g, t, ps, symbols, leaders, bars, lines=(), stems=()):
     o = t.opts
     R, J, D = t.R, t.J, "-D" + t.res
     A = "-A" + o.get("min_area", "0")
@@ -421,6 +445,8 @@ def draw_map(g, t, ps, symbols, leaders, bars, lines=()):
     if o.get("ice_shelves") == "yes":
         add("pscoast", R, J, D, "-A0+ag", "-W1/0.5p,#6b86a0,2_2:0")
 
+    draw_deserts(g, t, ps)
+
     # borders under the rivers: where a river is the border the pupil sees
     # the river, and the border beside it where the two lines part and in
     # the change of colour from one country to the next
@@ -453,6 +479,9 @@ def draw_map(g, t, ps, symbols, leaders, bars, lines=()):
     Rp = f"-R0/{t.width}/0/{t.height}"
     Jp = "-Jx1p"
     H = t.height
+    if stems:
+        txt = "".join(">\n" + "".join(f"{x:.2f} {H - y:.2f}\n" for x, y in pl) for pl in stems)
+        add_stdin(g, ps, ["psxy", Rp, Jp, f"-W{STEM_PEN_W}p,{THEME['river']}", "-K", "-O"], txt)
     for style, pts in lines:
         txt = ">\n" + "".join(f"{x:.2f} {H - y:.2f}\n" for x, y in pts)
         if style == "boundary":
@@ -475,6 +504,14 @@ def draw_map(g, t, ps, symbols, leaders, bars, lines=()):
         txt = "".join(f"{x:.2f} {H - y:.2f}\n" for x, y in pts)
         add_stdin(g, ps, ["psxy", Rp, Jp, *style.split(), "-K", "-O"], txt)
     add_stdin(g, ps, ["psxy", Rp, Jp, "-T", "-O"], "")
+
+
+def draw_deserts(g, t, ps):
+    """The deserts' extents, tinted and outlined over the relief."""
+    txt = "".join(">\n" + "".join(f"{lon} {lat}\n" for lon, lat in pts + pts[:1])
+                  for style, pts in t.lines if style == "desert")
+    if txt:
+        add_stdin(g, ps, ["psxy", t.R, t.J, "-G" + DESERT_FILL, "-W" + DESERT_PEN, "-K", "-O"], txt)
 
 
 def add_stdin(g, ps, args, text):
@@ -559,6 +596,13 @@ def build_test(t, data_dir, key_dir, work):
     # a current's mark onto its arrow
     rivers = outline = None
     bars = []
+    stems, joins = [], {}
+    if t.stems:
+        rivers = gshhg_rivers(g, t)
+        stems = river_stems(g, t, rivers)
+        for name, stem in stems:
+            joins[name] = confluences(stem, rivers + [s for other, s in stems if other != name])
+    stem_of = dict(stems)
     for k, it in enumerate(t.items):
         kind = it["kind"]
         if kind == "current":
@@ -572,7 +616,12 @@ def build_test(t, data_dir, key_dir, work):
                 txt = g.run("pscoast", t.R, t.J, "-D" + t.res, "-M",
                             *["-I" + v for v in lv]) if lv else ""
                 rivers = lines_in_pixels(g, t, txt)
-            s = snap(pix[k], rivers, 12)
+            if it["name"] in stem_of:
+                s = stem_mark(t, pix[k], stem_of[it["name"]], joins[it["name"]])
+                if s is None:
+                    die(f"{t.file}: no place on the stem of '{it['name']}' clear of its confluences")
+            else:
+                s = snap(pix[k], rivers, 12)
             if s is None:
                 die(f"{t.file}: no drawn river near '{it['name']}'")
             pix[k] = s[0]
@@ -602,7 +651,7 @@ def build_test(t, data_dir, key_dir, work):
         kind = it["kind"]
         items.append(placement.Item(it["name"], x, y, kind == "area",
                                     SYMBOLS[kind][1], pref, fixed))
-    clear = clear_cost(g, t, currents)
+    clear = clear_cost(g, t, currents, [s for _name, s in stems])
     seed = sum(ord(c) for c in t.file) * 7919
     labels = label_places(g, t)
     blocked = [verify.hint_panel(t.width)] + [r for _text, _size, _pos, r in labels]
@@ -625,7 +674,7 @@ def build_test(t, data_dir, key_dir, work):
 
     ps = os.path.join(work, "map.ps")
     png = os.path.join(work, "map.png")
-    draw_map(g, t, ps, symbols, [l for l in leaders if l], bars, lines)
+    draw_map(g, t, ps, symbols, [l for l in leaders if l], bars, lines, [s for _name, s in stems])
     rasterize(g, t, ps, png)
     overlay(t, png, labels)
     to_jpeg(png, os.path.join(data_dir, t.picture))
@@ -660,7 +709,7 @@ def table_lines(g, t):
     bends it)."""
     out = []
     for style, pts in t.lines:
-        if style == "saltlake":
+        if style in ("saltlake", "desert"):
             continue
         if style == "boundary":
             dense = [pts[0]]
@@ -675,6 +724,225 @@ def table_lines(g, t):
             if not (-1 <= x <= t.width + 1 and -1 <= y <= t.height + 1) or x != x:
                 die(f"{t.file}: a line of style '{style}' leaves the map")
     return out
+
+
+# ---------------------------------------------------------------- river stems
+
+class PointGrid:
+    """Points bucketed in square cells, to find the nearest within a few pixels."""
+
+    def __init__(self, pts, cell=8.0):
+        self.pts, self.cell, self.cells = pts, cell, {}
+        for k, (x, y) in enumerate(pts):
+            self.cells.setdefault((int(x // cell), int(y // cell)), []).append(k)
+
+    def nearest(self, x, y, limit):
+        """Index of the nearest point no farther than limit, or None."""
+        c = self.cell
+        r = int(limit // c) + 1
+        cx, cy = int(x // c), int(y // c)
+        best, bd = None, limit * limit
+        for i in range(cx - r, cx + r + 1):
+            for j in range(cy - r, cy + r + 1):
+                for k in self.cells.get((i, j), ()):
+                    px, py = self.pts[k]
+                    d = (px - x) ** 2 + (py - y) ** 2
+                    if d <= bd:
+                        best, bd = k, d
+        return best
+
+
+def densify(pl, step=1.0):
+    """The polyline with a point at least every step pixels."""
+    out = []
+    for a, b in zip(pl, pl[1:]):
+        if a[0] != a[0] or b[0] != b[0]:
+            continue
+        n = max(1, int(math.hypot(b[0] - a[0], b[1] - a[1]) / step + 0.999))
+        out += [(a[0] + (b[0] - a[0]) * k / n, a[1] + (b[1] - a[1]) * k / n) for k in range(n)]
+    if pl and pl[-1][0] == pl[-1][0]:
+        out.append(pl[-1])
+    return out
+
+
+def gshhg_rivers(g, t):
+    """The GSHHG rivers the map draws, as pixel polylines."""
+    lv = river_levels(t)
+    txt = g.run("pscoast", t.R, t.J, "-D" + t.res, "-M", *["-I" + v for v in lv]) if lv else ""
+    return lines_in_pixels(g, t, txt)
+
+
+class RiverNetwork:
+    """GSHHG's river lines as one network: a point every pixel, joined to
+    its neighbours along its line, and a line's ends to the nearest point of
+    the line they meet.  Rivers form a tree, so the way through the network
+    between two points of one river is that river, whatever its meanders."""
+
+    def __init__(self, rivers):
+        self.pts, self.adj, line = [], [], []
+        ends = []
+        for n, pl in enumerate(rivers):
+            d = densify(pl, 1.0)
+            base = len(self.pts)
+            for k, p in enumerate(d):
+                self.pts.append(p)
+                self.adj.append([])
+                line.append(n)
+                if k:
+                    self.adj[base + k].append(base + k - 1)
+                    self.adj[base + k - 1].append(base + k)
+            if d:
+                ends += [base, base + len(d) - 1]
+        self.grid = PointGrid(self.pts, 4.0)
+        for e in ends:
+            x, y = self.pts[e]
+            best, bd = None, 2.0 ** 2
+            for i in range(int(x // 4) - 1, int(x // 4) + 2):
+                for j in range(int(y // 4) - 1, int(y // 4) + 2):
+                    for k in self.grid.cells.get((i, j), ()):
+                        d = (self.pts[k][0] - x) ** 2 + (self.pts[k][1] - y) ** 2
+                        if line[k] != line[e] and d <= bd:
+                            best, bd = k, d
+            if best is not None:
+                self.adj[e].append(best)
+                self.adj[best].append(e)
+
+    def route(self, a, b, limit):
+        """The points of the shortest way from point a to point b, or None
+        when there is none shorter than limit pixels."""
+        import heapq
+        pts, dist, prev, heap = self.pts, {a: 0.0}, {}, [(0.0, a)]
+        while heap:
+            d, u = heapq.heappop(heap)
+            if u == b:
+                break
+            if d > dist[u]:
+                continue
+            if d > limit:
+                return None
+            for v in self.adj[u]:
+                nd = d + math.hypot(pts[v][0] - pts[u][0], pts[v][1] - pts[u][1])
+                if nd < dist.get(v, float("inf")):
+                    dist[v], prev[v] = nd, u
+                    heapq.heappush(heap, (nd, v))
+        if b != a and b not in prev:
+            return None
+        way = [b]
+        while way[-1] != a:
+            way.append(prev[way[-1]])
+        return [pts[k] for k in reversed(way)]
+
+
+def river_stems(g, t, rivers):
+    """Each asked river's main stem in pixels, from its source to its mouth.
+    Between two of the table's points that both lie on GSHHG's rivers the
+    stem is the way along them; where GSHHG has no such way (a river drawn
+    as open water, a stretch it lacks) it is the curve through the table's
+    points, moved onto a GSHHG line where one runs close by and lightly
+    smoothed where the two meet."""
+    net = RiverNetwork(rivers)
+    grid = PointGrid([p for pl in rivers for p in densify(pl, 0.7)])
+    out = []
+    for name, pts in t.stems:
+        wp = project(g, t, pts)
+        steps = 20
+        curve = catmull_rom(wp, steps) if len(wp) >= 3 else [wp[0], wp[-1]]
+        if len(wp) < 3:
+            steps = 1
+        on = [net.grid.nearest(x, y, STEM_ROUTE_SNAP) for x, y in wp]
+        stem = []
+        for i in range(len(wp) - 1):
+            a, b = on[i], on[i + 1]
+            way = None
+            if a is not None and b is not None:
+                straight = math.hypot(net.pts[b][0] - net.pts[a][0], net.pts[b][1] - net.pts[a][1])
+                way = net.route(a, b, STEM_ROUTE_DETOUR * straight + 20)
+            if way is None:
+                # the curve's stretch, its ends moved to where the stretches
+                # before and after it begin and end
+                part = curve[i * steps:(i + 1) * steps + 1]
+                p0 = net.pts[a] if a is not None else wp[i]
+                p1 = net.pts[b] if b is not None else wp[i + 1]
+                d0 = (p0[0] - part[0][0], p0[1] - part[0][1])
+                d1 = (p1[0] - part[-1][0], p1[1] - part[-1][1])
+                m = max(1, len(part) - 1)
+                part = [(x + d0[0] * (1 - k / m) + d1[0] * k / m, y + d0[1] * (1 - k / m) + d1[1] * k / m)
+                        for k, (x, y) in enumerate(part)]
+                part = densify(part, 1.0)
+                moved = []
+                for x, y in part:
+                    k = grid.nearest(x, y, STEM_SNAP)
+                    moved.append(grid.pts[k] if k is not None else (x, y))
+                n, w = len(moved), STEM_SMOOTH
+                way = [moved[0]]
+                for j in range(1, n - 1):
+                    run = moved[max(0, j - w):min(n, j + w + 1)]
+                    way.append((sum(p[0] for p in run) / len(run), sum(p[1] for p in run) / len(run)))
+                way.append(moved[-1])
+            stem += way if not stem else way[1:]
+        out.append((name, densify(stem, 1.0)))
+    return out
+
+
+def confluences(stem, others):
+    """Where another drawn river joins or leaves the stem: the points at
+    which one of its lines comes onto the stem from away from it."""
+    near = PointGrid(stem, 4.0)
+    xs, ys = [p[0] for p in stem], [p[1] for p in stem]
+    x0, x1, y0, y1 = min(xs) - 5, max(xs) + 5, min(ys) - 5, max(ys) + 5
+    out = []
+    for pl in others:
+        if not any(x0 <= x <= x1 and y0 <= y <= y1 for x, y in pl):
+            continue
+        d = densify(pl, 1.0)
+        on = [near.nearest(x, y, 3.5) is not None for x, y in d]
+        out += [d[i] if on[i] else d[i - 1] for i in range(1, len(d)) if on[i] != on[i - 1]]
+    return out
+
+
+def stem_mark(t, pt, stem, joins):
+    """The point of the stem nearest to the table's place for the mark that
+    lies clear of every confluence, of the stem's ends and of the picture's
+    edges, and the direction of the stem there."""
+    jg = PointGrid(joins, 16.0)
+    hx0, hy0, hx1, hy1 = verify.hint_panel(t.width)
+    e, n = MARK_END_GAP, len(stem)
+    best = None
+    for i in range(e, n - e):
+        x, y = stem[i]
+        if not (e <= x <= t.width - e and e <= y <= t.height - e):
+            continue
+        if hx0 - e <= x < hx1 + e and hy0 - e <= y < hy1 + e:
+            continue
+        if jg.nearest(x, y, MARK_CONFLUENCE_GAP) is not None:
+            continue
+        d = (x - pt[0]) ** 2 + (y - pt[1]) ** 2
+        if best is None or d < best[0]:
+            best = (d, i)
+    if best is None:
+        return None
+    i = best[1]
+    a, b = stem[i - 3], stem[i + 3]
+    return stem[i], (b[0] - a[0], b[1] - a[1])
+
+
+def desert_rows(g, t):
+    """Rows across the deserts' extents, DESERT_HATCH pixels apart: what a
+    box laid over a desert hides of it."""
+    rows = []
+    for style, pts in t.lines:
+        if style != "desert":
+            continue
+        poly = project(g, t, pts)
+        poly = poly + poly[:1]
+        ys = [p[1] for p in poly]
+        y = math.floor(min(ys)) + 0.5
+        while y < max(ys):
+            xs = sorted(a[0] + (y - a[1]) * (b[0] - a[0]) / (b[1] - a[1])
+                        for a, b in zip(poly, poly[1:]) if (a[1] <= y) != (b[1] <= y))
+            rows += [[(xs[k], y), (xs[k + 1], y)] for k in range(0, len(xs) - 1, 2)]
+            y += DESERT_HATCH
+    return rows
 
 
 LABEL_COLOUR = "#3b2a1a"
@@ -725,13 +993,15 @@ def overlay(t, png, labels):
         subprocess.run(args + [png], check=True)
 
 
-def clear_cost(g, t, currents=()):
+def clear_cost(g, t, currents=(), stems=()):
     """The lines the boxes of this test should leave visible, with their
     weights: 'keep_clear = rivers:0.5,coast:0.3', where
       rivers   the rivers drawn on the map (riverN: those of level N only),
       coast    sea and lake shores (at the map's smallest area),
       outline  the border of the region the test is about,
-      borders  national borders."""
+      borders  national borders,
+      deserts  the deserts' extents, by the area a box hides.
+    The stems of the asked rivers count as much as the rivers weigh most."""
     style = t.opts.get("keep_clear", "")
     if not style:
         return None
@@ -755,10 +1025,17 @@ def clear_cost(g, t, currents=()):
             for line in currents:
                 cost.add_polyline(line, weight)
             continue
+        elif what == "deserts":
+            for row in desert_rows(g, t):
+                cost.add_polyline(row, weight)
+            continue
         else:
             die(f"{t.file}: unknown keep_clear '{what}'")
         for line in lines_in_pixels(g, t, txt):
             cost.add_polyline(line, weight)
+    river_weights = [float(p.split(":")[1]) for p in style.split(",") if p.strip().startswith("river")]
+    for line in stems:
+        cost.add_polyline(line, max(river_weights or [1.0]))
     cost.finish()
     return cost
 
