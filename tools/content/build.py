@@ -306,14 +306,24 @@ def relief_grids(g, t, scale=1):
     clean = os.path.join(g.dir, "clean.nc")
     g.run("grdfilter", cut, "-Fm3", "-Dp", "-fc", "-G" + median)
     g.run("grdmath", cut, median, "SUB", "-150", "LT", median, cut, "IFELSE", "=", clean)
-    g.run("grdsample", clean, f"-R{w}/{e}/{s}/{n}", f"-I{inc:g}m", "-nb", "-fg", "-G" + grid)
-    if t.opts.get("palette") == "ice":
+    ice = t.opts.get("palette") == "ice"
+    # the ice sheet is smoothed at the step of the picture at scale 1 (see below)
+    g.run("grdsample", clean, f"-R{w}/{e}/{s}/{n}", f"-I{inc * scale if ice else inc:g}m", "-nb", "-fg",
+          "-G" + grid)
+    if ice:
         # ETOPO5 over the ice sheet is streaked along the meridians; the ice
         # is smooth on the scale of a map of the whole continent, so it is
         # smoothed (a Gaussian of 50 km, on the sphere) and shaded gently
         smooth = os.path.join(g.dir, "smooth.nc")
         g.run("grdfilter", grid, "-Fg50", "-D4", "-G" + smooth)
         grid = smooth
+        if scale != 1:
+            # a filter's cost grows with the square of the cells: at half the
+            # step it would take hours.  What the Gaussian leaves has no detail
+            # near the step, so the smoothed grid is resampled to the finer one
+            fine = os.path.join(g.dir, "smooth_fine.nc")
+            g.run("grdsample", grid, f"-I{inc:g}m", "-nb", "-fg", "-G" + fine)
+            grid = fine
         g.run("grdgradient", grid, "-Nt0.3+o0", "-A315", "-fg", "-G" + shade)
     elif whole:
         g.run("grdgradient", grid, "-Nt0.6+o0", "-A315", "-fg", "-G" + shade)
