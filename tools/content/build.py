@@ -22,6 +22,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 import picture_cache
 import placement
@@ -886,8 +887,9 @@ def run_test(job):
     """One test in a process of its own: its pictures at the scales given."""
     t, data, key, scales = job
     work = tempfile.mkdtemp(prefix="terravia-")
+    start = time.monotonic()
     try:
-        return build_test(t, data, key, work, scales)
+        return build_test(t, data, key, work, scales), time.monotonic() - start
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
@@ -905,11 +907,12 @@ def build_maps(tests, data, key, scales, jobs, cache):
     if not todo:
         return
 
-    def done(t, stale, written):
+    def done(t, stale, result):
+        written, seconds = result
         for s in stale:
             cache.store(scaled_name(t.picture, s), scale_key(t, s), written.get(s, []))
         print(f"build: {t.file} ({len(t.items)} markers) drawn at "
-              + ", ".join(f"{s}x" for s in stale), flush=True)
+              + ", ".join(f"{s}x" for s in stale) + f" in {seconds:.0f} s", flush=True)
 
     if jobs <= 1 or len(todo) == 1:
         for t, stale in todo:
