@@ -6,10 +6,13 @@ the marker boxes, and writes for each test the configuration file, the
 description file and the JPEG picture into data/, and a manifest into
 manifest/.  Finishes by checking everything that is in data/.
 
-    build.py [--only PM,PG] [--key DIR] [--data DIR]
+    build.py [--only PM,PG] [--key DIR] [--data DIR] [--scale 1|2|both] [-j N] [--force]
 
 --key DIR also writes DIR/<file>_klucz.png, the picture with every box
-filled with its right name, for a reviewer.
+filled with its right name, for a reviewer.  Every picture is drawn also at
+twice its size (Name@2x.jpg) unless --scale says otherwise; a picture already
+drawn from the same table, code and tools is not drawn again (picture_cache),
+and -j N maps are drawn side by side.
 
 The run is deterministic: the same inputs and tool versions give the same
 bytes.  Drawing needs gmt, gs and ImageMagick's convert (installed by
