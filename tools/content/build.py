@@ -955,6 +955,10 @@ def main():
         die("\n".join(problems))
 
     os.makedirs(a.data, exist_ok=True)
+    # what a stopped run had not finished copying into place
+    for f in os.listdir(a.data):
+        if f.endswith(".part"):
+            os.remove(os.path.join(a.data, f))
     if a.key:
         os.makedirs(a.key, exist_ok=True)
     build_maps([t for t in tests if not only or t.file in only], a.data, a.key, scales, jobs, cache)
