@@ -6,10 +6,13 @@ the marker boxes, and writes for each test the configuration file, the
 description file and the JPEG picture into data/, and a manifest into
 manifest/.  Finishes by checking everything that is in data/.
 
-    build.py [--only PM,PG] [--key DIR] [--data DIR]
+    build.py [--only PM,PG] [--key DIR] [--data DIR] [--scale 1|2|both] [-j N] [--force]
 
 --key DIR also writes DIR/<file>_klucz.png, the picture with every box
-filled with its right name, for a reviewer.
+filled with its right name, for a reviewer.  Every picture is drawn also at
+twice its size (Name@2x.jpg) unless --scale says otherwise; a picture already
+drawn from the same table, code and tools is not drawn again (picture_cache),
+and -j N maps are drawn side by side.
 
 The run is deterministic: the same inputs and tool versions give the same
 bytes.  Drawing needs gmt, gs and ImageMagick's convert (installed by
@@ -22,7 +25,9 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
+import picture_cache
 import placement
 import verify
 
@@ -99,6 +104,7 @@ class Test:
 
 def read_table(path):
     t = Test()
+    t.path = path
     t.opts = {}
     t.items = []
     t.lines = []       # (style, [(lon, lat), ...])
@@ -283,10 +289,12 @@ def global_grid(g):
     return path
 
 
-def relief_grids(g, t):
+def relief_grids(g, t, scale=1):
     """Elevation, hill shading and the two palettes of a physical map.  The
     five-minute cells are resampled (B-spline) to about half a pixel, no finer
-    than half a minute, so the relief reads smooth rather than blocky."""
+    than half a minute, so the relief reads smooth rather than blocky; a
+    picture drawn at twice the size takes a grid twice as fine, so its pixel
+    spans as many grid steps."""
     w, e, s, n = [float(v) for v in g.run("mapproject", t.R, t.J, "-Wr").split()]
     # the corners of a polar map do not reach its pole: the grid must
     for pole, (x, y) in zip((-90, 90), project(g, t, [(0, -90), (0, 90)])):
@@ -299,6 +307,7 @@ def relief_grids(g, t):
         # a world map's or a polar map's pixel spans many five-minute cells
         # (near a pole, many more of longitude than of latitude)
         inc = float(t.opts["relief_inc"])
+    inc /= scale
     w, e = math.floor(w) - 1, math.ceil(e) + 1
     s, n = max(-90, math.floor(s) - 1), min(90, math.ceil(n) + 1)
     whole = e - w >= 358       # a map round a pole: every longitude
@@ -325,14 +334,24 @@ def relief_grids(g, t):
     clean = os.path.join(g.dir, "clean.nc")
     g.run("grdfilter", cut, "-Fm3", "-Dp", "-fc", "-G" + median)
     g.run("grdmath", cut, median, "SUB", "-150", "LT", median, cut, "IFELSE", "=", clean)
-    g.run("grdsample", clean, f"-R{w}/{e}/{s}/{n}", f"-I{inc:g}m", "-nb", "-fg", "-G" + grid)
-    if t.opts.get("palette") == "ice":
+    ice = t.opts.get("palette") == "ice"
+    # the ice sheet is smoothed at the step of the picture at scale 1 (see below)
+    g.run("grdsample", clean, f"-R{w}/{e}/{s}/{n}", f"-I{inc * scale if ice else inc:g}m", "-nb", "-fg",
+          "-G" + grid)
+    if ice:
         # ETOPO5 over the ice sheet is streaked along the meridians; the ice
         # is smooth on the scale of a map of the whole continent, so it is
         # smoothed (a Gaussian of 50 km, on the sphere) and shaded gently
         smooth = os.path.join(g.dir, "smooth.nc")
         g.run("grdfilter", grid, "-Fg50", "-D4", "-G" + smooth)
         grid = smooth
+        if scale != 1:
+            # a filter's cost grows with the square of the cells: at half the
+            # step it would take hours.  What the Gaussian leaves has no detail
+            # near the step, so the smoothed grid is resampled to the finer one
+            fine = os.path.join(g.dir, "smooth_fine.nc")
+            g.run("grdsample", grid, f"-I{inc:g}m", "-nb", "-fg", "-G" + fine)
+            grid = fine
         g.run("grdgradient", grid, "-Nt0.3+o0", "-A315", "-fg", "-G" + shade)
     elif whole:
         g.run("grdgradient", grid, "-Nt0.6+o0", "-A315", "-fg", "-G" + shade)
@@ -359,8 +378,13 @@ def river_levels(t):
     return [] if v == "none" else v.split(",")
 
 
-def draw_map(g, t, ps, symbols, leaders, bars, lines=(), stems=()):
+def draw_map(g, t, ps, symbols, leaders, bars, lines=(), stems=(), scale=1):
+    """The map as PostScript, in points: one point is one pixel of the
+    picture at scale 1.  A sharper picture is the same PostScript with its
+    relief images at the finer resolution, so every pen, symbol and font
+    given in points grows with the scale without being told."""
     o = t.opts
+    E = "-E%d" % dpi(scale)
     R, J, D = t.R, t.J, "-D" + t.res
     A = "-A" + o.get("min_area", "0")
     land = o.get("land", THEME["land"])
@@ -381,20 +405,20 @@ def draw_map(g, t, ps, symbols, leaders, bars, lines=(), stems=()):
     if os.path.exists(ps):
         os.remove(ps)
     if o.get("relief") == "yes":
-        grid, shade, pale, vivid = relief_grids(g, t)
+        grid, shade, pale, vivid = relief_grids(g, t, scale)
         # a map of the whole world, or of a continent alone, has no
         # surroundings to pale
-        add("grdimage", grid, "-I" + shade, "-C" + (pale if focus else vivid), R, J, "-E72", "-nb")
+        add("grdimage", grid, "-I" + shade, "-C" + (pale if focus else vivid), R, J, E, "-nb")
         if focus:
             add("pscoast", R, J, D, "-E" + focus.split("+")[0] + "+c")
-            add("grdimage", grid, "-I" + shade, "-C" + vivid, R, J, "-E72", "-nb")
+            add("grdimage", grid, "-I" + shade, "-C" + vivid, R, J, E, "-nb")
             add("pscoast", R, J, "-Q")
         # the ice sheets of Greenland and Antarctica white, as an atlas
         # paints them, not brown as land of their height would be
         ice_cpt = os.path.join(g.dir, "ice.cpt")
         if o.get("ice"):
             add("pscoast", R, J, D, "-E" + o["ice"] + "+c")
-            add("grdimage", grid, "-I" + shade, "-C" + ice_cpt, R, J, "-E72", "-nb")
+            add("grdimage", grid, "-I" + shade, "-C" + ice_cpt, R, J, E, "-nb")
             add("pscoast", R, J, "-Q")
         if o.get("ice_south"):
             # Antarctica as all south of a parallel, the sea painted over it
@@ -411,14 +435,14 @@ def draw_map(g, t, ps, symbols, leaders, bars, lines=(), stems=()):
                 f.writelines(f"{lon} -90\n" for lon in range(175, -181, -5))
                 f.writelines(f"-180 {-90 + k}\n" for k in range(1, steps))
             add("psclip", south, R, J, "-A")
-            add("grdimage", grid, "-I" + shade, "-C" + ice_cpt, R, J, "-E72", "-nb")
+            add("grdimage", grid, "-I" + shade, "-C" + ice_cpt, R, J, E, "-nb")
             add("psclip", "-C")
         if o.get("ice_shelves") == "yes":
             # the floating ice shelves flat and pale, the grounded ice sheet
             # with its relief: ETOPO5 gives the shelves no height of their own
             add("pscoast", R, J, D, "-A0+ai", "-G" + ICE_SHELF)
             add("pscoast", R, J, D, "-A0+ag", "-Gc")
-            add("grdimage", grid, "-I" + shade, "-C" + vivid, R, J, "-E72", "-nb")
+            add("grdimage", grid, "-I" + shade, "-C" + vivid, R, J, E, "-nb")
             add("pscoast", R, J, "-Q")
     else:
         add("pscoast", R, J, D, A, "-S" + THEME["sea"], "-G" + land)
@@ -539,11 +563,24 @@ def woj_fill_text():
     return "".join(out)
 
 
-def rasterize(g, t, ps, png):
-    g.run("psconvert", ps, "-E72", "-A+r", "-Tg", "-Qg4", "-Qt4", "-F" + png[:-4])
+def dpi(scale):
+    return 72 * scale
+
+
+def scaled_name(picture, scale):
+    """Map.jpg at scale 1, Map@2x.jpg at twice the size: the name the
+    program looks for beside the picture."""
+    if scale == 1:
+        return picture
+    stem, ext = os.path.splitext(picture)
+    return f"{stem}@{scale}x{ext}"
+
+
+def rasterize(g, t, ps, png, scale=1):
+    g.run("psconvert", ps, "-E%d" % dpi(scale), "-A+r", "-Tg", "-Qg4", "-Qt4", "-F" + png[:-4])
     w, h = image_size(png)
-    if (w, h) != (t.width, t.height):
-        die(f"{t.file}: picture is {w}x{h}, expected {t.width}x{t.height}")
+    if (w, h) != (t.width * scale, t.height * scale):
+        die(f"{t.file}: picture is {w}x{h}, expected {t.width * scale}x{t.height * scale}")
 
 
 def image_size(path):
@@ -578,7 +615,9 @@ def answer_key(t, png, boxes, out):
 
 # ---------------------------------------------------------------- a test
 
-def build_test(t, data_dir, key_dir, work):
+def build_test(t, data_dir, key_dir, work, scales=(1,)):
+    """Place the boxes of a test and draw its picture at each scale asked;
+    returns the files written at each scale."""
     g = Gmt(work)
     lonlat = [(it["lon"], it["lat"]) for it in t.items]
     pix = project(g, t, lonlat)
@@ -672,17 +711,32 @@ def build_test(t, data_dir, key_dir, work):
     if area_dots:
         symbols["-Sc5p -G#333333"] = area_dots
 
-    ps = os.path.join(work, "map.ps")
-    png = os.path.join(work, "map.png")
-    draw_map(g, t, ps, symbols, [l for l in leaders if l], bars, lines, [s for _name, s in stems])
-    rasterize(g, t, ps, png)
-    overlay(t, png, labels)
-    to_jpeg(png, os.path.join(data_dir, t.picture))
+    written = {}
+    for scale in scales:
+        ps = os.path.join(work, f"map{scale}.ps")
+        png = os.path.join(work, f"map{scale}.png")
+        draw_map(g, t, ps, symbols, [l for l in leaders if l], bars, lines, [s for _name, s in stems], scale)
+        rasterize(g, t, ps, png, scale)
+        overlay(t, png, labels, scale)
+        jpg = os.path.join(data_dir, scaled_name(t.picture, scale))
+        to_jpeg(png, os.path.join(work, "map.jpg"))
+        publish(os.path.join(work, "map.jpg"), jpg)
+        written[scale] = [jpg]
+        if key_dir and scale == 1:
+            answer_key(t, png, boxes, os.path.join(key_dir, t.file + "_klucz.png"))
 
-    write_test_files(t, boxes, data_dir)
-    write_manifest(t, pix, boxes)
-    if key_dir:
-        answer_key(t, png, boxes, os.path.join(key_dir, t.file + "_klucz.png"))
+    written.setdefault(1, [])
+    written[1] += write_test_files(t, boxes, data_dir)
+    written[1].append(write_manifest(t, pix, boxes))
+    return written
+
+
+def publish(src, dst):
+    """Copy a finished file into place whole: a run stopped half-way leaves
+    the old file or the new one, never a part of one."""
+    part = dst + ".part"
+    shutil.copyfile(src, part)
+    os.replace(part, dst)
 
 
 def catmull_rom(pts, steps=10):
@@ -969,24 +1023,35 @@ def legend_rect(t):
     return (6, t.height - 52, 170, t.height - 6)
 
 
-def overlay(t, png, labels):
-    """Write the map's labels and its legend, in the program's own font."""
-    args = [CONVERT, png, "-font", verify.FONT, "-density", "72"]
+def overlay(t, png, labels, scale=1):
+    """Write the map's labels and its legend, in the program's own font.
+    Places and sizes are given in pixels of the picture at scale 1 and all
+    pass through px(), so a sharper picture gets them at its scale."""
+    def px(v):
+        return v * scale
+
+    def at(x, y):
+        return f"+{px(x)}+{px(y)}"
+
+    args = [CONVERT, png, "-font", verify.FONT, "-density", str(dpi(1))]
     for text, size, (x, y), _rect in labels:
-        args += ["-pointsize", str(size), "-stroke", "#ffffff", "-strokewidth", "3", "-fill", "#ffffff",
-                 "-annotate", f"+{x}+{y}", text.replace("%", "%%"),
-                 "-stroke", "none", "-fill", LABEL_COLOUR, "-annotate", f"+{x}+{y}", text.replace("%", "%%")]
+        args += ["-pointsize", str(px(size)), "-stroke", "#ffffff", "-strokewidth", str(px(3)),
+                 "-fill", "#ffffff", "-annotate", at(x, y), text.replace("%", "%%"),
+                 "-stroke", "none", "-fill", LABEL_COLOUR, "-annotate", at(x, y), text.replace("%", "%%")]
     if t.opts.get("legend") == "currents":
         x0, y0, x1, y1 = legend_rect(t)
-        args += ["-stroke", "#7b8a99", "-strokewidth", "1", "-fill", "#ffffffe6",
-                 "-draw", f"roundrectangle {x0},{y0} {x1},{y1} 5,5", "-pointsize", "12"]
+        args += ["-stroke", "#7b8a99", "-strokewidth", str(px(1)), "-fill", "#ffffffe6",
+                 "-draw", f"roundrectangle {px(x0)},{px(y0)} {px(x1)},{px(y1)} {px(5)},{px(5)}",
+                 "-pointsize", str(px(12))]
         for k, (style, text) in enumerate((("warm", "prąd ciepły"), ("cold", "prąd zimny"))):
             c = CURRENT_COLOURS[style]
             ym = y0 + 14 + 19 * k
-            args += ["-stroke", c, "-strokewidth", "3", "-draw", f"line {x0 + 10},{ym} {x0 + 40},{ym}",
+            args += ["-stroke", c, "-strokewidth", str(px(3)),
+                     "-draw", f"line {px(x0 + 10)},{px(ym)} {px(x0 + 40)},{px(ym)}",
                      "-stroke", "none", "-fill", c,
-                     "-draw", f"polygon {x0 + 38},{ym - 6} {x0 + 50},{ym} {x0 + 38},{ym + 6}",
-                     "-fill", "#1b2633", "-annotate", f"+{x0 + 60}+{ym + 4}", text]
+                     "-draw", f"polygon {px(x0 + 38)},{px(ym - 6)} {px(x0 + 50)},{px(ym)} "
+                              f"{px(x0 + 38)},{px(ym + 6)}",
+                     "-fill", "#1b2633", "-annotate", at(x0 + 60, ym + 4), text]
     if len(args) > 6:
         # only when there is something to write: rewriting the picture
         # would change its stored resolution, and with it the JPEG's bytes
@@ -1053,6 +1118,7 @@ def write_test_files(t, boxes, data_dir):
         f.write(dos_lines(conf))
     with open(os.path.join(data_dir, t.file + "_o.dat"), "wb") as f:
         f.write(dos_lines(desc))
+    return [os.path.join(data_dir, t.file + ext) for ext in (".dat", "_o.dat")]
 
 
 def write_manifest(t, pix, boxes):
@@ -1064,9 +1130,80 @@ def write_manifest(t, pix, boxes):
                     f"{round(x)}\t{round(y)}\t{bx}\t{by}")
     with open(os.path.join(d, t.file + ".tsv"), "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(rows) + "\n")
+    return os.path.join(d, t.file + ".tsv")
 
 
 # ---------------------------------------------------------------- main
+
+# One map drawn at twice the size peaks at about 360 MB (Antarctica, the
+# largest); side by side runs take 1.2 GB of free memory each, room to spare.
+MAP_PEAK_MB = 1200
+
+
+def map_code_files():
+    """The files whose contents decide how a map is drawn."""
+    inputs = os.path.join(HERE, "inputs")
+    return ([os.path.join(HERE, f) for f in ("build.py", "placement.py", "verify.py")]
+            + [os.path.join(inputs, f) for f in sorted(os.listdir(inputs))] + [verify.FONT])
+
+
+def scale_key(t, scale):
+    return picture_cache.key("map", t.file, scale, files=[t.path] + map_code_files())
+
+
+def default_jobs():
+    """One map per core, as many as memory holds."""
+    jobs = os.cpu_count() or 1
+    try:
+        with open("/proc/meminfo", encoding="ascii") as f:
+            avail = next(int(l.split()[1]) for l in f if l.startswith("MemAvailable:"))
+        jobs = min(jobs, max(1, avail // 1024 // MAP_PEAK_MB))
+    except (OSError, StopIteration, ValueError):
+        pass
+    return jobs
+
+
+def run_test(job):
+    """One test in a process of its own: its pictures at the scales given."""
+    t, data, key, scales = job
+    work = tempfile.mkdtemp(prefix="terravia-")
+    start = time.monotonic()
+    try:
+        return build_test(t, data, key, work, scales), time.monotonic() - start
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+def build_maps(tests, data, key, scales, jobs, cache):
+    todo = []
+    for t in tests:
+        # an answer key is drawn from the picture at scale 1, so it is redrawn
+        stale = [s for s in scales if (key and s == 1) or not cache.fresh(scaled_name(t.picture, s),
+                                                                          scale_key(t, s))]
+        if stale:
+            todo.append((t, stale))
+        else:
+            print(f"build: {t.file} up to date", flush=True)
+    if not todo:
+        return
+
+    def done(t, stale, result):
+        written, seconds = result
+        for s in stale:
+            cache.store(scaled_name(t.picture, s), scale_key(t, s), written.get(s, []))
+        print(f"build: {t.file} ({len(t.items)} markers) drawn at "
+              + ", ".join(f"{s}x" for s in stale) + f" in {seconds:.0f} s", flush=True)
+
+    if jobs <= 1 or len(todo) == 1:
+        for t, stale in todo:
+            done(t, stale, run_test((t, data, key, stale)))
+        return
+    from concurrent.futures import ProcessPoolExecutor
+    with ProcessPoolExecutor(max_workers=jobs) as pool:
+        futures = [(t, stale, pool.submit(run_test, (t, data, key, stale))) for t, stale in todo]
+        for t, stale, fut in futures:
+            done(t, stale, fut.result())
+
 
 def main():
     ap = argparse.ArgumentParser()
@@ -1074,7 +1211,15 @@ def main():
     ap.add_argument("--key", default="")
     ap.add_argument("--data", default=os.path.join(REPO, "data"))
     ap.add_argument("--no-assets", action="store_true")
+    ap.add_argument("--scale", choices=("1", "2", "both"), default="both",
+                    help="the pictures at their own size, at twice it (Name@2x.jpg), or both")
+    ap.add_argument("-j", "--jobs", type=int, default=0,
+                    help="maps drawn side by side (default: the cores, as memory allows)")
+    ap.add_argument("--force", action="store_true", help="redraw even what is up to date")
     a = ap.parse_args()
+    scales = (1, 2) if a.scale == "both" else (int(a.scale),)
+    jobs = a.jobs or default_jobs()
+    cache = picture_cache.Cache(a.data, enabled=not a.force)
 
     tdir = os.path.join(HERE, "tests")
     tables = sorted(f for f in os.listdir(tdir) if f.endswith(".txt"))
@@ -1087,29 +1232,26 @@ def main():
         die("\n".join(problems))
 
     os.makedirs(a.data, exist_ok=True)
+    # what a stopped run had not finished copying into place
+    for f in os.listdir(a.data):
+        if f.endswith(".part"):
+            os.remove(os.path.join(a.data, f))
     if a.key:
         os.makedirs(a.key, exist_ok=True)
-    for t in tests:
-        if only and t.file not in only:
-            continue
-        print(f"build: {t.file} ({len(t.items)} markers)", flush=True)
-        work = tempfile.mkdtemp(prefix="terravia-")
-        try:
-            build_test(t, a.data, a.key, work)
-        finally:
-            shutil.rmtree(work, ignore_errors=True)
+    build_maps([t for t in tests if not only or t.file in only], a.data, a.key, scales, jobs, cache)
 
     # the picture tests of "Różne pytania" are drawn, not mapped
     from drawn import drawn
-    drawn.build_all(a.data, a.key, only)
+    drawn.build_all(a.data, a.key, only, scales)
 
     if not a.no_assets and not only:
         import assets
         assets.build_all(a.data, HERE)
         import place_pictures
-        place_pictures.build_all(a.data)
+        place_pictures.build_all(a.data, scales=scales)
 
-    errors = verify.check_data_dir(a.data)
+    # partners at twice the size are all required only of a run that draws them all
+    errors = verify.check_data_dir(a.data, all_sharper=not only and 2 in scales)
     if errors:
         die("the content pack does not check:\n  " + "\n  ".join(errors))
     print("build: data/ checks out")

@@ -2,7 +2,8 @@
 # Regenerate the content pack in data/ from the committed inputs.
 #
 #   tools/content/make_content.sh [--derive] [--key DIR] [--only PM,PG]
-#   tools/content/make_content.sh --places [--only 0,7] [--svg DIR]
+#                                 [--scale 1|2|both] [-j N] [--force]
+#   tools/content/make_content.sh --places [--only 0,7] [--svg DIR] [--scale 1|2|both]
 #
 # Installs the pinned drawing tools (Debian packages) when they are missing,
 # then runs build.py, which draws every test, writes data/ and checks it.

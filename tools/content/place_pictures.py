@@ -28,8 +28,8 @@ COUNT = 35
 NAMES_FILE = "Miasta.dat"
 
 
-def picture_name(n):
-    return f"m{n}.jpg"
+def picture_name(n, scale=1):
+    return f"m{n}.jpg" if scale == 1 else f"m{n}@{scale}x.jpg"
 
 
 def sights():
@@ -45,12 +45,12 @@ def sights():
     return out
 
 
-def render(svg_text, jpg, work):
+def render(svg_text, jpg, work, scale=1):
     svg = os.path.join(work, "p.svg")
     png = os.path.join(work, "p.png")
     with open(svg, "w", encoding="utf-8") as f:
         f.write(svg_text)
-    subprocess.run(["rsvg-convert", "-w", str(SIZE), "-h", str(SIZE), "-f", "png", "-o", png, svg],
+    subprocess.run(["rsvg-convert", "-w", str(SIZE * scale), "-h", str(SIZE * scale), "-f", "png", "-o", png, svg],
                    check=True)
     # 4:4:4 keeps the sharp colour edges of a flat drawing free of fringes;
     # -strip leaves no time stamps or tool names in the file.
@@ -64,7 +64,7 @@ def write_names(data, names):
         f.write(("\r\n".join(names) + "\r\n").encode("cp1250"))
 
 
-def build_all(data, only=(), svg_dir=None):
+def build_all(data, only=(), svg_dir=None, scales=(1,)):
     mods = sights()
     with tempfile.TemporaryDirectory(prefix="terravia-places-") as work:
         for n, m in enumerate(mods):
@@ -74,7 +74,8 @@ def build_all(data, only=(), svg_dir=None):
             if svg_dir:
                 with open(os.path.join(svg_dir, f"m{n}.svg"), "w", encoding="utf-8") as f:
                     f.write(text)
-            render(text, os.path.join(data, picture_name(n)), work)
+            for scale in scales:
+                render(text, os.path.join(data, picture_name(n, scale)), work, scale)
     write_names(data, [m.NAME for m in mods])
     print(f"build: {COUNT} place pictures and {NAMES_FILE} written", flush=True)
 
@@ -107,12 +108,13 @@ def main():
     ap.add_argument("--data", default=os.path.join(REPO, "data"))
     ap.add_argument("--only", default="")
     ap.add_argument("--svg", default="")
+    ap.add_argument("--scale", choices=("1", "2", "both"), default="both")
     a = ap.parse_args()
     only = {int(v) for v in a.only.split(",") if v}
     os.makedirs(a.data, exist_ok=True)
     if a.svg:
         os.makedirs(a.svg, exist_ok=True)
-    build_all(a.data, only, a.svg or None)
+    build_all(a.data, only, a.svg or None, (1, 2) if a.scale == "both" else (int(a.scale),))
     errs = check(a.data)
     if errs:
         sys.stderr.write("place_pictures: the pictures do not check:\n  " + "\n  ".join(errs) + "\n")

@@ -7,7 +7,10 @@ For every skin N (1 ... 7) it writes
   skoraN_test.jpg   the picture behind the test window's panels (800 x 1200;
                     every motif repeats across 800 pixels, so the picture
                     tiles without a seam from side to side)
-and the preview pictures s1.jpg ... s4.jpg, s6.jpg ... s8.jpg (137 x 185) of
+and beside the two backgrounds skoraN_tlo@2x.jpg and skoraN_test@2x.jpg, the
+same drawings at twice the size for large screens (the program stretches a
+background over the window, and takes the sharper one when the window is
+larger than the picture); and the preview pictures s1.jpg ... s4.jpg, s6.jpg ... s8.jpg (137 x 185) of
 the skins window, which has no s5.jpg: skin 5 shows s6.jpg and so on.
 
 Everything is drawn as SVG here, rendered by rsvg-convert (Debian:
@@ -442,8 +445,14 @@ def main():
             main_svg = svg(W, H, mb, md)
             test_svg = svg(TW, TH, tb, td)
             prev_svg = preview(skin, md, mb, td, tb)
-            render(main_svg, tmp, f"skora{index}_tlo", W, H, os.path.join(args.out, f"skora{index}_tlo.jpg"), 84)
-            render(test_svg, tmp, f"skora{index}_test", TW, TH, os.path.join(args.out, f"skora{index}_test.jpg"), 84)
+            for scale in (1, 2):
+                at = "" if scale == 1 else f"@{scale}x"
+                render(main_svg, tmp, f"skora{index}_tlo", W * scale, H * scale,
+                       os.path.join(args.out, f"skora{index}_tlo{at}.jpg"), 84)
+                render(test_svg, tmp, f"skora{index}_test", TW * scale, TH * scale,
+                       os.path.join(args.out, f"skora{index}_test{at}.jpg"), 84)
+            # the previews are shown at their own size in the skins window,
+            # never stretched: they have no sharper partner
             shown = f"s{index if index < 5 else index + 1}"
             render(prev_svg, tmp, shown, PW, PH, os.path.join(args.out, shown + ".jpg"), 92)
             with open(os.path.join(args.out, f"skora{index}.skn"), "wb") as f:

@@ -2,7 +2,8 @@
 // there and load, its picture must fit the test window's map area without
 // scrolling, its boxes must fit the picture without covering one another or
 // the rivers asked about, and its names must fit a marker in the program's
-// own font. Every chain must add up to its task total.
+// own font. Every chain must add up to its task total, and every picture at
+// twice the size must be twice its partner.
 
 #include "Scripted.h"
 #include "catalogue/Catalogue.h"
@@ -11,6 +12,7 @@
 #include "platform/LineFile.h"
 #include "quiz/TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -216,6 +218,25 @@ private slots:
             QVERIFY2(riverPixels(image, mark, boxes) >= 10,
                      qPrintable(row.value(QStringLiteral("nazwa")) + QStringLiteral(": the river is not visible")));
         }
+    }
+
+    // A picture at twice the size is the program's only when it is exactly
+    // twice its partner's; one the least bit off is silently left unused.
+    void everySharperPicture_data()
+    {
+        QTest::addColumn<QString>("sharper");
+        const QStringList names = QDir(kContent).entryList({QStringLiteral("*@2x.jpg")}, QDir::Files, QDir::Name);
+        for (const QString &name : names)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void everySharperPicture()
+    {
+        QFETCH(QString, sharper);
+        const QString natural = QString(sharper).replace(QStringLiteral("@2x."), QStringLiteral("."));
+        QVERIFY2(files::exists(kContent, natural), qPrintable(natural + QStringLiteral(": missing")));
+        const QSize size = QImageReader(files::resolve(kContent, natural)).size();
+        QVERIFY(!size.isEmpty());
+        QCOMPARE(QImageReader(files::resolve(kContent, sharper)).size(), size * 2);
     }
 
     void chainsAddUpToTheirTaskTotals()

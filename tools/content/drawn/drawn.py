@@ -127,13 +127,16 @@ def svg_doc(body, defs=""):
             f'viewBox="0 0 {WIDTH} {HEIGHT}">\n<defs>\n{defs}</defs>\n{body}</svg>\n')
 
 
-def render(svg_text, png, work, width=None, height=None):
+def render(svg_text, png, work, width=None, height=None, zoom=1):
     src = os.path.join(work, os.path.basename(png)[:-4] + ".svg")
     with open(src, "w", encoding="utf-8") as f:
         f.write(svg_text)
     args = ["rsvg-convert"]
     if width:
         args += ["-w", str(width), "-h", str(height)]
+    if zoom != 1:
+        # the same drawing, every line and letter at the zoom's size
+        args += ["-z", str(zoom)]
     subprocess.run(args + ["-o", png, src], check=True)
 
 
@@ -190,9 +193,11 @@ def flag_layout(n):
     return cells
 
 
-def render_flag(t, code, ratio, png):
+def render_flag(t, code, ratio, png, scale=1):
     """The flag drawn at its final size, with the side that does not bind it
-    left to the drawing's own proportions; these must be the table's."""
+    left to the drawing's own proportions; these must be the table's.  For a
+    sharper picture it is drawn again at that many times the size found, so
+    it covers the very same place on the card."""
     src = os.path.join(HERE, "flags", code + ".svg")
     if not os.path.exists(src):
         die(f"{t.file}: no flag '{code}' in flags/ (drawn.py --derive-flags)")
@@ -203,10 +208,13 @@ def render_flag(t, code, ratio, png):
     if abs(pw - w) > 1 or abs(ph - h) > 1:
         die(f"{t.file}: flag '{code}' is drawn {pw}x{ph}, its proportions want "
             f"{w:.1f}x{h:.1f}")
+    if scale != 1:
+        subprocess.run(["rsvg-convert", "-w", str(pw * scale), "-h", str(ph * scale), "-o", png, src],
+                       check=True)
     return pw, ph
 
 
-def draw_flags(t, work):
+def draw_flags(t, work, scale=1):
     codes = [r[1] for r in t.rows]
     for r in t.rows:
         if len(r) < 3:
@@ -224,7 +232,7 @@ def draw_flags(t, work):
                     f'<rect x="{kx + 0.5}" y="{ky + 0.5}" width="{kw - 1}" height="{kh - 1}" rx="8" '
                     f'fill="#ffffff" stroke="#b4c0cc" stroke-width="1"/>\n')
         png = os.path.join(work, f"flag_{code}.png")
-        fw, fh = render_flag(t, code, ratio, png)
+        fw, fh = render_flag(t, code, ratio, png, scale)
         fx, fy = int(round(cx - fw / 2)), y + (FLAG_H - fh) // 2
         with open(png, "rb") as f:
             data = base64.b64encode(f.read()).decode("ascii")
@@ -321,7 +329,7 @@ def peak_outline(shape, cx, base, h, hw, rng):
     return [(cx - hw, base)] + left + [(sx, top)] + right[::-1] + [(cx + hw, base)]
 
 
-def draw_peaks(t, work):
+def draw_peaks(t, work, scale=1):
     rows = t.rows
     heights = [int(r[0].split()[0]) for r in rows]
     if len(set(heights)) != len(heights):
@@ -413,7 +421,7 @@ def draw_peaks(t, work):
 
 # ---------------------------------------------------------------- landscapes
 
-def draw_landscape(t, work):
+def draw_landscape(t, work, scale=1):
     """A committed drawing with a leader from each box to its feature."""
     with open(os.path.join(HERE, t.opts["source"]), encoding="utf-8") as f:
         src = f.read()
@@ -536,22 +544,36 @@ def answer_key(png, items, out):
     subprocess.run(args + [out], check=True)
 
 
-def build_test(t, data_dir, key_dir, work):
-    svg, items = DRAWERS[t.kind](t, work)
-    if [it[0] for it in items] != t.names:
-        die(f"{t.file}: items out of order")
-    png = os.path.join(work, t.file + ".png")
-    render(svg, png, work)
-    errs = check_layout(t, items, image_size(png))
-    if errs:
-        die("\n".join(errs))
-    to_jpeg(png, os.path.join(data_dir, t.picture))
-    write_test(t, items, data_dir)
-    if key_dir:
-        answer_key(png, items, os.path.join(key_dir, t.file + "_klucz.png"))
+def scaled_name(picture, scale):
+    if scale == 1:
+        return picture
+    stem, ext = os.path.splitext(picture)
+    return f"{stem}@{scale}x{ext}"
 
 
-def build_all(data_dir, key_dir="", only=()):
+def build_test(t, data_dir, key_dir, work, scales=(1,)):
+    """The drawing at each scale: a sharper picture is the same SVG rendered
+    at that zoom, its boxes and dots where they are at scale 1."""
+    for scale in scales:
+        svg, items = DRAWERS[t.kind](t, work, scale)
+        if [it[0] for it in items] != t.names:
+            die(f"{t.file}: items out of order")
+        png = os.path.join(work, t.file + ("" if scale == 1 else f"_{scale}") + ".png")
+        render(svg, png, work, zoom=scale)
+        w, h = image_size(png)
+        if w % scale or h % scale:
+            die(f"{t.file}: the picture at scale {scale} is {w}x{h}")
+        errs = check_layout(t, items, (w // scale, h // scale))
+        if errs:
+            die("\n".join(errs))
+        to_jpeg(png, os.path.join(data_dir, scaled_name(t.picture, scale)))
+        if scale == 1 or 1 not in scales:
+            write_test(t, items, data_dir)
+        if key_dir and scale == 1:
+            answer_key(png, items, os.path.join(key_dir, t.file + "_klucz.png"))
+
+
+def build_all(data_dir, key_dir="", only=(), scales=(1,)):
     tables = all_tables()
     errs = check_names(tables)
     if errs:
@@ -562,7 +584,7 @@ def build_all(data_dir, key_dir="", only=()):
         print(f"build: {t.file} ({len(t.names)} markers, drawn)", flush=True)
         work = tempfile.mkdtemp(prefix="terravia-drawn-")
         try:
-            build_test(t, data_dir, key_dir, work)
+            build_test(t, data_dir, key_dir, work, scales)
         finally:
             shutil.rmtree(work, ignore_errors=True)
 
@@ -635,6 +657,7 @@ def main():
     ap.add_argument("--key", default="")
     ap.add_argument("--data", default=os.path.join(REPO, "data"))
     ap.add_argument("--derive-flags", default="")
+    ap.add_argument("--scale", choices=("1", "2", "both"), default="both")
     a = ap.parse_args()
     if a.derive_flags:
         derive_flags(a.derive_flags)
@@ -642,7 +665,8 @@ def main():
     os.makedirs(a.data, exist_ok=True)
     if a.key:
         os.makedirs(a.key, exist_ok=True)
-    build_all(a.data, a.key, set(filter(None, a.only.split(","))))
+    build_all(a.data, a.key, set(filter(None, a.only.split(","))),
+              (1, 2) if a.scale == "both" else (int(a.scale),))
 
 
 if __name__ == "__main__":
