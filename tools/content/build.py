@@ -590,8 +590,9 @@ def build_test(t, data_dir, key_dir, work):
                 die(f"{t.file}: no border near '{it['name']}'")
             pix[k] = s[0]
 
+    masks = area_masks(g, t, pix)
     items = []
-    for it, (x, y) in zip(t.items, pix):
+    for it, (x, y), m in zip(t.items, pix, masks):
         box = it["box"]
         pref = fixed = None
         if box.startswith("@"):
@@ -600,8 +601,8 @@ def build_test(t, data_dir, key_dir, work):
         elif box:
             pref = box
         kind = it["kind"]
-        items.append(placement.Item(it["name"], x, y, kind == "area",
-                                    SYMBOLS[kind][1], pref, fixed))
+        items.append(placement.Item(it["name"], x, y, kind == "area", SYMBOLS[kind][1], pref, fixed,
+                                    placement.Mask(t.width, t.height, m) if m else None))
     clear = clear_cost(g, t, currents)
     seed = sum(ord(c) for c in t.file) * 7919
     labels = label_places(g, t)
@@ -623,6 +624,9 @@ def build_test(t, data_dir, key_dir, work):
     if area_dots:
         symbols["-Sc5p -G#333333"] = area_dots
 
+    if BOXES_ONLY:
+        place_over_old_picture(t, data_dir, key_dir, work, pix, boxes, leaders, masks)
+        return
     ps = os.path.join(work, "map.ps")
     png = os.path.join(work, "map.png")
     draw_map(g, t, ps, symbols, [l for l in leaders if l], bars, lines)
@@ -632,7 +636,134 @@ def build_test(t, data_dir, key_dir, work):
 
     write_test_files(t, boxes, data_dir)
     write_manifest(t, pix, boxes)
+    write_masks(t, masks)
     if key_dir:
+        answer_key(t, png, boxes, os.path.join(key_dir, t.file + "_klucz.png"))
+
+
+def fill_codes(t):
+    """The DCW codes a political map fills, in the table's order."""
+    codes = []
+    for style in filter(None, t.opts.get("fills", "").split(";")):
+        for c in style.split(":")[0].split(","):
+            if c.strip() and c.strip() not in codes:
+                codes.append(c.strip())
+    return codes
+
+
+def polygons_of(g, t, code):
+    """The outline of a country or a voivodeship in picture pixels."""
+    if code.startswith("PL."):
+        txt, keep = [], False
+        with open(os.path.join(HERE, "inputs", "voivodeships.txt"), encoding="ascii") as f:
+            for line in f:
+                if line.startswith(">"):
+                    keep = line.split()[1] == code
+                    if keep:
+                        txt.append(">\n")
+                elif keep and not line.startswith("#"):
+                    txt.append(line)
+        return lines_in_pixels(g, t, "".join(txt))
+    return lines_in_pixels(g, t, g.run("pscoast", t.R, t.J, "-M", "-E" + code))
+
+
+def inside(pt, rings):
+    """Even-odd: is the point inside the rings?"""
+    x, y = pt
+    n = False
+    for ring in rings:
+        for (x0, y0), (x1, y1) in zip(ring, ring[1:] + ring[:1]):
+            if (y0 > y) != (y1 > y) and x < x0 + (y - y0) * (x1 - x0) / (y1 - y0):
+                n = not n
+    return n
+
+
+def scan_rows(rings, width, height):
+    """The pixels whose centres lie inside the rings, as runs per row."""
+    cross = {}
+    for ring in rings:
+        for (x0, y0), (x1, y1) in zip(ring, ring[1:] + ring[:1]):
+            if y0 == y1 or x0 != x0 or x1 != x1:
+                continue
+            lo, hi = min(y0, y1), max(y0, y1)
+            for y in range(max(0, math.ceil(lo - 0.5)), min(height, math.ceil(hi - 0.5))):
+                yc = y + 0.5
+                cross.setdefault(y, []).append(x0 + (yc - y0) * (x1 - x0) / (y1 - y0))
+    rows = {}
+    for y, xs in cross.items():
+        xs.sort()
+        runs = []
+        for a, b in zip(xs[0::2], xs[1::2]):
+            x0, x1 = max(0, math.ceil(a - 0.5)), min(width, math.ceil(b - 0.5))
+            if x1 > x0:
+                runs.append((x0, x1))
+        if runs:
+            rows[y] = runs
+    return rows
+
+
+def area_masks(g, t, pix):
+    """Per item, the runs of pixels of the country or voivodeship it asks
+    about, or None.  A political map's area items are found among the
+    countries it fills (the voivodeships on the map of voivodeships), by the
+    one that holds the item's interior point."""
+    if t.opts.get("woj") == "fill":
+        codes = ["PL." + c for c in WOJ_SCHEME]
+    else:
+        codes = fill_codes(t)
+    out = [None] * len(t.items)
+    if not codes or not any(it["kind"] == "area" for it in t.items):
+        return out
+    cache = {}
+    for k, it in enumerate(t.items):
+        if it["kind"] != "area":
+            continue
+        for code in codes:
+            if code not in cache:
+                cache[code] = [r for r in polygons_of(g, t, code) if len(r) >= 3]
+            if inside(pix[k], cache[code]):
+                out[k] = scan_rows(cache[code], t.width, t.height)
+                break
+        if out[k] is None:
+            die(f"{t.file}: the point of '{it['name']}' lies in none of the areas the map fills")
+    return out
+
+
+def write_masks(t, masks):
+    """What the checks need to measure how much of an area the boxes hide."""
+    path = os.path.join(HERE, "manifest", t.file + "_maski.tsv")
+    if not any(m is not None for m in masks):
+        if os.path.exists(path):
+            os.remove(path)
+        return
+    rows = ["nazwa\tpiksele\twiersze"]
+    for it, m in zip(t.items, masks):
+        if m is None:
+            continue
+        n = sum(x1 - x0 for runs in m.values() for x0, x1 in runs)
+        cells = ";".join(f"{y}:" + ",".join(f"{x0}-{x1}" for x0, x1 in m[y]) for y in sorted(m))
+        rows.append(f"{it['name']}\t{n}\t{cells}")
+    with open(path, "w", encoding="utf-8", newline="\n") as f:
+        f.write("\n".join(rows) + "\n")
+
+
+# --boxes-only: place the boxes again over the picture already in data/,
+# without drawing the map; quick, for trying a table's hints.  The picture's
+# leaders are then stale (the key draws the new ones), so a real run follows.
+BOXES_ONLY = False
+
+
+def place_over_old_picture(t, data_dir, key_dir, work, pix, boxes, leaders, masks):
+    write_test_files(t, boxes, data_dir)
+    write_manifest(t, pix, boxes)
+    write_masks(t, masks)
+    if key_dir:
+        png = os.path.join(work, "old.png")
+        args = [CONVERT, os.path.join(data_dir, t.picture), "-stroke", "#c00000", "-strokewidth", "1"]
+        for l in leaders:
+            if l:
+                args += ["-draw", f"line {l[0][0]:.1f},{l[0][1]:.1f} {l[1][0]:.1f},{l[1][1]:.1f}"]
+        subprocess.run(args + [png], check=True)
         answer_key(t, png, boxes, os.path.join(key_dir, t.file + "_klucz.png"))
 
 
@@ -797,7 +928,10 @@ def main():
     ap.add_argument("--key", default="")
     ap.add_argument("--data", default=os.path.join(REPO, "data"))
     ap.add_argument("--no-assets", action="store_true")
+    ap.add_argument("--boxes-only", action="store_true")
     a = ap.parse_args()
+    global BOXES_ONLY
+    BOXES_ONLY = a.boxes_only
 
     tdir = os.path.join(HERE, "tests")
     tables = sorted(f for f in os.listdir(tdir) if f.endswith(".txt"))
