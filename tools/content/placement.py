@@ -27,6 +27,7 @@ LEADER_MIN = 4       # a box farther than this from its symbol gets a leader
 OWN_MARGIN = 6       # a box is this much nearer its own item than any other symbol
 NEAREST_MARGIN = 8   # from a symbol, its own box is this much nearer than any other
 COVER_MAX = 0.35     # the most of an area that the boxes together may hide
+AREA_ROOM = 40       # other boxes are kept this far from an area's point where they can
 
 
 def rect_point_dist(x, y, px, py):
@@ -252,6 +253,9 @@ def candidates(items, i, width, height, keep=4000, reach=260, step=2, clear=None
             if j != i and r > 0 and rect_point_dist(x, y, o.px, o.py) < own + OWN_MARGIN:
                 ok = False
                 break
+            if j != i and o.area and rect_point_dist(x, y, o.px, o.py) <= NEAREST_MARGIN + 1:
+                ok = False
+                break
         if ok and it.mask is not None and it.mask.under(x, y) > COVER_MAX * it.mask.total:
             ok = False
         if ok:
@@ -266,14 +270,17 @@ def candidates(items, i, width, height, keep=4000, reach=260, step=2, clear=None
 def _ambiguity(items, i, x, y):
     """Penalty for a box that sits nearer another item's symbol than its own."""
     it = items[i]
-    own = rect_point_dist(x, y, it.px, it.py) if not it.area else 0.0
+    own = rect_point_dist(x, y, it.px, it.py)
     pen = 0.0
     for j, o in enumerate(items):
-        if j == i or o.area:
+        if j == i:
             continue
         d = rect_point_dist(x, y, o.px, o.py)
         if d < own + 24:
             pen += 4 * (own + 24 - d)
+        # an area's own box is seldom right on its point: leave it room
+        if o.area and d < AREA_ROOM:
+            pen += 8 * (AREA_ROOM - d)
     return pen
 
 
@@ -281,7 +288,9 @@ def place(items, width, height, seed, restarts=60, clear=None, blocked=()):
     """Boxes for the items.  clear: a finished ClearCost or None; blocked:
     rectangles (x0, y0, x1, y1) no box may touch."""
     n = len(items)
-    cands = [candidates(items, i, width, height, clear=clear, blocked=blocked) for i in range(n)]
+    # a small country's box may have to go far, to open sea: it looks wider
+    cands = [candidates(items, i, width, height, clear=clear, blocked=blocked,
+                        keep=12000 if items[i].mask is not None else 4000) for i in range(n)]
     for i, it in enumerate(items):
         if it.fixed and in_blocked(it.fixed[0], it.fixed[1], blocked):
             raise RuntimeError(f"the fixed box of '{it.name}' lies in a blocked place")
@@ -361,6 +370,7 @@ def place(items, width, height, seed, restarts=60, clear=None, blocked=()):
         orders.append(o)
 
     best = None
+    stuck = [0] * n
     for order in orders:
         placed = {}
         failed = False
@@ -368,6 +378,7 @@ def place(items, width, height, seed, restarts=60, clear=None, blocked=()):
             b = best_for(i, placed)
             if b is None:
                 failed = True
+                stuck[i] += 1
                 break
             placed[i] = (b[1], b[2])
         if failed:
@@ -390,5 +401,7 @@ def place(items, width, height, seed, restarts=60, clear=None, blocked=()):
         if best is None or t < best[0] - 1e-9:
             best = (t, dict(placed))
     if best is None:
-        raise RuntimeError("no layout without overlapping boxes was found")
+        worst = max(range(n), key=lambda i: stuck[i])
+        raise RuntimeError("no layout keeps the boxes apart and each nearest its own symbol; "
+                           f"most often no room was left for '{items[worst].name}'")
     return [best[1][i] for i in range(n)], [leaders[i][best[1][i]] for i in range(n)]
