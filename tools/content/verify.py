@@ -9,7 +9,8 @@ when it reports anything.  It can also be run by itself:
 Where a test's manifest (manifest/<test>.tsv) is at hand, the checks also
 look at the picture itself: every river asked must show river blue near its
 mark, outside every box, and every box must sit nearer its own item than any
-other item's symbol.
+other item's symbol; seen from every symbol its own box must be the nearest,
+and the boxes may hide only a small share of a country asked about.
 """
 import math
 import os
