@@ -27,6 +27,7 @@ import sys
 import tempfile
 import time
 
+import markers
 import picture_cache
 import placement
 import verify
@@ -678,8 +679,9 @@ def build_test(t, data_dir, key_dir, work, scales=(1,)):
                 die(f"{t.file}: no border near '{it['name']}'")
             pix[k] = s[0]
 
+    masks = area_masks(g, t, pix)
     items = []
-    for it, (x, y) in zip(t.items, pix):
+    for it, (x, y), m in zip(t.items, pix, masks):
         box = it["box"]
         pref = fixed = None
         if box.startswith("@"):
@@ -688,8 +690,8 @@ def build_test(t, data_dir, key_dir, work, scales=(1,)):
         elif box:
             pref = box
         kind = it["kind"]
-        items.append(placement.Item(it["name"], x, y, kind == "area",
-                                    SYMBOLS[kind][1], pref, fixed))
+        items.append(placement.Item(it["name"], x, y, kind == "area", SYMBOLS[kind][1], pref, fixed,
+                                    placement.Mask(t.width, t.height, m) if m else None))
     clear = clear_cost(g, t, currents, [s for _name, s in stems])
     seed = sum(ord(c) for c in t.file) * 7919
     labels = label_places(g, t)
@@ -711,6 +713,9 @@ def build_test(t, data_dir, key_dir, work, scales=(1,)):
     if area_dots:
         symbols["-Sc5p -G#333333"] = area_dots
 
+    if BOXES_ONLY:
+        place_over_old_picture(t, data_dir, key_dir, work, pix, boxes, leaders, masks)
+        return None
     written = {}
     for scale in scales:
         ps = os.path.join(work, f"map{scale}.ps")
@@ -728,6 +733,7 @@ def build_test(t, data_dir, key_dir, work, scales=(1,)):
     written.setdefault(1, [])
     written[1] += write_test_files(t, boxes, data_dir)
     written[1].append(write_manifest(t, pix, boxes))
+    write_masks(t, masks)
     return written
 
 
@@ -737,6 +743,132 @@ def publish(src, dst):
     part = dst + ".part"
     shutil.copyfile(src, part)
     os.replace(part, dst)
+
+
+def fill_codes(t):
+    """The DCW codes a political map fills, in the table's order."""
+    codes = []
+    for style in filter(None, t.opts.get("fills", "").split(";")):
+        for c in style.split(":")[0].split(","):
+            if c.strip() and c.strip() not in codes:
+                codes.append(c.strip())
+    return codes
+
+
+def polygons_of(g, t, code):
+    """The outline of a country or a voivodeship in picture pixels."""
+    if code.startswith("PL."):
+        txt, keep = [], False
+        with open(os.path.join(HERE, "inputs", "voivodeships.txt"), encoding="ascii") as f:
+            for line in f:
+                if line.startswith(">"):
+                    keep = line.split()[1] == code
+                    if keep:
+                        txt.append(">\n")
+                elif keep and not line.startswith("#"):
+                    txt.append(line)
+        return lines_in_pixels(g, t, "".join(txt))
+    return lines_in_pixels(g, t, g.run("pscoast", t.R, t.J, "-M", "-E" + code))
+
+
+def inside(pt, rings):
+    """Even-odd: is the point inside the rings?"""
+    x, y = pt
+    n = False
+    for ring in rings:
+        for (x0, y0), (x1, y1) in zip(ring, ring[1:] + ring[:1]):
+            if (y0 > y) != (y1 > y) and x < x0 + (y - y0) * (x1 - x0) / (y1 - y0):
+                n = not n
+    return n
+
+
+def scan_rows(rings, width, height):
+    """The pixels whose centres lie inside the rings, as runs per row."""
+    cross = {}
+    for ring in rings:
+        for (x0, y0), (x1, y1) in zip(ring, ring[1:] + ring[:1]):
+            if y0 == y1 or x0 != x0 or x1 != x1:
+                continue
+            lo, hi = min(y0, y1), max(y0, y1)
+            for y in range(max(0, math.ceil(lo - 0.5)), min(height, math.ceil(hi - 0.5))):
+                yc = y + 0.5
+                cross.setdefault(y, []).append(x0 + (yc - y0) * (x1 - x0) / (y1 - y0))
+    rows = {}
+    for y, xs in cross.items():
+        xs.sort()
+        runs = []
+        for a, b in zip(xs[0::2], xs[1::2]):
+            x0, x1 = max(0, math.ceil(a - 0.5)), min(width, math.ceil(b - 0.5))
+            if x1 > x0:
+                runs.append((x0, x1))
+        if runs:
+            rows[y] = runs
+    return rows
+
+
+def area_masks(g, t, pix):
+    """Per item, the runs of pixels of the country or voivodeship it asks
+    about, or None.  A political map's area items are found among the
+    countries it fills (the voivodeships on the map of voivodeships), by the
+    one that holds the item's interior point."""
+    if t.opts.get("woj") == "fill":
+        codes = ["PL." + c for c in WOJ_SCHEME]
+    else:
+        codes = fill_codes(t)
+    out = [None] * len(t.items)
+    if not codes or not any(it["kind"] == "area" for it in t.items):
+        return out
+    cache = {}
+    for k, it in enumerate(t.items):
+        if it["kind"] != "area":
+            continue
+        for code in codes:
+            if code not in cache:
+                cache[code] = [r for r in polygons_of(g, t, code) if len(r) >= 3]
+            if inside(pix[k], cache[code]):
+                out[k] = scan_rows(cache[code], t.width, t.height)
+                break
+        if out[k] is None:
+            die(f"{t.file}: the point of '{it['name']}' lies in none of the areas the map fills")
+    return out
+
+
+def write_masks(t, masks):
+    """What the checks need to measure how much of an area the boxes hide."""
+    path = os.path.join(HERE, "manifest", t.file + "_maski.tsv")
+    if not any(m is not None for m in masks):
+        if os.path.exists(path):
+            os.remove(path)
+        return
+    rows = ["nazwa\tpiksele\twiersze"]
+    for it, m in zip(t.items, masks):
+        if m is None:
+            continue
+        n = sum(x1 - x0 for runs in m.values() for x0, x1 in runs)
+        cells = ";".join(f"{y}:" + ",".join(f"{x0}-{x1}" for x0, x1 in m[y]) for y in sorted(m))
+        rows.append(f"{it['name']}\t{n}\t{cells}")
+    with open(path, "w", encoding="utf-8", newline="\n") as f:
+        f.write("\n".join(rows) + "\n")
+
+
+# --boxes-only: place the boxes again over the picture already in data/,
+# without drawing the map; quick, for trying a table's hints.  The picture's
+# leaders are then stale (the key draws the new ones), so a real run follows.
+BOXES_ONLY = False
+
+
+def place_over_old_picture(t, data_dir, key_dir, work, pix, boxes, leaders, masks):
+    write_test_files(t, boxes, data_dir)
+    write_manifest(t, pix, boxes)
+    write_masks(t, masks)
+    if key_dir:
+        png = os.path.join(work, "old.png")
+        args = [CONVERT, os.path.join(data_dir, t.picture), "-stroke", "#c00000", "-strokewidth", "1"]
+        for l in leaders:
+            if l:
+                args += ["-draw", f"line {l[0][0]:.1f},{l[0][1]:.1f} {l[1][0]:.1f},{l[1][1]:.1f}"]
+        subprocess.run(args + [png], check=True)
+        answer_key(t, png, boxes, os.path.join(key_dir, t.file + "_klucz.png"))
 
 
 def catmull_rom(pts, steps=10):
@@ -1113,7 +1245,7 @@ def write_test_files(t, boxes, data_dir):
     conf = [str(len(t.items)), t.picture]
     for x, y in boxes:
         conf += [str(x), str(y)]
-    desc = [f"{it['name']}{10 + k}" for k, it in enumerate(t.items, 1)]
+    desc = [f"{it['name']}{markers.answer_number(k)}" for k, it in enumerate(t.items, 1)]
     with open(os.path.join(data_dir, t.file + ".dat"), "wb") as f:
         f.write(dos_lines(conf))
     with open(os.path.join(data_dir, t.file + "_o.dat"), "wb") as f:
@@ -1143,7 +1275,7 @@ MAP_PEAK_MB = 1200
 def map_code_files():
     """The files whose contents decide how a map is drawn."""
     inputs = os.path.join(HERE, "inputs")
-    return ([os.path.join(HERE, f) for f in ("build.py", "placement.py", "verify.py")]
+    return ([os.path.join(HERE, f) for f in ("build.py", "placement.py", "verify.py", "markers.py")]
             + [os.path.join(inputs, f) for f in sorted(os.listdir(inputs))] + [verify.FONT])
 
 
@@ -1189,6 +1321,9 @@ def build_maps(tests, data, key, scales, jobs, cache):
 
     def done(t, stale, result):
         written, seconds = result
+        if written is None:  # boxes placed again over an old picture: nothing to keep
+            print(f"build: {t.file} boxes placed in {seconds:.0f} s", flush=True)
+            return
         for s in stale:
             cache.store(scaled_name(t.picture, s), scale_key(t, s), written.get(s, []))
         print(f"build: {t.file} ({len(t.items)} markers) drawn at "
@@ -1216,10 +1351,14 @@ def main():
     ap.add_argument("-j", "--jobs", type=int, default=0,
                     help="maps drawn side by side (default: the cores, as memory allows)")
     ap.add_argument("--force", action="store_true", help="redraw even what is up to date")
+    ap.add_argument("--boxes-only", action="store_true",
+                    help="place the boxes again over the pictures already drawn (not cached)")
     a = ap.parse_args()
-    scales = (1, 2) if a.scale == "both" else (int(a.scale),)
+    global BOXES_ONLY
+    BOXES_ONLY = a.boxes_only
+    scales = (1,) if a.boxes_only else (1, 2) if a.scale == "both" else (int(a.scale),)
     jobs = a.jobs or default_jobs()
-    cache = picture_cache.Cache(a.data, enabled=not a.force)
+    cache = picture_cache.Cache(a.data, enabled=not (a.force or a.boxes_only))
 
     tdir = os.path.join(HERE, "tests")
     tables = sorted(f for f in os.listdir(tdir) if f.endswith(".txt"))

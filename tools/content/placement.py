@@ -20,11 +20,15 @@ each refined by re-placing one item at a time; the cheapest layout wins.
 import math
 import random
 
-BOX_W = 129
-BOX_H = 25
+import markers
+
+BOX_W, BOX_H = markers.WIDTH, markers.HEIGHT
 BOX_GAP = 3          # minimum free space between two boxes
 LEADER_MIN = 4       # a box farther than this from its symbol gets a leader
 OWN_MARGIN = 6       # a box is this much nearer its own item than any other symbol
+NEAREST_MARGIN = 8   # from a symbol, its own box is this much nearer than any other
+COVER_MAX = 0.35     # the most of an area that the boxes together may hide
+AREA_ROOM = 40       # other boxes are kept this far from an area's point where they can
 
 
 def rect_point_dist(x, y, px, py):
@@ -122,6 +126,45 @@ class ClearCost:
         return s[y1 * W + x1] - s[y0 * W + x1] - s[y1 * W + x0] + s[y0 * W + x0]
 
 
+class Mask:
+    """The pixels of an area asked about (a country, a voivodeship), as a
+    summed-area table: how much of it a box hides is then four look-ups."""
+
+    def __init__(self, width, height, rows):
+        """rows: {y: [(x0, x1), ...]}, runs of pixels x0..x1-1 inside."""
+        from array import array
+        self.w, self.h = width, height
+        W = width + 1
+        sat = array("i", bytes(4 * W * (height + 1)))
+        total = 0
+        line = array("i", bytes(4 * W))
+        for y in range(height):
+            runs = rows.get(y)
+            base, prev = (y + 1) * W, y * W
+            if not runs:
+                sat[base:base + W] = sat[prev:prev + W]
+                continue
+            hits = array("i", bytes(4 * width))
+            for x0, x1 in runs:
+                for x in range(max(0, x0), min(width, x1)):
+                    hits[x] = 1
+            run = 0
+            for x in range(width):
+                run += hits[x]
+                line[x + 1] = run
+            total += run
+            for x in range(1, W):
+                sat[base + x] = sat[prev + x] + line[x]
+        self.sat, self.total = sat, total
+
+    def under(self, x, y):
+        """Pixels of the area under the box at (x, y)."""
+        W, s = self.w + 1, self.sat
+        x1, y1 = min(x + BOX_W, self.w), min(y + BOX_H, self.h)
+        x0, y0 = max(x, 0), max(y, 0)
+        return s[y1 * W + x1] - s[y0 * W + x1] - s[y1 * W + x0] + s[y0 * W + x0]
+
+
 def in_blocked(x, y, blocked):
     for bx0, by0, bx1, by1 in blocked:
         if x < bx1 and bx0 < x + BOX_W and y < by1 and by0 < y + BOX_H:
@@ -132,8 +175,9 @@ def in_blocked(x, y, blocked):
 class Item:
     """What the placer needs of an item: where it is and how it is drawn."""
 
-    def __init__(self, name, px, py, area, radius, pref=None, fixed=None):
+    def __init__(self, name, px, py, area, radius, pref=None, fixed=None, mask=None):
         self.name = name
+        self.mask = mask          # a Mask of the area asked about, or None
         self.px, self.py = px, py
         self.area = area          # True: box centred on the point, no symbol
         self.radius = radius      # symbol keep-out radius in pixels
@@ -210,6 +254,11 @@ def candidates(items, i, width, height, keep=4000, reach=260, step=2, clear=None
             if j != i and r > 0 and rect_point_dist(x, y, o.px, o.py) < own + OWN_MARGIN:
                 ok = False
                 break
+            if j != i and o.area and rect_point_dist(x, y, o.px, o.py) <= NEAREST_MARGIN + 1:
+                ok = False
+                break
+        if ok and it.mask is not None and it.mask.under(x, y) > COVER_MAX * it.mask.total:
+            ok = False
         if ok:
             c += _ambiguity(items, i, x, y)
             out.append((c, x, y))
@@ -222,14 +271,17 @@ def candidates(items, i, width, height, keep=4000, reach=260, step=2, clear=None
 def _ambiguity(items, i, x, y):
     """Penalty for a box that sits nearer another item's symbol than its own."""
     it = items[i]
-    own = rect_point_dist(x, y, it.px, it.py) if not it.area else 0.0
+    own = rect_point_dist(x, y, it.px, it.py)
     pen = 0.0
     for j, o in enumerate(items):
-        if j == i or o.area:
+        if j == i:
             continue
         d = rect_point_dist(x, y, o.px, o.py)
         if d < own + 24:
             pen += 4 * (own + 24 - d)
+        # an area's own box is seldom right on its point: leave it room
+        if o.area and d < AREA_ROOM:
+            pen += 8 * (AREA_ROOM - d)
     return pen
 
 
@@ -237,7 +289,9 @@ def place(items, width, height, seed, restarts=60, clear=None, blocked=()):
     """Boxes for the items.  clear: a finished ClearCost or None; blocked:
     rectangles (x0, y0, x1, y1) no box may touch."""
     n = len(items)
-    cands = [candidates(items, i, width, height, clear=clear, blocked=blocked) for i in range(n)]
+    # a small country's box may have to go far, to open sea: it looks wider
+    cands = [candidates(items, i, width, height, clear=clear, blocked=blocked,
+                        keep=12000 if items[i].mask is not None else 4000) for i in range(n)]
     for i, it in enumerate(items):
         if it.fixed and in_blocked(it.fixed[0], it.fixed[1], blocked):
             raise RuntimeError(f"the fixed box of '{it.name}' lies in a blocked place")
@@ -245,6 +299,30 @@ def place(items, width, height, seed, restarts=60, clear=None, blocked=()):
         if not c:
             raise RuntimeError(f"no room for a box of '{items[i].name}'")
     leaders = [{(x, y): leader_of(items[i], x, y) for _, x, y in cands[i]} for i in range(n)]
+    # from every candidate, the distance to every item's symbol (an area's
+    # interior point), and how much of every masked area it would hide
+    dist = [{(x, y): [rect_point_dist(x, y, o.px, o.py) for o in items] for _, x, y in cands[i]}
+            for i in range(n)]
+    masked = [k for k, o in enumerate(items) if o.mask is not None and o.mask.total > 0]
+    hides = [{(x, y): {k: items[k].mask.under(x, y) for k in masked} for _, x, y in cands[i]}
+             for i in range(n)]
+    allowed = {k: COVER_MAX * items[k].mask.total for k in masked}
+
+    def fits(i, x, y, placed):
+        """The symbol rule both ways, and no area hidden beyond its share."""
+        d = dist[i][(x, y)]
+        h = hides[i][(x, y)]
+        under = dict(h)
+        for j, (xj, yj) in placed.items():
+            if j == i:
+                continue
+            dj = dist[j][(xj, yj)]
+            # one pixel more than the checks ask: the manifest rounds the symbols
+            if d[j] <= dj[j] + NEAREST_MARGIN + 1 or dj[i] <= d[i] + NEAREST_MARGIN + 1:
+                return False
+            for k, v in hides[j][(xj, yj)].items():
+                under[k] += v
+        return all(under[k] <= allowed[k] for k in masked)
 
     def soft(i, x, y, placed):
         pen = 0.0
@@ -267,6 +345,8 @@ def place(items, width, height, seed, restarts=60, clear=None, blocked=()):
             if best is not None and c >= best[0]:
                 break
             if any(boxes_clash((x, y), b) for j, b in placed.items() if j != i):
+                continue
+            if not fits(i, x, y, placed):
                 continue
             tot = c + soft(i, x, y, placed)
             if best is None or tot < best[0]:
@@ -291,6 +371,7 @@ def place(items, width, height, seed, restarts=60, clear=None, blocked=()):
         orders.append(o)
 
     best = None
+    stuck = [0] * n
     for order in orders:
         placed = {}
         failed = False
@@ -298,6 +379,7 @@ def place(items, width, height, seed, restarts=60, clear=None, blocked=()):
             b = best_for(i, placed)
             if b is None:
                 failed = True
+                stuck[i] += 1
                 break
             placed[i] = (b[1], b[2])
         if failed:
@@ -320,5 +402,7 @@ def place(items, width, height, seed, restarts=60, clear=None, blocked=()):
         if best is None or t < best[0] - 1e-9:
             best = (t, dict(placed))
     if best is None:
-        raise RuntimeError("no layout without overlapping boxes was found")
+        worst = max(range(n), key=lambda i: stuck[i])
+        raise RuntimeError("no layout keeps the boxes apart and each nearest its own symbol; "
+                           f"most often no room was left for '{items[worst].name}'")
     return [best[1][i] for i in range(n)], [leaders[i][best[1][i]] for i in range(n)]

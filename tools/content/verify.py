@@ -9,17 +9,20 @@ when it reports anything.  It can also be run by itself:
 Where a test's manifest (manifest/<test>.tsv) is at hand, the checks also
 look at the picture itself: every river asked must show river blue near its
 mark, outside every box, and every box must sit nearer its own item than any
-other item's symbol.
+other item's symbol; seen from every symbol its own box must be the nearest,
+and the boxes may hide only a small share of a country asked about.
 """
 import math
 import os
 import subprocess
 import sys
 
+import markers
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.dirname(os.path.dirname(HERE))
 
-BOX_W, BOX_H = 129, 25
+BOX_W, BOX_H = markers.WIDTH, markers.HEIGHT
 MAX_NAME_PX = 127          # a label inside a 129-pixel marker, its frame left
 CONVERT = "/usr/bin/convert"
 
@@ -42,6 +45,13 @@ HINT_PANEL_W, HINT_PANEL_H, HINT_PANEL_RIGHT, HINT_PANEL_TOP = 302, 30, 10, 4
 # A box must be nearer its own item than any other item's symbol by this
 # much, or the pupil cannot tell which of the two it belongs to.
 OWN_MARGIN = 6
+
+# And seen from a symbol (an area's interior point), its own box must be
+# nearer than any other box by this much: a pupil looks for the box next to
+# the dot.  Nor may the boxes hide more than this share of a country or
+# voivodeship asked about (measured with its mask, manifest/<test>_maski.tsv).
+NEAREST_MARGIN = 8
+COVER_MAX = 0.35
 
 # Rivers are drawn in this blue; a river asked must show at least RIVER_PIXELS
 # pixels of it within RIVER_RADIUS of its mark, none of them under a box.
@@ -238,7 +248,76 @@ def check_test(data, conf, desc, pic, errs):
     manifest = read_manifest(os.path.join(HERE, "manifest", conf[:-4] + ".tsv"))
     if manifest is not None and len(manifest) == n:
         check_against_manifest(conf, os.path.join(data, pic), w, boxes, manifest, errs)
+        check_nearest_box(conf, boxes, manifest, errs)
+        check_masks(conf, w, h, boxes, manifest, errs)
     return n
+
+
+# Cards, each a drawing with its box right under it: the box belongs to the
+# card it lies on, however near the next card's box may come to a peak.
+CARD_TESTS = ("RG.dat", "RF.dat", "RF2.dat", "RF3.dat", "RF4.dat")
+
+
+def check_nearest_box(conf, boxes, rows, errs):
+    """From every symbol, its own box is the nearest by NEAREST_MARGIN."""
+    if conf in CARD_TESTS:
+        return
+    keys = ("symbol_x", "symbol_y") if "symbol_x" in rows[0] else ("punkt_x", "punkt_y")
+    for i, r in enumerate(rows):
+        pt = (float(r[keys[0]]), float(r[keys[1]]))
+        own = rect_point_dist(*boxes[i], *pt)
+        for j, b in enumerate(boxes):
+            d = rect_point_dist(*b, *pt)
+            if j != i and d <= own + NEAREST_MARGIN:
+                errs.append(f"{conf}: from the symbol of '{r['nazwa']}' box {j + 1} is {d:.0f} px away, "
+                            f"its own {own:.0f} px")
+
+
+def political_areas(conf):
+    """Does the test's table fill countries or voivodeships (so that every
+    area item it asks has a mask)?"""
+    path = os.path.join(HERE, "tests", conf[:-4] + ".txt")
+    if not os.path.exists(path):
+        return False
+    with open(path, encoding="utf-8") as f:
+        head = f.read().split("[items]")[0]
+    return any(line.startswith("fills") or line.replace(" ", "") == "woj=fill" for line in head.splitlines())
+
+
+def check_masks(conf, w, h, boxes, rows, errs):
+    """No area asked about is hidden beyond COVER_MAX by the boxes together."""
+    path = os.path.join(HERE, "manifest", conf[:-4] + "_maski.tsv")
+    areas = [r["nazwa"] for r in rows if r.get("rodzaj") == "area"]
+    if not areas or not political_areas(conf):
+        return
+    if not os.path.exists(path):
+        errs.append(f"{conf}: no masks of its areas ({os.path.basename(path)})")
+        return
+    masks = {}
+    with open(path, encoding="utf-8") as f:
+        for line in f.read().splitlines()[1:]:
+            name, total, cells = line.split("\t")
+            runs = {}
+            for part in filter(None, cells.split(";")):
+                y, rs = part.split(":")
+                runs[int(y)] = [tuple(map(int, r.split("-"))) for r in rs.split(",")]
+            masks[name] = (int(total), runs)
+    for name in areas:
+        if name not in masks:
+            errs.append(f"{conf}: no mask of '{name}'")
+            continue
+        total, runs = masks[name]
+        if total <= 0:
+            errs.append(f"{conf}: the mask of '{name}' is empty")
+            continue
+        hidden = 0
+        for bx, by in boxes:
+            for y in range(max(0, by), min(h, by + BOX_H)):
+                for x0, x1 in runs.get(y, ()):
+                    hidden += max(0, min(x1, bx + BOX_W) - max(x0, bx))
+        if hidden > COVER_MAX * total:
+            errs.append(f"{conf}: the boxes hide {100 * hidden / total:.0f} % of '{name}' "
+                        f"(at most {100 * COVER_MAX:.0f} %)")
 
 
 def read_manifest(path):

@@ -36,6 +36,7 @@ REPO = os.path.dirname(os.path.dirname(CONTENT))
 if CONTENT not in sys.path:
     sys.path.insert(0, CONTENT)
 
+import markers  # noqa: E402
 import verify  # noqa: E402
 
 CONVERT = "/usr/bin/convert"   # /usr/local/bin may hold a stand-in of the same name
@@ -506,7 +507,7 @@ def write_test(t, items, data_dir):
     conf = [str(len(items)), t.picture]
     for _n, _a, (x, y), _w in items:
         conf += [str(x), str(y)]
-    desc = [f"{name}{10 + k}" for k, (name, _a, _b, _w) in enumerate(items, 1)]
+    desc = [f"{name}{markers.answer_number(k)}" for k, (name, _a, _b, _w) in enumerate(items, 1)]
     with open(os.path.join(data_dir, t.file + ".dat"), "wb") as f:
         f.write(dos_lines(conf))
     with open(os.path.join(data_dir, t.file + "_o.dat"), "wb") as f:
