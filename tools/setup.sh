@@ -9,7 +9,7 @@ PACKAGES=(
   build-essential cmake ninja-build
   qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql postgresql qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
   fonts-dejavu-core
-  xvfb xauth openbox xdotool imagemagick poppler-utils
+  xvfb xauth openbox xdotool imagemagick poppler-utils python3
   clang libclang-rt-14-dev
 )
 
