@@ -17,6 +17,8 @@ suite() {
 suite release build
 echo "== installed program: read-only install tree, empty home"
 bash tools/install_check.sh build
+echo "== content pack: every test's files, boxes, masks and pictures at both sizes"
+PYTHONDONTWRITEBYTECODE=1 python3 tools/content/verify.py
 [ "${1:-all}" = release ] && exit 0
 
 cmake -S . -B build-debug -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTERRAVIA_BENCH=OFF >/dev/null

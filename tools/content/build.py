@@ -71,6 +71,7 @@ SYMBOLS = {
 CURRENT_COLOURS = {"warm": "#d62728", "cold": "#1f5fbf"}
 BOUNDARY_PEN = "1.1p,#5a3a6e,6_3:0"
 SALT_LAKE = "#d4e8f5"
+INSET_FRAME = "#4a5560"  # the frame of an inset, as an atlas draws it
 
 # An asked river's main stem ([lines] 'river | name | points from source to
 # mouth'): one line stronger than any tributary, drawn above the borders.
@@ -154,18 +155,99 @@ def read_table(path):
     w, h = t.opts["size"].split("x")
     t.width, t.height = int(w), int(h)
     t.chain = int(t.opts.get("chain", "0"))
-    if t.opts["window"] == "world":
+    # the map may fill only the left part of the picture, the rest open sea
+    # that an inset lies over
+    t.map_width = int(t.opts.get("map_width", t.width))
+    set_frame(t, t.opts["projection"], t.opts["window"], t.map_width, t.height)
+    t.res = t.opts.get("resolution", "f")
+    t.inset = None
+    if "inset" in t.opts:
+        t.inset = read_inset(t, path)
+    return t
+
+
+def set_frame(t, projection, window, width, height):
+    if window == "world":
         # the whole globe, as a world map projection draws it
         t.R = "-Rd"
     else:
-        win = [float(v) for v in t.opts["window"].split("/")]
+        win = [float(v) for v in window.split("/")]
         if len(win) == 3:
             # the top follows from the picture's aspect, so pixels stay square
-            win.append(win[2] + (win[1] - win[0]) * t.height / t.width)
+            win.append(win[2] + (win[1] - win[0]) * height / width)
         t.R = "-R" + "/".join(f"{v:.6f}".rstrip("0").rstrip(".") for v in win) + "+uk"
-    t.J = "-J" + t.opts["projection"] + f"/{t.width}p"
-    t.res = t.opts.get("resolution", "f")
-    return t
+    t.J = "-J" + projection + f"/{width}p"
+
+
+def read_inset(t, path):
+    """'inset = projection | window | WxH | x,y': a region drawn again at a
+    larger scale in a frame whose top left corner lies at x,y of the
+    picture, as an atlas insets a crowded region.  The items whose points
+    fall inside its frame are shown and asked there."""
+    cells = [c.strip() for c in t.opts["inset"].split("|")]
+    if len(cells) != 4:
+        die(f"{path}: inset = projection | window | WxH | x,y")
+    if t.opts.get("relief") == "yes" or t.stems or t.labels:
+        die(f"{path}: an inset is drawn only on a political map without rivers or labels")
+    i = Test()
+    i.path, i.file, i.picture = path, t.file + " inset", t.picture
+    i.opts = {k: v for k, v in t.opts.items() if k != "inset"}
+    i.items, i.lines, i.labels, i.stems = [], [], [], []
+    w, h = cells[2].split("x")
+    i.width = i.map_width = int(w)
+    i.height = int(h)
+    set_frame(i, cells[0], cells[1], i.width, i.height)
+    i.res, i.inset = t.res, None
+    x, y = (int(v) for v in cells[3].split(","))
+    i.at = (x, y)
+    i.rect = (x, y, x + i.width, y + i.height)
+    if x < 0 or y < 0 or i.rect[2] > t.width or i.rect[3] > t.height:
+        die(f"{path}: the inset leaves the picture")
+    return i
+
+
+def in_rect(pt, rect):
+    return rect[0] <= pt[0] <= rect[2] and rect[1] <= pt[1] <= rect[3]
+
+
+def item_pixels(g, t, lonlat):
+    """Where the items lie in the picture, and which of them lie in the
+    inset (and are asked there)."""
+    pix = project(g, t, lonlat)
+    inside = [False] * len(pix)
+    if t.inset is None:
+        return pix, inside
+    ox, oy = t.inset.at
+    for k, (x, y) in enumerate(project(g, t.inset, lonlat)):
+        if 0 <= x <= t.inset.width and 0 <= y <= t.inset.height:
+            pix[k], inside[k] = (x + ox, y + oy), True
+        elif in_rect(pix[k], t.inset.rect):
+            die(f"{t.file}: item {k + 1} lies under the inset but outside its frame")
+    return pix, inside
+
+
+def frame_lines(g, t, gmt_args):
+    """A line work's pixel polylines over the whole picture: the main map's
+    cut where the inset hides them, and the inset's moved into place."""
+    lines = lines_in_pixels(g, t, g.run(*gmt_args(t)))
+    if t.inset is None:
+        return lines
+    out = []
+    for line in lines:
+        cur = []
+        for p in line:
+            if in_rect(p, t.inset.rect):
+                if len(cur) > 1:
+                    out.append(cur)
+                cur = []
+            else:
+                cur.append(p)
+        if len(cur) > 1:
+            out.append(cur)
+    ox, oy = t.inset.at
+    for line in lines_in_pixels(g, t.inset, g.run(*gmt_args(t.inset))):
+        out.append([(x + ox, y + oy) for x, y in line])
+    return out
 
 
 # ---------------------------------------------------------------- GMT
@@ -504,6 +586,11 @@ def draw_map(g, t, ps, symbols, leaders, bars, lines=(), stems=(), scale=1):
     Rp = f"-R0/{t.width}/0/{t.height}"
     Jp = "-Jx1p"
     H = t.height
+    if t.map_width < t.width:
+        add_stdin(g, ps, ["psxy", Rp, Jp, "-G" + THEME["sea"], "-K", "-O"],
+                  f"{t.map_width} 0\n{t.width} 0\n{t.width} {H}\n{t.map_width} {H}\n")
+    if t.inset is not None:
+        draw_inset(g, t, ps, Rp, Jp, scale)
     if stems:
         txt = "".join(">\n" + "".join(f"{x:.2f} {H - y:.2f}\n" for x, y in pl) for pl in stems)
         add_stdin(g, ps, ["psxy", Rp, Jp, f"-W{STEM_PEN_W}p,{THEME['river']}", "-K", "-O"], txt)
@@ -529,6 +616,22 @@ def draw_map(g, t, ps, symbols, leaders, bars, lines=(), stems=(), scale=1):
         txt = "".join(f"{x:.2f} {H - y:.2f}\n" for x, y in pts)
         add_stdin(g, ps, ["psxy", Rp, Jp, *style.split(), "-K", "-O"], txt)
     add_stdin(g, ps, ["psxy", Rp, Jp, "-T", "-O"], "")
+
+
+def draw_inset(g, t, ps, Rp, Jp, scale):
+    """The inset drawn as a map of its own, at the picture's resolution,
+    laid into the picture pixel for pixel (no resampling) inside a frame."""
+    i = t.inset
+    ips, ipng = os.path.join(g.dir, f"inset{scale}.ps"), os.path.join(g.dir, f"inset{scale}.png")
+    draw_map(g, i, ips, {}, [], [], scale=scale)
+    rasterize(g, i, ips, ipng, scale)
+    x0, y0 = i.at
+    y_low = t.height - y0 - i.height
+    add_stdin(g, ps, ["psimage", ipng, f"-Dx{x0}p/{y_low}p+w{i.width}p", "-K", "-O"], "")
+    a, b = x0 + 0.5, y_low + 0.5
+    c, d = x0 + i.width - 0.5, y_low + i.height - 0.5
+    add_stdin(g, ps, ["psxy", Rp, Jp, "-W1p," + INSET_FRAME, "-K", "-O"],
+              f"{a} {b}\n{a} {d}\n{c} {d}\n{c} {b}\n{a} {b}\n")
 
 
 def draw_deserts(g, t, ps):
@@ -621,7 +724,7 @@ def build_test(t, data_dir, key_dir, work, scales=(1,)):
     returns the files written at each scale."""
     g = Gmt(work)
     lonlat = [(it["lon"], it["lat"]) for it in t.items]
-    pix = project(g, t, lonlat)
+    pix, in_inset = item_pixels(g, t, lonlat)
     hx0, hy0, hx1, hy1 = verify.hint_panel(t.width)
     for it, (x, y) in zip(t.items, pix):
         if not (0 <= x <= t.width and 0 <= y <= t.height):
@@ -679,9 +782,9 @@ def build_test(t, data_dir, key_dir, work, scales=(1,)):
                 die(f"{t.file}: no border near '{it['name']}'")
             pix[k] = s[0]
 
-    masks = area_masks(g, t, pix)
+    masks = area_masks(g, t, pix, in_inset)
     items = []
-    for it, (x, y), m in zip(t.items, pix, masks):
+    for it, (x, y), m, inset_item in zip(t.items, pix, masks, in_inset):
         box = it["box"]
         pref = fixed = None
         if box.startswith("@"):
@@ -692,6 +795,12 @@ def build_test(t, data_dir, key_dir, work, scales=(1,)):
         kind = it["kind"]
         items.append(placement.Item(it["name"], x, y, kind == "area", SYMBOLS[kind][1], pref, fixed,
                                     placement.Mask(t.width, t.height, m) if m else None))
+        if t.inset is not None:
+            # an item's box in the frame it is asked in, never across the frame
+            if inset_item:
+                items[-1].within = t.inset.rect
+            else:
+                items[-1].avoid = [t.inset.rect]
     clear = clear_cost(g, t, currents, [s for _name, s in stems])
     seed = sum(ord(c) for c in t.file) * 7919
     labels = label_places(g, t)
@@ -806,7 +915,29 @@ def scan_rows(rings, width, height):
     return rows
 
 
-def area_masks(g, t, pix):
+def clip_rows(rows, rect, keep_inside):
+    """Runs of pixels kept inside the rectangle, or outside it."""
+    x0, y0, x1, y1 = rect
+    out = {}
+    for y, runs in rows.items():
+        if not y0 <= y < y1:
+            if not keep_inside:
+                out[y] = runs
+            continue
+        kept = []
+        for a, b in runs:
+            if keep_inside:
+                a, b = max(a, x0), min(b, x1)
+                if b > a:
+                    kept.append((a, b))
+            else:
+                kept += [(p, q) for p, q in ((a, min(b, x0)), (max(a, x1), b)) if q > p]
+        if kept:
+            out[y] = kept
+    return out
+
+
+def area_masks(g, t, pix, in_inset=None):
     """Per item, the runs of pixels of the country or voivodeship it asks
     about, or None.  A political map's area items are found among the
     countries it fills (the voivodeships on the map of voivodeships), by the
@@ -819,14 +950,23 @@ def area_masks(g, t, pix):
     if not codes or not any(it["kind"] == "area" for it in t.items):
         return out
     cache = {}
+    in_inset = in_inset or [False] * len(t.items)
     for k, it in enumerate(t.items):
         if it["kind"] != "area":
             continue
+        frame = t.inset if in_inset[k] else t
         for code in codes:
-            if code not in cache:
-                cache[code] = [r for r in polygons_of(g, t, code) if len(r) >= 3]
-            if inside(pix[k], cache[code]):
-                out[k] = scan_rows(cache[code], t.width, t.height)
+            if (code, in_inset[k]) not in cache:
+                rings = [r for r in polygons_of(g, frame, code) if len(r) >= 3]
+                if in_inset[k]:
+                    ox, oy = frame.at
+                    rings = [[(x + ox, y + oy) for x, y in r] for r in rings]
+                cache[(code, in_inset[k])] = rings
+            rings = cache[(code, in_inset[k])]
+            if inside(pix[k], rings):
+                out[k] = scan_rows(rings, t.width, t.height)
+                if t.inset is not None:
+                    out[k] = clip_rows(out[k], t.inset.rect, in_inset[k])
                 break
         if out[k] is None:
             die(f"{t.file}: the point of '{it['name']}' lies in none of the areas the map fills")
@@ -1211,13 +1351,13 @@ def clear_cost(g, t, currents=(), stems=()):
             lv = river_levels(t) if what == "rivers" else [what[5:]]
             if not lv or not set(lv) <= set(river_levels(t)):
                 die(f"{t.file}: keep_clear names '{what}', but those rivers are not drawn")
-            txt = g.run("pscoast", t.R, t.J, D, "-M", *["-I" + v for v in lv])
+            args = ["-M", *["-I" + v for v in lv]]
         elif what == "coast":
-            txt = g.run("pscoast", t.R, t.J, D, "-A" + t.opts.get("min_area", "0"), "-M", "-W")
+            args = ["-A" + t.opts.get("min_area", "0"), "-M", "-W"]
         elif what == "outline":
-            txt = g.run("pscoast", t.R, t.J, D, "-M", "-E" + t.opts["focus"].split("+")[0])
+            args = ["-M", "-E" + t.opts["focus"].split("+")[0]]
         elif what == "borders":
-            txt = g.run("pscoast", t.R, t.J, D, "-M", "-N1")
+            args = ["-M", "-N1"]
         elif what == "currents":
             for line in currents:
                 cost.add_polyline(line, weight)
@@ -1228,7 +1368,7 @@ def clear_cost(g, t, currents=(), stems=()):
             continue
         else:
             die(f"{t.file}: unknown keep_clear '{what}'")
-        for line in lines_in_pixels(g, t, txt):
+        for line in frame_lines(g, t, lambda f, args=args: ["pscoast", f.R, f.J, D, *args]):
             cost.add_polyline(line, weight)
     river_weights = [float(p.split(":")[1]) for p in style.split(",") if p.strip().startswith("river")]
     for line in stems:

@@ -183,6 +183,8 @@ class Item:
         self.radius = radius      # symbol keep-out radius in pixels
         self.pref = pref          # preferred side ("E", "NW", ...) or None
         self.fixed = fixed        # (x, y) given by hand, or None
+        self.within = None        # (x0, y0, x1, y1) the box must lie inside, or None
+        self.avoid = []           # rectangles this item's box may not touch
 
 
 def _cost(it, x, y):
@@ -232,6 +234,11 @@ def candidates(items, i, width, height, keep=4000, reach=260, step=2, clear=None
             if x < 0 or x + BOX_W > width:
                 continue
             if blocked and in_blocked(x, y, blocked):
+                continue
+            if it.avoid and in_blocked(x, y, it.avoid):
+                continue
+            if it.within and not (it.within[0] <= x and x + BOX_W <= it.within[2]
+                                  and it.within[1] <= y and y + BOX_H <= it.within[3]):
                 continue
             c = _cost(it, x, y)
             if clear is not None:
