@@ -58,6 +58,10 @@ private slots:
         QTest::newRow("emoji is one mark") << QStringLiteral("x\U0001F600y") << QByteArray("x?y");
         QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("?");
         QTest::newRow("euro kept") << QStringLiteral("€") << QByteArray("\x80");
+        // Latin letters the code page lacks, among those it has.
+        QTest::newRow("Spanish n with tilde") << QStringLiteral("Espa\u00F1a") << QByteArray("Espa?a");
+        QTest::newRow("Danish o with stroke") << QStringLiteral("\u00F8") << QByteArray("?");
+        QTest::newRow("last before the combining marks") << QStringLiteral("\u02FF") << QByteArray("?");
     }
     void unrepresentableBecomesQuestionMark()
     {

@@ -13,6 +13,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#endif
 
 using namespace tv;
 
@@ -81,9 +86,17 @@ private slots:
     }
 
 #ifdef Q_OS_UNIX
-    // A disk that fills up half way through: the old file stays whole.
+    // A disk that fills up half way through, or a new file that cannot take
+    // the old one's place: the old file stays whole and the failure is told.
+    void failedRewriteKeepsTheOldFile_data()
+    {
+        QTest::addColumn<bool>("renameRefused");
+        QTest::newRow("disk full half way") << false;
+        QTest::newRow("old file may not be replaced") << true;
+    }
     void failedRewriteKeepsTheOldFile()
     {
+        QFETCH(bool, renameRefused);
         test::TempDataDir data;
         const QString path = data.file(QStringLiteral("konf.dat"));
         QVERIFY(lines::writeFile(path, {QStringLiteral("1"), QStringLiteral("0")}));
@@ -91,7 +104,27 @@ private slots:
         for (int i = 0; i < 2000; ++i)
             big << QStringLiteral("Uczeń numer %1").arg(i);
         Status st;
-        {
+        if (renameRefused) {
+#ifdef Q_OS_LINUX
+            // An append-only file can be opened for writing but not renamed
+            // over, so every write succeeds and only the final step fails.
+            const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+            QVERIFY(fd >= 0);
+            int flags = 0;
+            const bool set = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0
+                && (flags |= FS_APPEND_FL, ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+            if (!set) {
+                ::close(fd);
+                QSKIP("this file system or user cannot make a file append-only");
+            }
+            st = lines::writeFile(path, big);
+            flags &= ~FS_APPEND_FL;
+            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+            ::close(fd);
+#else
+            QSKIP("needs append-only files");
+#endif
+        } else {
             test::FileSizeLimit limit(1000);
             st = lines::writeFile(path, big);
         }

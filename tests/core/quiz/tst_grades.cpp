@@ -165,6 +165,41 @@ private slots:
         row(7, 117, "Bardzo dobry plus(5+)");
         row(7, 120, "Celujący (6)");
         row(7, 121, "");
+        // Every count of every chain, from a table kept apart from the
+        // program's: the lowest count of each grade, then the top count.
+        // A band moved by one point shows at its edge.
+        static const char *const kLowest[7] = {
+            "1:0 2:31 2+:39 3-:42 3:50 3+:57 4-:64 4:71 4+:78 5-:86 5:93 6:97 top:97",
+            "1:0 2-:33 2:37 3-:44 3:49 3+:55 4-:61 4:70 4+:80 5:85 5+:90 6:92 top:92",
+            "1:0 2-:16 2:20 2+:30 3-:36 3:41 3+:46 4-:53 4:58 4+:63 5:67 5+:72 6:73 top:74",
+            "1:0 2-:20 2:25 2+:32 3-:37 3:44 3+:49 4-:53 4:58 4+:63 5:67 5+:74 6:77 top:77",
+            "1:0 2-:12 2:15 2+:19 3-:23 3:27 4-:30 4:31 4+:34 5:38 6:40 top:40",
+            "1:0 2:21 2+:31 3-:34 3:41 3+:47 4-:50 4:57 4+:60 5-:62 5:63 6:64 top:64",
+            "1:0 2-:49 2:60 3-:66 3:74 3+:80 4-:93 4:100 4+:106 5:110 5+:117 6:120 top:120",
+        };
+        const QHash<QString, const char *> labels = {
+            {"1", "Niedostateczny (1)"}, {"2-", "Mierny minus (2-)"}, {"2", "Mierny (2)"},
+            {"2+", "Mierny plus (2+)"}, {"3-", "Dostateczny minus (3-)"}, {"3", "Dostateczny (3)"},
+            {"3+", "Dostateczny plus (3+)"}, {"4-", "Dobry minus (4-)"}, {"4", "Dobry (4)"},
+            {"4+", "Dobry plus (4+)"}, {"5-", "Bardzo dobry minus (5-)"}, {"5", "Bardzo dobry (5)"},
+            {"6", "Celujący (6)"}};
+        for (int chain = 1; chain <= 7; ++chain) {
+            const QStringList steps = QString::fromLatin1(kLowest[chain - 1]).split(' ');
+            const int top = steps.last().section(':', 1).toInt();
+            for (int g = 0; g <= top + 1; ++g) {
+                QString grade;
+                for (const QString &step : steps)
+                    if (step.section(':', 0, 0) != QLatin1String("top") && step.section(':', 1).toInt() <= g)
+                        grade = step.section(':', 0, 0);
+                QString label;
+                if (g <= top)
+                    label = grade == QLatin1String("5+")
+                        ? (chain == 2 || chain == 7 ? QStringLiteral("Bardzo dobry plus(5+)")
+                                                    : QStringLiteral("Bardzo dobry plus (5+)"))
+                        : QString::fromUtf8(labels.value(grade));
+                QTest::addRow("chain %d, every count: %d", chain, g) << chain << g << label;
+            }
+        }
     }
     void chainTable()
     {

@@ -19,22 +19,31 @@ private slots:
         QTest::addColumn<bool>("removeOption");
         QTest::addColumn<bool>("session");
         QTest::addColumn<int>("endsOnDrop"); // 0: never by itself
-        QTest::newRow("option on") << true << false << 5;
-        QTest::newRow("option off, local") << false << false << 0;
-        QTest::newRow("option off, session") << false << true << 5;
-        QTest::newRow("option on, session") << true << true << 5;
+        QTest::addColumn<int>("markers");
+        QTest::newRow("option on") << true << false << 5 << 5;
+        QTest::newRow("option off, local") << false << false << 0 << 5;
+        QTest::newRow("option off, session") << false << true << 5 << 5;
+        QTest::newRow("option on, session") << true << true << 5 << 5;
+        // The last of the 17 markers takes names like any other.
+        QTest::newRow("17 markers, option on") << true << false << 17 << 17;
+        QTest::newRow("17 markers, session") << false << true << 17 << 17;
     }
     void dropsUndoAndAutomaticEnd()
     {
         QFETCH(bool, removeOption);
         QFETCH(bool, session);
         QFETCH(int, endsOnDrop);
+        QFETCH(int, markers);
+        QStringList description = five();
+        for (int k = 6; k <= markers; ++k)
+            description << QStringLiteral("Miasto%1").arg(10 + k);
         MapTest t;
-        t.start(5, five());
-        QCOMPARE(t.dropsLeft, 5);
+        t.start(markers, description);
+        QCOMPARE(t.dropsLeft, markers);
         int ended = 0;
-        for (int d = 1; d <= 7; ++d) {
-            const auto r = t.drop((d - 1) % 5 + 1, d % 5 + 1, QStringLiteral("x"), {removeOption, session});
+        for (int d = 1; d <= markers + 2; ++d) {
+            const auto r = t.drop((d - 1) % markers + 1, d % markers + 1, QStringLiteral("x"), {removeOption, session});
+            QVERIFY(!r.refused);
             QCOMPARE(r.clearField, removeOption || session);
             if (r.runResult && !ended)
                 ended = d;

@@ -273,6 +273,25 @@ private slots:
                                        << QStringList{"1 min 5 sek", "10 min 0 sek", "2 min 30 sek"};
         QTest::newRow("equal texts keep their order") << QStringList{"ala", "ALA", "Ala", "ALa"}
                                                       << QStringList{"ala", "ALA", "Ala", "ALa"};
+        // Short lists sort stably even by an unstable sort; forty do not.
+        QStringList many, kasie, ale;
+        for (int i = 0; i < 32; ++i) {
+            QString k = QStringLiteral("kasia");
+            for (int b = 0; b < 5; ++b)
+                if (i & (1 << b))
+                    k[b] = k[b].toUpper();
+            kasie << k;
+            many << k;
+            if (i % 4 == 3) {
+                QString a = QStringLiteral("ala");
+                for (int b = 0; b < 3; ++b)
+                    if ((i / 4) & (1 << b))
+                        a[b] = a[b].toUpper();
+                ale << a;
+                many << a;
+            }
+        }
+        QTest::newRow("forty texts, equal ones keep their order") << many << ale + kasie;
     }
     void comparison()
     {

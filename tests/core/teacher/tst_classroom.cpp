@@ -371,6 +371,8 @@ private slots:
         QTest::newRow("another test assigned") << "assign" << "przerwano" << 2;
         QTest::newRow("disconnected") << "nothing" << "nie ukończył(a)" << 1;
         QTest::newRow("the lesson ends") << "endLesson" << "nie ukończył(a)" << 1;
+        QTest::newRow("the lesson ends, a stranger still connected")
+            << "endLessonWithStranger" << "nie ukończył(a)" << 1;
         QTest::newRow("closed without a result") << "idle" << "nie ukończył(a)" << 1;
     }
     void everyPupilWhoReceivedATestGetsARow()
@@ -392,6 +394,14 @@ private slots:
             r.assign(20);
         else if (then == "endLesson")
             r.endLesson();
+        else if (then == "endLessonWithStranger") {
+            // A connection that never logged in must not outlive the lesson.
+            QList<int> closed;
+            r.setTransport([](int, const QString &) {}, [&closed](int c) { closed << c; });
+            r.connectionOpened(2, QStringLiteral("10.0.0.2"));
+            r.endLesson();
+            QCOMPARE(closed, QList<int>{2});
+        }
         else if (then == "idle")
             r.lineReceived(1, QStringLiteral("3Użytkownik^Obecnie nie rozwiązuje żadnego testu^10.0.0.1"));
         r.connectionClosed(1); // in every case the pupil then goes
