@@ -541,6 +541,28 @@ private slots:
         QCOMPARE(r.pupils()[0].state, State::Finished);
     }
 
+    void anAssignmentNeverStartedLapses_data()
+    {
+        QTest::addColumn<int>("idleSeconds");
+        QTest::addColumn<State>("state");
+        QTest::newRow("90 s: may still start") << 90 << State::Assigned;
+        QTest::newRow("91 s: never started") << 91 << State::Waiting;
+    }
+    void anAssignmentNeverStartedLapses()
+    {
+        QFETCH(int, idleSeconds);
+        QFETCH(State, state);
+        test::ManualClock clock;
+        Classroom r(teacherDir->path());
+        r.setTransport([](int, const QString &) {}, [](int) {});
+        r.connectionOpened(1, QStringLiteral("10.0.0.1"));
+        r.lineReceived(1, QStringLiteral("1Ala"));
+        QCOMPARE(r.assign(30, {}), 1);
+        clock.advance(qint64(idleSeconds) * 1000);
+        r.lineReceived(1, protocol::statusIdle(QStringLiteral("10.0.0.1")));
+        QCOMPARE(r.pupils()[0].state, state);
+    }
+
     void loginNamesTheListCanShow_data()
     {
         QTest::addColumn<QString>("name");
