@@ -11,7 +11,8 @@
 # and is removed from the list; the lesson ends. The screens go to the
 # output folder; the teacher's help takes its pictures from there:
 #   bash tools/help/lesson.sh 81 /tmp/lesson && bash tools/help/lesson.sh pictures /tmp/lesson
-# Positions assume the 1920 x 1080 screen set up here.
+# Positions assume the 1920 x 1080 screen set up here, with the map drawn
+# scaled to fill the window.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 ROOT=$PWD
@@ -142,18 +143,18 @@ finish pupil1-result
 # (the name there goes back to the list), and finishes.
 xdotool windowactivate --sync "$(mainOf 2)"
 sleep 1
-drag 1841 121 219 605
-drag 1841 145 210 439
+drag 1841 121 435 894
+drag 1841 145 377 470
 xdotool windowactivate --sync "$T"
 sleep 1
 xdotool windowactivate --sync "$(mainOf 2)"
 sleep 1
-xdotool mousemove 219 605 click --repeat 2 --delay 80 1
+xdotool mousemove 435 894 click --repeat 2 --delay 80 1
 sleep 1.5
 screen pupil2-message
 xdotool key Return
 sleep 1
-drag 1841 169 219 605
+drag 1841 169 435 894
 screen pupil2-swapped
 finish pupil2-result
 
