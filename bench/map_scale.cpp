@@ -3,6 +3,7 @@
 // each of 50 resizes (the page is scaled anew every time), each against
 // decoding the map picture alone. Target: both under 100 ms here.
 
+#include "QuizFixture.h"
 #include "Scripted.h"
 #include "app/Application.h"
 #include "app/MainWindow.h"
@@ -77,7 +78,7 @@ int main(int argc, char **argv)
     QCoreApplication::processEvents();
     main.repaint();
     const double loadMs = ms(t);
-    const double scale = w->mapView()->scale();
+    const double scale = test::mapViewOf(w)->scale();
 
     std::vector<double> resize;
     for (int i = 0; i < 50; ++i) {

@@ -84,27 +84,27 @@ int main(int argc, char **argv)
             if (!judge)
                 return;
             // Half the names where they belong, two swapped, the rest blank.
-            const int n = w->test.count();
+            const int n = w->mapTest().count();
             auto fieldOf = [w](const QString &name) {
                 for (int k = 1; k <= 17; ++k)
-                    if (w->nameField(k)->text() == name)
+                    if (test::nameFieldOf(w, k)->text() == name)
                         return k;
                 return 0;
             };
             for (int k = 1; k <= n / 2; ++k)
-                test::dropOnMarker(w, fieldOf(w->names.at(k - 1)), k);
+                test::dropOnMarker(w, fieldOf(w->mapTest().names().at(k - 1)), k);
             if (n >= 4) {
-                test::dropOnMarker(w, fieldOf(w->names.at(n - 1)), n - 2);
-                test::dropOnMarker(w, fieldOf(w->names.at(n - 2)), n - 1);
+                test::dropOnMarker(w, fieldOf(w->mapTest().names().at(n - 1)), n - 2);
+                test::dropOnMarker(w, fieldOf(w->mapTest().names().at(n - 2)), n - 1);
             }
             w->showResult();
             if (after == QLatin1String("corrections")) {
                 w->showCorrections();
             } else if (after == QLatin1String("retest")) {
-                const QList<int> missed = w->test.missed();
+                const QList<int> missed = w->mapTest().missed();
                 w->retestMissed();
                 for (int i = 0; i < missed.size() / 2; ++i)
-                    test::dropOnMarker(w, fieldOf(w->test.rightName(missed.at(i))), missed.at(i));
+                    test::dropOnMarker(w, fieldOf(w->mapTest().rightName(missed.at(i))), missed.at(i));
             }
         });
     }

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
+#include <QTimer>
 
 namespace tv::test {
 
@@ -42,7 +43,7 @@ void dropOnMarker(TestWindow *window, int field, int marker)
 {
     QMimeData mime;
     mime.setData(kNameMime, QByteArray::number(field));
-    MarkerBox *target = window->marker(marker);
+    MarkerBox *target = markerBox(window, marker);
     // As Qt delivers it: the drag enters the marker, then drops on it.
     QDragEnterEvent enter(QPoint(10, 10), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &enter);
@@ -52,7 +53,7 @@ void dropOnMarker(TestWindow *window, int field, int marker)
 
 QWidget *dropAt(TestWindow *window, int field, QPoint viewportPos)
 {
-    QWidget *viewport = window->mapView()->viewport();
+    QWidget *viewport = mapViewOf(window)->viewport();
     QWidget *target = viewport->childAt(viewportPos);
     if (!target)
         return nullptr;
@@ -64,6 +65,49 @@ QWidget *dropAt(TestWindow *window, int field, QPoint viewportPos)
     QDropEvent drop(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &drop);
     return target;
+}
+
+MarkerBox *markerBox(const TestWindow *window, int k)
+{
+    return window->findChild<MarkerBox *>(QStringLiteral("marker%1").arg(k));
+}
+
+NameField *nameFieldOf(const TestWindow *window, int k)
+{
+    return window->findChild<NameField *>(QStringLiteral("nameField%1").arg(k));
+}
+
+QTimer *timerOf(const TestWindow *window, const char *name)
+{
+    return named<QTimer>(window, name);
+}
+
+MapView *mapViewOf(const TestWindow *window)
+{
+    return named<MapView>(window, "mapScroll");
+}
+
+QWidget *canvasOf(const TestWindow *window)
+{
+    return named<QWidget>(window, "mapCanvas");
+}
+
+QSize pictureSizeOf(const TestWindow *window)
+{
+    return mapViewOf(window)->pictureSize();
+}
+
+QString hintOf(const TestWindow *window)
+{
+    return named<HintPanel>(window, "hintPanel")->text();
+}
+
+int pickedField(const TestWindow *window)
+{
+    for (const NameField *f : window->findChildren<NameField *>())
+        if (f->picked())
+            return f->tag;
+    return 0;
 }
 
 void writeSettings(const TempDataDir &data, int startCreator, int removePlacedNames, const QStringList &users)

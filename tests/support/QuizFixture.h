@@ -8,9 +8,13 @@
 
 #include <vector>
 
+class QTimer;
 class QWidget;
 
 namespace tv {
+class MapView;
+class MarkerBox;
+class NameField;
 class TestWindow;
 }
 
@@ -37,5 +41,17 @@ QWidget *dropAt(TestWindow *window, int field, QPoint viewportPos);
 // Writes konf.dat with the given options (no sounds, no users).
 void writeSettings(const TempDataDir &data, int startCreator, int removePlacedNames,
                    const QStringList &users = {});
+
+// The test window's parts, found by their object names as a user finds them
+// by what they show.
+MarkerBox *markerBox(const TestWindow *window, int k);
+NameField *nameFieldOf(const TestWindow *window, int k);
+QTimer *timerOf(const TestWindow *window, const char *name); // startDelay, clock, numberPause, edgeScroll
+MapView *mapViewOf(const TestWindow *window);
+QWidget *canvasOf(const TestWindow *window);
+QSize pictureSizeOf(const TestWindow *window);
+QString hintOf(const TestWindow *window);
+// The name field picked up by the keyboard, 0 when none is.
+int pickedField(const TestWindow *window);
 
 } // namespace tv::test

@@ -551,11 +551,6 @@ void TestWindow::setHint(const QString &text)
     hintPanel->repaint();
 }
 
-QSize TestWindow::pictureSize() const
-{
-    return mapScroll->pictureSize();
-}
-
 // ---------------------------------------------------------------------------
 // Showing, activation and closing
 

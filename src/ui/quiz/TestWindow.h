@@ -104,7 +104,6 @@ public:
     // Picks up the name of field `field` (Enter or Space on it): the focus
     // goes to a marker, where Enter, or the marker's number, drops it.
     void pickName(int field);
-    int pickedName() const { return picked; }
     // Enter or Space on marker `marker`: the picked name goes there, through
     // the same drop as the mouse's.
     void dropPicked(int marker);
@@ -114,7 +113,6 @@ public:
     void onNumberPause();
     // An arrow key on a marker: the nearest marker that way takes the focus.
     void moveFocusFrom(int marker, navigation::Direction direction);
-    QTimer *numberPauseTimer() const { return numberPause; }
 
     // --- dragging near the edge of the map ------------------------------------------------
     // Where a dragged name is, in the map view's coordinates; near an edge
@@ -122,8 +120,6 @@ public:
     void dragMovedTo(QPoint viewportPos);
     void dragEnded();
     void edgeScrollTick();
-    QTimer *edgeScrollTimer() const { return edgeScroll; }
-    MapView *mapView() const { return mapScroll; }
 
     // --- learning from the judged test ------------------------------------------------
     // Every wrong or empty marker shows its right name; offered once a
@@ -144,21 +140,11 @@ public:
     // After a test of a chain has been judged: the next test, or the chain's result.
     void advanceChain(int chain, int step);
 
-    // --- state, for tests ---------------------------------------------------------------
-    MapTest test;
-    QStringList names;         // in description order
-    QStringList shuffledNames; // the same names in the order the fields show them
-    QString picturePath;
-    QString hint() const;
-    void setHint(const QString &text);
-    MarkerBox *marker(int k) const { return markers.at(k - 1); }
-    NameField *nameField(int k) const { return fields.at(k - 1); }
-    QTimer *startDelayTimer() const { return startDelay; }
-    QTimer *clockTimer() const { return clock; }
-    QWidget *mapCanvas() const { return canvas; }
+    // --- what the window shows, read-only -----------------------------------------------
+    // The test as it stands: its names, the answers dropped, the judged markers.
+    const MapTest &mapTest() const { return test; }
     QAction *command(TestCommand c) const { return commands[static_cast<int>(c)]; }
-    QSize pictureSize() const;
-    // A fixed seed for the order of names (tests); 0 seeds from the clock.
+    // A fixed seed for the order of names, so a run can be repeated; 0 seeds from the clock.
     static void setShuffleSeed(quint64 seed);
 
 signals:
@@ -196,7 +182,14 @@ private:
     void setLearningEnabled(bool judged);
     void proceedChain(int chain, int step);
 
+    QString hint() const;
+    void setHint(const QString &text);
+
     TestWindowContext context;
+    MapTest test;
+    QStringList names;         // in description order
+    QStringList shuffledNames; // the same names in the order the fields show them
+    QString picturePath;
     QWidget *mapPanel = nullptr;
     QWidget *namesPanel = nullptr;
     QToolBar *toolBar = nullptr;

@@ -7,6 +7,7 @@
 #include "catalogue/TestLauncher.h"
 #include "platform/StandardDialogs.h"
 #include "profile/SettingsDialog.h"
+#include "quiz/Markers.h"
 #include "quiz/TestWindow.h"
 #include "results/ResultDialog.h"
 #include "wizards/RandomTestWindow.h"
@@ -105,7 +106,9 @@ private slots:
         app->launcher().launchEntry(*catalogue::findByCode(18));
         TestWindow *w = app->launcher().testWindow();
         w->onStartDelay();
-        w->setHint(QStringLiteral("Wybrano: Praga"));
+        for (int k = 1; k <= w->mapTest().count(); ++k)
+            if (test::nameFieldOf(w, k)->text() == QStringLiteral("Praga"))
+                QTest::mouseClick(test::nameFieldOf(w, k), Qt::LeftButton);
         auto *panel = w->findChild<QLabel *>(QStringLiteral("hintPanel"));
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(panel);
         QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Wybrano: Praga"));

@@ -130,11 +130,11 @@ private slots:
         TestWindow *w = app->launcher().testWindow();
         QVERIFY(w);
         w->onStartDelay();
-        QCOMPARE(w->pictureSize(), QSize(500, 400));
-        QCOMPARE(w->test.dropsLeft, 3);
+        QCOMPARE(test::pictureSizeOf(w), QSize(500, 400));
+        QCOMPARE(w->mapTest().dropsLeft, 3);
         auto fieldWith = [w](const QString &name) {
             for (int k = 1; k <= 3; ++k)
-                if (w->nameField(k)->text() == name)
+                if (test::nameFieldOf(w, k)->text() == name)
                     return k;
             return 0;
         };

@@ -48,7 +48,7 @@ class TestChains : public test::UiTest {
         for (int k = 1; k <= right; ++k) {
             const QString name = QString(QChar('A' + k - 1));
             for (int f = 1; f <= 17; ++f)
-                if (w->nameField(f)->text() == name) {
+                if (test::nameFieldOf(w, f)->text() == name) {
                     test::dropOnMarker(w, f, k);
                     break;
                 }
@@ -104,9 +104,9 @@ private slots:
                 QCOMPARE(main()->statusText(1), next->status);
                 QCOMPARE(main()->windowTitle(), next->windowCaption());
                 QVERIFY(!app->loadingWindow().isVisible());
-                QVERIFY(w->clockTimer()->isActive());
+                QVERIFY(test::timerOf(w, "clock")->isActive());
                 for (int k = 1; k <= 3; ++k)
-                    QCOMPARE(w->marker(k)->state(), MarkerState::Blank);
+                    QCOMPARE(test::markerBox(w, k)->state(), MarkerState::Blank);
                 QVERIFY(!w->command(TestCommand::SameTestMenuItem)->isEnabled());
                 QVERIFY(!w->command(TestCommand::ReloadItem)->isEnabled());
                 QCOMPARE(waits->waits.size(), step); // the pause between tests
@@ -145,14 +145,14 @@ private slots:
         QVERIFY(waits->waits.isEmpty());
         QCOMPARE(app->state().chain.step, 2);
         QCOMPARE(main()->title(), catalogue::chainStep(5, 1)->title); // still the judged step
-        QCOMPARE(w->marker(2)->correction(), QStringLiteral("B"));
-        QVERIFY(w->marker(1)->correction().isEmpty());
-        QCOMPARE(w->hint(), QStringLiteral("Naciśnij klawisz lub kliknij, aby przejść dalej"));
-        QTest::keyClick(w->marker(1), Qt::Key_Space);
+        QCOMPARE(test::markerBox(w, 2)->correction(), QStringLiteral("B"));
+        QVERIFY(test::markerBox(w, 1)->correction().isEmpty());
+        QCOMPARE(test::hintOf(w), QStringLiteral("Naciśnij klawisz lub kliknij, aby przejść dalej"));
+        QTest::keyClick(test::markerBox(w, 1), Qt::Key_Space);
         QVERIFY(!w->waitingToGoOn());
         QCOMPARE(main()->title(), catalogue::chainStep(5, 2)->title);
-        QVERIFY(w->marker(2)->correction().isEmpty());
-        QCOMPARE(w->marker(2)->state(), MarkerState::Blank);
+        QVERIFY(test::markerBox(w, 2)->correction().isEmpty());
+        QCOMPARE(test::markerBox(w, 2)->state(), MarkerState::Blank);
         // Switched off again: the chain pauses as it always did.
         review->trigger();
         QVERIFY(!review->isChecked());

@@ -54,7 +54,7 @@ class TestKeyboardAnswering : public test::UiTest {
     int fieldWith(TestWindow *w, const QString &name)
     {
         for (int k = 1; k <= 17; ++k)
-            if (w->nameField(k)->text() == name)
+            if (test::nameFieldOf(w, k)->text() == name)
                 return k;
         return 0;
     }
@@ -84,8 +84,8 @@ private slots:
     {
         TestWindow *w = launch(kRow, kCapitals);
         QVERIFY(w);
-        w->clockTimer()->stop(); // the time saved does not depend on the machine's speed
-        QCOMPARE(focused(), w->nameField(1));
+        test::timerOf(w, "clock")->stop(); // the time saved does not depend on the machine's speed
+        QCOMPARE(focused(), test::nameFieldOf(w, 1));
         bool dialogFocusOnName = false;
         services->onModal = [&](QDialog &d) {
             auto *r = qobject_cast<ResultDialog *>(&d);
@@ -100,31 +100,31 @@ private slots:
         const QStringList order = {"Praga", "Wiedeń"};
         for (int i = 0; i < order.size(); ++i) {
             const int field = fieldWith(w, order[i]);
-            for (int tabs = 0; tabs < 40 && focused() != w->nameField(field); ++tabs)
+            for (int tabs = 0; tabs < 40 && focused() != test::nameFieldOf(w, field); ++tabs)
                 QTest::keyClick(focused(), Qt::Key_Tab);
-            QCOMPARE(focused(), w->nameField(field));
+            QCOMPARE(focused(), test::nameFieldOf(w, field));
             QTest::keyClick(focused(), i == 0 ? Qt::Key_Return : Qt::Key_Space);
-            QCOMPARE(w->hint(), QStringLiteral("Wybrano: ") + order[i]);
-            QVERIFY(w->nameField(field)->picked());
+            QCOMPARE(test::hintOf(w), QStringLiteral("Wybrano: ") + order[i]);
+            QVERIFY(test::nameFieldOf(w, field)->picked());
             QVERIFY(focusedMarker() > 0);
             const int target = i == 0 ? 2 : 1;
             for (int steps = 0; steps < 5 && focusedMarker() != target; ++steps)
                 QTest::keyClick(focused(), focusedMarker() < target ? Qt::Key_Right : Qt::Key_Left);
             QCOMPARE(focusedMarker(), target);
             QTest::keyClick(focused(), Qt::Key_Return);
-            QCOMPARE(w->marker(target)->text(), order[i]);
-            QCOMPARE(w->marker(target)->state(), MarkerState::Placed);
-            QVERIFY(!w->nameField(field)->picked());
+            QCOMPARE(test::markerBox(w, target)->text(), order[i]);
+            QCOMPARE(test::markerBox(w, target)->state(), MarkerState::Placed);
+            QVERIFY(!test::nameFieldOf(w, field)->picked());
             // The same drop as the mouse's: undo is there, the name has left.
             QVERIFY(w->command(TestCommand::UndoTool)->isEnabled());
-            QCOMPARE(w->nameField(field)->text(), QString());
+            QCOMPARE(test::nameFieldOf(w, field)->text(), QString());
             // Back in the names, on one still to place.
             auto *next = qobject_cast<NameField *>(focused());
             QVERIFY(next && !next->text().isEmpty());
         }
-        QCOMPARE(w->test.dropsLeft, 1);
+        QCOMPARE(w->mapTest().dropsLeft, 1);
         QTest::keyClick(focused(), Qt::Key_Return); // picks Berlin, the one left
-        QCOMPARE(w->hint(), QStringLiteral("Wybrano: Berlin"));
+        QCOMPARE(test::hintOf(w), QStringLiteral("Wybrano: Berlin"));
         QTest::keyClick(focused(), Qt::Key_3); // its marker by number: the last drop ends the test
         QVERIFY(dialogFocusOnName);
         QCOMPARE(data->read("Wyniki.tvw"),
@@ -156,21 +156,21 @@ private slots:
         }
         TestWindow *w = launch(grid, description, QSize(600, 200));
         QVERIFY(w);
-        QTest::keyClick(w->nameField(4), Qt::Key_Return);
-        QCOMPARE(w->pickedName(), 4);
-        w->marker(7)->setFocus();
+        QTest::keyClick(test::nameFieldOf(w, 4), Qt::Key_Return);
+        QCOMPARE(test::pickedField(w), 4);
+        test::markerBox(w, 7)->setFocus();
         for (int key : keys) {
             if (key == -1)
-                QTest::keyClick(w->marker(7), Qt::Key_Return);
+                QTest::keyClick(test::markerBox(w, 7), Qt::Key_Return);
             else if (key == -2)
                 w->onNumberPause();
             else
                 QTest::keyClick(focused(), Qt::Key(Qt::Key_0 + key));
         }
-        QVERIFY(!w->numberPauseTimer()->isActive());
+        QVERIFY(!test::timerOf(w, "numberPause")->isActive());
         for (int k = 1; k <= 12; ++k)
-            QCOMPARE(w->marker(k)->state(), k == marker ? MarkerState::Placed : MarkerState::Blank);
-        QCOMPARE(w->pickedName(), 0);
+            QCOMPARE(test::markerBox(w, k)->state(), k == marker ? MarkerState::Placed : MarkerState::Blank);
+        QCOMPARE(test::pickedField(w), 0);
     }
 
     // Without a name picked, Enter on a marker and digits place nothing.
@@ -178,12 +178,12 @@ private slots:
     {
         TestWindow *w = launch(kRow, kCapitals);
         QVERIFY(w);
-        w->marker(2)->setFocus();
-        QTest::keyClick(w->marker(2), Qt::Key_Return);
-        QTest::keyClick(w->marker(2), Qt::Key_1);
+        test::markerBox(w, 2)->setFocus();
+        QTest::keyClick(test::markerBox(w, 2), Qt::Key_Return);
+        QTest::keyClick(test::markerBox(w, 2), Qt::Key_1);
         for (int k = 1; k <= 3; ++k)
-            QCOMPARE(w->marker(k)->state(), MarkerState::Blank);
-        QCOMPARE(w->test.dropsLeft, 3);
+            QCOMPARE(test::markerBox(w, k)->state(), MarkerState::Blank);
+        QCOMPARE(w->mapTest().dropsLeft, 3);
     }
 
     // What a screen reader hears of the map, and the marks a colour-blind
@@ -192,20 +192,20 @@ private slots:
     {
         TestWindow *w = launch(kRow, kCapitals);
         QVERIFY(w);
-        QCOMPARE(w->marker(1)->accessibleName(), QStringLiteral("Pole 1: puste"));
+        QCOMPARE(test::markerBox(w, 1)->accessibleName(), QStringLiteral("Pole 1: puste"));
         const int wieden = fieldWith(w, "Wiedeń");
-        QCOMPARE(w->nameField(wieden)->accessibleName(), QStringLiteral("Nazwa: Wiedeń"));
+        QCOMPARE(test::nameFieldOf(w, wieden)->accessibleName(), QStringLiteral("Nazwa: Wiedeń"));
         test::dropOnMarker(w, wieden, 1);
         test::dropOnMarker(w, fieldWith(w, "Berlin"), 2);
-        QCOMPARE(w->marker(1)->accessibleName(), QStringLiteral("Pole 1: Wiedeń"));
-        QCOMPARE(w->nameField(wieden)->accessibleName(), QStringLiteral("Nazwa: puste"));
-        QCOMPARE(w->marker(1)->judgementMark(), QString());
+        QCOMPARE(test::markerBox(w, 1)->accessibleName(), QStringLiteral("Pole 1: Wiedeń"));
+        QCOMPARE(test::nameFieldOf(w, wieden)->accessibleName(), QStringLiteral("Nazwa: puste"));
+        QCOMPARE(test::markerBox(w, 1)->judgementMark(), QString());
         w->showResult();
-        QCOMPARE(w->marker(1)->accessibleName(), QStringLiteral("Pole 1: Wiedeń, dobrze"));
-        QCOMPARE(w->marker(2)->accessibleName(), QStringLiteral("Pole 2: Berlin, źle"));
-        QCOMPARE(w->marker(3)->accessibleName(), QStringLiteral("Pole 3: puste, źle"));
-        QCOMPARE(w->marker(1)->judgementMark(), QStringLiteral("✓"));
-        QCOMPARE(w->marker(2)->judgementMark(), QStringLiteral("✗"));
+        QCOMPARE(test::markerBox(w, 1)->accessibleName(), QStringLiteral("Pole 1: Wiedeń, dobrze"));
+        QCOMPARE(test::markerBox(w, 2)->accessibleName(), QStringLiteral("Pole 2: Berlin, źle"));
+        QCOMPARE(test::markerBox(w, 3)->accessibleName(), QStringLiteral("Pole 3: puste, źle"));
+        QCOMPARE(test::markerBox(w, 1)->judgementMark(), QStringLiteral("✓"));
+        QCOMPARE(test::markerBox(w, 2)->judgementMark(), QStringLiteral("✗"));
     }
 
     // Dragging a name near the edge of the map scrolls it, and stops at
@@ -214,8 +214,8 @@ private slots:
     {
         TestWindow *w = launch(kRow, kCapitals, QSize(3000, 3000));
         QVERIFY(w);
-        QScrollArea *view = w->mapView();
-        QWidget *canvas = w->mapCanvas();
+        QScrollArea *view = test::mapViewOf(w);
+        QWidget *canvas = test::canvasOf(w);
         QVERIFY(view->viewport()->height() < 3000);
         QMimeData mime;
         mime.setData(kNameMime, "1");
@@ -229,10 +229,10 @@ private slots:
         };
         // In the middle: nothing moves.
         QVERIFY(!moveTo(view->viewport()->rect().center()));
-        QVERIFY(!w->edgeScrollTimer()->isActive());
+        QVERIFY(!test::timerOf(w, "edgeScroll")->isActive());
         // At the bottom edge: down, tick by tick.
         moveTo(QPoint(200, view->viewport()->height() - 3));
-        QVERIFY(w->edgeScrollTimer()->isActive());
+        QVERIFY(test::timerOf(w, "edgeScroll")->isActive());
         w->edgeScrollTick();
         const int first = view->verticalScrollBar()->value();
         QVERIFY(first > 0);
@@ -240,17 +240,17 @@ private slots:
         QVERIFY(view->verticalScrollBar()->value() > first);
         QCOMPARE(view->horizontalScrollBar()->value(), 0);
         // To the end of the map, where it stops by itself.
-        for (int i = 0; i < 1000 && w->edgeScrollTimer()->isActive(); ++i)
+        for (int i = 0; i < 1000 && test::timerOf(w, "edgeScroll")->isActive(); ++i)
             w->edgeScrollTick();
-        QVERIFY(!w->edgeScrollTimer()->isActive());
+        QVERIFY(!test::timerOf(w, "edgeScroll")->isActive());
         QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
         // The top edge, then a drop on a marker ends it.
         moveTo(QPoint(200, 2));
-        QVERIFY(w->edgeScrollTimer()->isActive());
-        view->ensureWidgetVisible(w->marker(1));
+        QVERIFY(test::timerOf(w, "edgeScroll")->isActive());
+        view->ensureWidgetVisible(test::markerBox(w, 1));
         test::dropOnMarker(w, 1, 1);
-        QVERIFY(!w->edgeScrollTimer()->isActive());
-        QCOMPARE(w->marker(1)->state(), MarkerState::Placed);
+        QVERIFY(!test::timerOf(w, "edgeScroll")->isActive());
+        QCOMPARE(test::markerBox(w, 1)->state(), MarkerState::Placed);
     }
 };
 

@@ -78,7 +78,7 @@ class TestLearning : public test::UiTest {
     int fieldWith(TestWindow *w, const QString &name)
     {
         for (int k = 1; k <= 17; ++k)
-            if (w->nameField(k)->isVisibleTo(w) && w->nameField(k)->text() == name)
+            if (test::nameFieldOf(w, k)->isVisibleTo(w) && test::nameFieldOf(w, k)->text() == name)
                 return k;
         return 0;
     }
@@ -86,8 +86,8 @@ class TestLearning : public test::UiTest {
     {
         QStringList out;
         for (int k = 1; k <= 17; ++k)
-            if (w->nameField(k)->isVisibleTo(w))
-                out << w->nameField(k)->text();
+            if (test::nameFieldOf(w, k)->isVisibleTo(w))
+                out << test::nameFieldOf(w, k)->text();
         out.sort();
         return out;
     }
@@ -146,7 +146,7 @@ private slots:
         w->showCorrections();
         w->retestMissed();
         for (int k = 1; k <= 4; ++k)
-            QVERIFY(w->marker(k)->correction().isEmpty());
+            QVERIFY(test::markerBox(w, k)->correction().isEmpty());
     }
 
     void correctionsForWrongAndEmptyOnly()
@@ -155,25 +155,25 @@ private slots:
         QVERIFY(w->command(TestCommand::CorrectionsTool)->isEnabled());
         QVERIFY(w->command(TestCommand::CorrectionsItem)->isEnabled());
         QVERIFY(w->command(TestCommand::RetestTool)->isEnabled());
-        QCOMPARE(w->marker(1)->accessibleName(), QStringLiteral("Pole 1: Praga, źle"));
+        QCOMPARE(test::markerBox(w, 1)->accessibleName(), QStringLiteral("Pole 1: Praga, źle"));
         QTest::keyClick(w, Qt::Key_O, Qt::ControlModifier);
         QVERIFY(w->correctionsShown());
         const QStringList expected = {"Wiedeń", "Praga", "", ""};
         for (int k = 1; k <= 4; ++k)
-            QCOMPARE(w->marker(k)->correction(), expected.at(k - 1));
-        QCOMPARE(w->marker(1)->text(), QStringLiteral("Praga")); // the pupil's answer stays
-        QCOMPARE(w->marker(1)->accessibleName(), QStringLiteral("Pole 1: Praga, źle; poprawnie: Wiedeń"));
-        QCOMPARE(w->marker(2)->accessibleName(), QStringLiteral("Pole 2: puste, źle; poprawnie: Praga"));
-        QCOMPARE(w->marker(3)->accessibleName(), QStringLiteral("Pole 3: Berlin, dobrze"));
+            QCOMPARE(test::markerBox(w, k)->correction(), expected.at(k - 1));
+        QCOMPARE(test::markerBox(w, 1)->text(), QStringLiteral("Praga")); // the pupil's answer stays
+        QCOMPARE(test::markerBox(w, 1)->accessibleName(), QStringLiteral("Pole 1: Praga, źle; poprawnie: Wiedeń"));
+        QCOMPARE(test::markerBox(w, 2)->accessibleName(), QStringLiteral("Pole 2: puste, źle; poprawnie: Praga"));
+        QCOMPARE(test::markerBox(w, 3)->accessibleName(), QStringLiteral("Pole 3: Berlin, dobrze"));
         QVERIFY(!w->command(TestCommand::CorrectionsTool)->isEnabled()); // shown once
         // The hint panel names the right answer under the pointer and the focus.
         QEvent enter(QEvent::Enter);
-        QCoreApplication::sendEvent(w->marker(1), &enter);
-        QCOMPARE(w->hint(), QStringLiteral("Pole 1 – poprawnie: Wiedeń"));
-        w->marker(2)->setFocus();
+        QCoreApplication::sendEvent(test::markerBox(w, 1), &enter);
+        QCOMPARE(test::hintOf(w), QStringLiteral("Pole 1 – poprawnie: Wiedeń"));
+        test::markerBox(w, 2)->setFocus();
         QFocusEvent focus(QEvent::FocusIn);
-        QCoreApplication::sendEvent(w->marker(2), &focus);
-        QCOMPARE(w->hint(), QStringLiteral("Pole 2 – poprawnie: Praga"));
+        QCoreApplication::sendEvent(test::markerBox(w, 2), &focus);
+        QCOMPARE(test::hintOf(w), QStringLiteral("Pole 2 – poprawnie: Praga"));
     }
 
     void allRightLeavesNothingToCorrectOrRetest()
@@ -194,18 +194,18 @@ private slots:
         QTest::keyClick(w, Qt::Key_B, Qt::ControlModifier);
         QCOMPARE(main()->title(), QStringLiteral("Test: Europa - Stolice - powtórka błędnych"));
         QCOMPARE(shownNames(w), (QStringList{"Praga", "Wiedeń"}));
-        QCOMPARE(w->test.askedCount(), 2);
+        QCOMPARE(w->mapTest().askedCount(), 2);
         QVERIFY(w->command(TestCommand::ResultTool)->isEnabled());
         QVERIFY(!w->command(TestCommand::RetestTool)->isEnabled());
         // The others are shown answered, and locked.
-        QCOMPARE(w->marker(1)->state(), MarkerState::Blank);
-        QCOMPARE(w->marker(2)->state(), MarkerState::Blank);
-        QCOMPARE(w->marker(3)->text(), QStringLiteral("Berlin"));
-        QCOMPARE(w->marker(3)->state(), MarkerState::Good);
-        QCOMPARE(w->marker(4)->text(), QStringLiteral("Budapeszt"));
+        QCOMPARE(test::markerBox(w, 1)->state(), MarkerState::Blank);
+        QCOMPARE(test::markerBox(w, 2)->state(), MarkerState::Blank);
+        QCOMPARE(test::markerBox(w, 3)->text(), QStringLiteral("Berlin"));
+        QCOMPARE(test::markerBox(w, 3)->state(), MarkerState::Good);
+        QCOMPARE(test::markerBox(w, 4)->text(), QStringLiteral("Budapeszt"));
         test::dropOnMarker(w, fieldWith(w, "Praga"), 3);
-        QCOMPARE(w->marker(3)->text(), QStringLiteral("Berlin"));
-        QVERIFY(w->marker(1)->correction().isEmpty());
+        QCOMPARE(test::markerBox(w, 3)->text(), QStringLiteral("Berlin"));
+        QVERIFY(test::markerBox(w, 1)->correction().isEmpty());
 
         test::dropOnMarker(w, fieldWith(w, "Wiedeń"), 1);
         test::dropOnMarker(w, fieldWith(w, "Praga"), 2);
@@ -238,13 +238,13 @@ private slots:
         QCOMPARE(result()->gradeLabel->text(), singleTestGrade(2, 1).label);
         QVERIFY(w->command(TestCommand::RetestTool)->isEnabled());
         w->showCorrections();
-        QCOMPARE(w->marker(2)->correction(), QStringLiteral("Praga"));
-        QVERIFY(w->marker(1)->correction().isEmpty());
+        QCOMPARE(test::markerBox(w, 2)->correction(), QStringLiteral("Praga"));
+        QVERIFY(test::markerBox(w, 1)->correction().isEmpty());
         w->retestMissed();
         QCOMPARE(main()->title(), QStringLiteral("Test: Europa - Stolice - powtórka błędnych"));
         QCOMPARE(shownNames(w), QStringList{"Praga"});
-        QCOMPARE(w->marker(1)->state(), MarkerState::Good);
-        QCOMPARE(w->test.askedCount(), 1);
+        QCOMPARE(test::markerBox(w, 1)->state(), MarkerState::Good);
+        QCOMPARE(w->mapTest().askedCount(), 1);
     }
 
     void noneOfferedInASession()

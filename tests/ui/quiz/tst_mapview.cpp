@@ -51,25 +51,25 @@ class TestMapView : public test::UiTest {
     bool giveMapArea(TestWindow *w, QSize area)
     {
         for (int i = 0; i < 5; ++i) {
-            const QSize now = w->mapView()->maximumViewportSize();
+            const QSize now = test::mapViewOf(w)->maximumViewportSize();
             if (now == area)
                 return true;
             main()->resize(main()->size() + (area - now));
             QCoreApplication::processEvents();
         }
-        return w->mapView()->maximumViewportSize() == area;
+        return test::mapViewOf(w)->maximumViewportSize() == area;
     }
     int fieldWith(TestWindow *w, const QString &name)
     {
         for (int k = 1; k <= 17; ++k)
-            if (w->nameField(k)->text() == name)
+            if (test::nameFieldOf(w, k)->text() == name)
                 return k;
         return 0;
     }
     // A point of the natural picture, in the map's visible area.
     QPoint inViewport(TestWindow *w, QPoint picturePos)
     {
-        MapView *view = w->mapView();
+        MapView *view = test::mapViewOf(w);
         return view->page()->mapTo(view->viewport(), view->toPage(picturePos));
     }
 
@@ -102,7 +102,7 @@ private slots:
         TestWindow *w = launch();
         QVERIFY(w);
         QVERIFY(giveMapArea(w, QSize(int(300 * scale), int(200 * scale))));
-        MapView *view = w->mapView();
+        MapView *view = test::mapViewOf(w);
         QCOMPARE(view->scale(), scale);
         QCOMPARE(view->page()->size(), QSize(int(300 * scale), int(200 * scale)));
         QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
@@ -113,16 +113,16 @@ private slots:
             const QPoint corner = view->page()->mapTo(
                 view->viewport(), view->toPage(box) + QPoint(int(128 * scale) - 1, int(24 * scale) - 1));
             for (const QPoint at : {inViewport(w, box + QPoint(64, 12)), corner}) {
-                QCOMPARE(view->markerAt(at), w->marker(k));
-                QCOMPARE(test::dropAt(w, fieldWith(w, names[k - 1]), at), static_cast<QWidget *>(w->marker(k)));
+                QCOMPARE(view->markerAt(at), test::markerBox(w, k));
+                QCOMPARE(test::dropAt(w, fieldWith(w, names[k - 1]), at), static_cast<QWidget *>(test::markerBox(w, k)));
             }
-            QCOMPARE(w->marker(k)->text(), names[k - 1]);
+            QCOMPARE(test::markerBox(w, k)->text(), names[k - 1]);
         }
         // Beside every marker, the bare map: no drop.
         QCOMPARE(view->markerAt(inViewport(w, QPoint(150, 190))), nullptr);
         w->showResult();
         for (int k = 1; k <= 3; ++k)
-            QCOMPARE(w->marker(k)->state(), MarkerState::Good);
+            QCOMPARE(test::markerBox(w, k)->state(), MarkerState::Good);
     }
 
     // The keyboard answers the scaled map as the natural one: arrows to the
@@ -132,14 +132,14 @@ private slots:
         TestWindow *w = launch();
         QVERIFY(w);
         QVERIFY(giveMapArea(w, QSize(450, 300)));
-        QCOMPARE(w->mapView()->scale(), 1.5);
+        QCOMPARE(test::mapViewOf(w)->scale(), 1.5);
         const QList<QPair<QString, int>> order = {{"Praga", 2}, {"Berlin", 3}, {"Wiedeń", 1}};
         for (const auto &[name, target] : order) {
             w->pickName(fieldWith(w, name));
             auto *at = qobject_cast<MarkerBox *>(main()->focusWidget());
             QVERIFY(at);
             for (int steps = 0; steps < 4 && at->number() != target; ++steps) {
-                const QPoint to = w->marker(target)->geometry().center() - at->geometry().center();
+                const QPoint to = test::markerBox(w, target)->geometry().center() - at->geometry().center();
                 const bool across = qAbs(to.x()) > qAbs(to.y());
                 QTest::keyClick(at, across ? (to.x() > 0 ? Qt::Key_Right : Qt::Key_Left)
                                            : (to.y() > 0 ? Qt::Key_Down : Qt::Key_Up));
@@ -148,12 +148,12 @@ private slots:
             }
             QCOMPARE(at->number(), target);
             QTest::keyClick(at, Qt::Key_Return);
-            QCOMPARE(w->marker(target)->text(), name);
-            QCOMPARE(w->marker(target)->accessibleName(), QStringLiteral("Pole %1: %2").arg(target).arg(name));
+            QCOMPARE(test::markerBox(w, target)->text(), name);
+            QCOMPARE(test::markerBox(w, target)->accessibleName(), QStringLiteral("Pole %1: %2").arg(target).arg(name));
         }
         w->showResult();
-        QCOMPARE(w->marker(2)->accessibleName(), QStringLiteral("Pole 2: Praga, dobrze"));
-        QCOMPARE(w->marker(1)->judgementMark(), QStringLiteral("✓"));
+        QCOMPARE(test::markerBox(w, 2)->accessibleName(), QStringLiteral("Pole 2: Praga, dobrze"));
+        QCOMPARE(test::markerBox(w, 1)->judgementMark(), QStringLiteral("✓"));
     }
 
     // Where the natural picture does not fit, the map stays natural and the
@@ -163,19 +163,19 @@ private slots:
         TestWindow *w = launch();
         QVERIFY(w);
         QVERIFY(giveMapArea(w, QSize(250, 260)));
-        MapView *view = w->mapView();
+        MapView *view = test::mapViewOf(w);
         QCOMPARE(view->scale(), 1.0);
         QCOMPARE(view->page()->size(), kPicture);
-        QCOMPARE(w->marker(2)->pos(), kPlaces[1]);
-        QCOMPARE(w->marker(2)->size(), QSize(129, 25));
+        QCOMPARE(test::markerBox(w, 2)->pos(), kPlaces[1]);
+        QCOMPARE(test::markerBox(w, 2)->size(), QSize(129, 25));
         QVERIFY(view->horizontalScrollBar()->maximum() > 0);
         w->dragMovedTo(QPoint(view->viewport()->width() - 2, 100));
-        QVERIFY(w->edgeScrollTimer()->isActive());
+        QVERIFY(test::timerOf(w, "edgeScroll")->isActive());
         w->edgeScrollTick();
         QVERIFY(view->horizontalScrollBar()->value() > 0);
         w->dragEnded();
         // Scrolled, a drop still finds its marker.
-        QCOMPARE(test::dropAt(w, 1, inViewport(w, kPlaces[1] + QPoint(100, 10))), static_cast<QWidget *>(w->marker(2)));
+        QCOMPARE(test::dropAt(w, 1, inViewport(w, kPlaces[1] + QPoint(100, 10))), static_cast<QWidget *>(test::markerBox(w, 2)));
     }
 
     // The twice-as-large companion draws the scaled map only when its size
@@ -196,8 +196,8 @@ private slots:
         TestWindow *w = launch();
         QVERIFY(w);
         QVERIFY(giveMapArea(w, QSize(600, 400)));
-        QCOMPARE(w->pictureSize(), kPicture);
-        ScaledPicture *picture = w->mapView()->picture();
+        QCOMPARE(test::pictureSizeOf(w), kPicture);
+        ScaledPicture *picture = test::mapViewOf(w)->picture();
         QCOMPARE(picture->hasSharper(), used);
         picture->grab();
         QCOMPARE(picture->drewSharper(), used);
@@ -210,15 +210,15 @@ private slots:
         TestWindow *w = launch();
         QVERIFY(w);
         QVERIFY(giveMapArea(w, QSize(600, 400)));
-        QCOMPARE(w->mapView()->scale(), 2.0);
+        QCOMPARE(test::mapViewOf(w)->scale(), 2.0);
         const QByteArray konf = data->read("konf.dat");
         QAction *item = main()->findChild<QAction *>(QStringLiteral("fitMapItem"));
         QVERIFY(item && item->isChecked());
         item->trigger();
         QVERIFY(!item->isChecked());
-        QCOMPARE(w->mapView()->scale(), 1.0);
-        QCOMPARE(w->mapView()->page()->size(), kPicture);
-        QCOMPARE(w->marker(3)->pos(), kPlaces[2]);
+        QCOMPARE(test::mapViewOf(w)->scale(), 1.0);
+        QCOMPARE(test::mapViewOf(w)->page()->size(), kPicture);
+        QCOMPARE(test::markerBox(w, 3)->pos(), kPlaces[2]);
         QCOMPARE(data->read("konf.dat"), konf);
         QVERIFY(QFile::exists(files::resolve(files::userConfigDir(), QStringLiteral("Widok.dat"))));
 
@@ -226,7 +226,7 @@ private slots:
         next.loadViewOptions(files::userConfigDir());
         QVERIFY(!next.fitMap());
         item->trigger();
-        QCOMPARE(w->mapView()->scale(), 2.0);
+        QCOMPARE(test::mapViewOf(w)->scale(), 2.0);
     }
 };
 

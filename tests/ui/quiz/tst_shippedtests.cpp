@@ -46,17 +46,17 @@ class TestShippedTests : public test::UiTest {
                                              configurationFile);
         QVERIFY(conf.status.ok);
         const int n = conf.config.count;
-        QCOMPARE(w->test.count(), n);
-        QCOMPARE(w->pictureSize(), QImageReader(files::resolve(kContent, pictureFile)).size());
+        QCOMPARE(w->mapTest().count(), n);
+        QCOMPARE(test::pictureSizeOf(w), QImageReader(files::resolve(kContent, pictureFile)).size());
         QSet<QString> shown;
         for (int k = 1; k <= 17; ++k) {
-            QCOMPARE(w->marker(k)->isVisibleTo(w), k <= n);
+            QCOMPARE(test::markerBox(w, k)->isVisibleTo(w), k <= n);
             if (k <= n) {
-                QCOMPARE(w->marker(k)->pos(), conf.config.positions[k - 1]);
-                shown.insert(w->nameField(k)->text());
+                QCOMPARE(test::markerBox(w, k)->pos(), conf.config.positions[k - 1]);
+                shown.insert(test::nameFieldOf(w, k)->text());
             }
         }
-        const QStringList names = w->test.names();
+        const QStringList names = w->mapTest().names();
         QCOMPARE(shown, QSet<QString>(names.begin(), names.end()));
         QCOMPARE(shown.size(), n);
     }

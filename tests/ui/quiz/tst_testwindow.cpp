@@ -60,13 +60,13 @@ class TestTestWindow : public test::UiTest {
     {
         QStringList out;
         for (int k = 1; k <= n; ++k)
-            out << w->nameField(k)->text();
+            out << test::nameFieldOf(w, k)->text();
         return out;
     }
     int fieldWith(TestWindow *w, const QString &name)
     {
         for (int k = 1; k <= 17; ++k)
-            if (w->nameField(k)->text() == name)
+            if (test::nameFieldOf(w, k)->text() == name)
                 return k;
         return 0;
     }
@@ -108,48 +108,52 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Test geograficzny"));
         QVERIFY(main()->childArea()->activeSubWindow()->isMaximized());
-        QVERIFY(w->startDelayTimer()->isActive());
-        QCOMPARE(w->startDelayTimer()->interval(), 1000);
+        QVERIFY(test::timerOf(w, "startDelay")->isActive());
+        QCOMPARE(test::timerOf(w, "startDelay")->interval(), 1000);
 
         w->onStartDelay();
         QVERIFY(!app->loadingWindow().isVisible());
         QVERIFY(!hourglassShown());
-        QVERIFY(w->clockTimer()->isActive());
-        QCOMPARE(w->pictureSize(), QSize(400, 300));
+        QVERIFY(test::timerOf(w, "clock")->isActive());
+        QCOMPARE(test::pictureSizeOf(w), QSize(400, 300));
         // The page is the picture at the map's scale, markers and all.
-        const double s = w->mapView()->scale();
-        QCOMPARE(w->mapCanvas()->size(), QSize(int(400 * s), int(300 * s)));
+        const double s = test::mapViewOf(w)->scale();
+        QCOMPARE(test::canvasOf(w)->size(), QSize(int(400 * s), int(300 * s)));
         for (int k = 1; k <= 3; ++k) {
-            MarkerBox *m = w->marker(k);
+            MarkerBox *m = test::markerBox(w, k);
             QVERIFY(m->isVisibleTo(w));
-            QCOMPARE(w->mapView()->markerPlace(k), kPositions[k - 1]);
+            QCOMPARE(test::mapViewOf(w)->markerPlace(k), kPositions[k - 1]);
             QCOMPARE(m->pos(), QPoint(qRound(kPositions[k - 1].x() * s), qRound(kPositions[k - 1].y() * s)));
             QCOMPARE(m->size(), QSize(qRound(129 * s), qRound(25 * s)));
             QCOMPARE(m->tag, 10 + k);
             QCOMPARE(m->text(), QString());
             QCOMPARE(m->state(), MarkerState::Blank);
-            QCOMPARE(w->nameField(k)->pos(), QPoint(4, 16 + 24 * (k - 1)));
-            QCOMPARE(w->nameField(k)->size(), QSize(136, 21));
-            QVERIFY(w->nameField(k)->isVisibleTo(w));
+            QCOMPARE(test::nameFieldOf(w, k)->pos(), QPoint(4, 16 + 24 * (k - 1)));
+            QCOMPARE(test::nameFieldOf(w, k)->size(), QSize(136, 21));
+            QVERIFY(test::nameFieldOf(w, k)->isVisibleTo(w));
         }
-        QVERIFY(!w->marker(4)->isVisibleTo(w));
-        QVERIFY(!w->nameField(4)->isVisibleTo(w));
-        QCOMPARE(w->names, (QStringList{"Wiedeń", "Praga", "Berlin"}));
+        QVERIFY(!test::markerBox(w, 4)->isVisibleTo(w));
+        QVERIFY(!test::nameFieldOf(w, 4)->isVisibleTo(w));
+        QCOMPARE(w->mapTest().names(), (QStringList{"Wiedeń", "Praga", "Berlin"}));
         const QStringList shown = fieldTexts(w, 3);
         QCOMPARE(QSet<QString>(shown.begin(), shown.end()), (QSet<QString>{"Wiedeń", "Praga", "Berlin"}));
-        QCOMPARE(w->test.dropsLeft, 3);
-        QCOMPARE(w->hint(), QStringLiteral("Wybrano:?"));
+        QCOMPARE(w->mapTest().dropsLeft, 3);
+        QCOMPARE(test::hintOf(w), QStringLiteral("Wybrano:?"));
         // Names are written in the bundled font the content pack measured them in.
-        QCOMPARE(QFontInfo(w->marker(1)->font()).family(), QStringLiteral("Liberation Sans"));
-        QCOMPARE(w->marker(1)->font().pixelSize(), 11);
-        QCOMPARE(QFontInfo(w->nameField(1)->font()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(QFontInfo(test::markerBox(w, 1)->font()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(test::markerBox(w, 1)->font().pixelSize(), 11);
+        QCOMPARE(QFontInfo(test::nameFieldOf(w, 1)->font()).family(), QStringLiteral("Liberation Sans"));
         // The hint panel sits in the map's top right corner, whatever the
         // window's width, and stays there as the hint grows.
         auto *hint = w->findChild<QLabel *>(QStringLiteral("hintPanel"));
-        QCOMPARE(hint->parentWidget(), w->mapCanvas());
-        for (const QString &text : {QStringLiteral("Wybrano:?"), QStringLiteral("Wybrano: Wyż. Krakowsko-Częst.")}) {
-            w->setHint(text);
-            QCOMPARE(hint->geometry().right() + 1, w->mapCanvas()->width() - 10);
+        QCOMPARE(hint->parentWidget(), test::canvasOf(w));
+        for (const QString &name : {QString(), QStringLiteral("Wyż. Krakowsko-Częst.")}) {
+            if (!name.isEmpty()) {
+                test::nameFieldOf(w, 1)->setText(name);
+                QTest::mouseClick(test::nameFieldOf(w, 1), Qt::LeftButton);
+                QCOMPARE(test::hintOf(w), QStringLiteral("Wybrano: ") + name);
+            }
+            QCOMPARE(hint->geometry().right() + 1, test::canvasOf(w)->width() - 10);
             QCOMPARE(hint->y(), 4);
             QVERIFY(hint->width() <= 302);
         }
@@ -160,7 +164,7 @@ private slots:
         test::writeMapTest(*data, "ES.dat", "ES_o.dat", "Europa_stolice.jpg", kPositions,
                            {"Wiedeń11", "Praga12", "Berlin13", "Madryt14", "Rzym15"});
         TestWindow *w = launch();
-        QCOMPARE(w->names.size(), 3);
+        QCOMPARE(w->mapTest().names().size(), 3);
         QVERIFY(fieldWith(w, "Madryt") == 0);
     }
 
@@ -177,22 +181,22 @@ private slots:
         TestWindow *w = launch();
         const int praga = fieldWith(w, "Praga");
         test::dropOnMarker(w, praga, 2);
-        QCOMPARE(w->marker(2)->text(), QStringLiteral("Praga"));
-        QCOMPARE(w->marker(2)->state(), MarkerState::Placed);
-        QCOMPARE(w->marker(2)->colour(), QColor(Qt::white));
-        QVERIFY(w->marker(2)->lowered());
-        QCOMPARE(w->nameField(praga)->text(), QString()); // the option is on
-        QVERIFY(w->nameField(praga)->isVisibleTo(w));
+        QCOMPARE(test::markerBox(w, 2)->text(), QStringLiteral("Praga"));
+        QCOMPARE(test::markerBox(w, 2)->state(), MarkerState::Placed);
+        QCOMPARE(test::markerBox(w, 2)->colour(), QColor(Qt::white));
+        QVERIFY(test::markerBox(w, 2)->lowered());
+        QCOMPARE(test::nameFieldOf(w, praga)->text(), QString()); // the option is on
+        QVERIFY(test::nameFieldOf(w, praga)->isVisibleTo(w));
         QVERIFY(w->command(TestCommand::UndoItem)->isEnabled());
         QVERIFY(w->command(TestCommand::UndoTool)->isEnabled());
-        QCOMPARE(w->test.dropsLeft, 2);
+        QCOMPARE(w->mapTest().dropsLeft, 2);
 
         w->undo();
-        QCOMPARE(w->marker(2)->text(), QString());
-        QCOMPARE(w->marker(2)->colour(), QColor(Qt::blue));
-        QCOMPARE(w->nameField(praga)->text(), QStringLiteral("Praga"));
+        QCOMPARE(test::markerBox(w, 2)->text(), QString());
+        QCOMPARE(test::markerBox(w, 2)->colour(), QColor(Qt::blue));
+        QCOMPARE(test::nameFieldOf(w, praga)->text(), QStringLiteral("Praga"));
         QVERIFY(!w->command(TestCommand::UndoItem)->isEnabled());
-        QCOMPARE(w->test.dropsLeft, 3);
+        QCOMPARE(w->mapTest().dropsLeft, 3);
         w->undo();
         QCOMPARE(services->lastText(), QStringLiteral("Operacja: Cofnij zaznaczenie, obecnie nie jest dostępna"));
 
@@ -201,18 +205,18 @@ private slots:
         QVERIFY(services->modals.isEmpty());
         const int berlin = fieldWith(w, "Berlin");
         test::dropOnMarker(w, berlin, 1); // Wiedeń goes back to the emptied field, no drop used
-        QCOMPARE(w->nameField(berlin)->text(), QStringLiteral("Wiedeń"));
+        QCOMPARE(test::nameFieldOf(w, berlin)->text(), QStringLiteral("Wiedeń"));
         QVERIFY(services->modals.isEmpty());
         test::dropOnMarker(w, berlin, 3); // wrong marker, the last name ends the test
         QCOMPARE(services->modals, QStringList{"resultDialog"});
-        QCOMPARE(w->marker(1)->colour(), QColor(Qt::red));
-        QCOMPARE(w->marker(2)->colour(), QColor(0, 255, 0));
-        QCOMPARE(w->marker(3)->colour(), QColor(Qt::red));
+        QCOMPARE(test::markerBox(w, 1)->colour(), QColor(Qt::red));
+        QCOMPARE(test::markerBox(w, 2)->colour(), QColor(0, 255, 0));
+        QCOMPARE(test::markerBox(w, 3)->colour(), QColor(Qt::red));
         QCOMPARE(result()->goodLabel->text(), QStringLiteral("1"));
         QCOMPARE(result()->badLabel->text(), QStringLiteral("2"));
         QCOMPARE(result()->tasksLabel->text(), QStringLiteral("3"));
         QCOMPARE(result()->gradeLabel->text(), QStringLiteral("Mierny (2)"));
-        QVERIFY(!w->clockTimer()->isActive());
+        QVERIFY(!test::timerOf(w, "clock")->isActive());
     }
 
     void withoutTheOptionTheTestRunsOn()
@@ -224,8 +228,8 @@ private slots:
         for (int i = 0; i < 5; ++i)
             test::dropOnMarker(w, 1, 1 + i % 3);
         QVERIFY(services->modals.isEmpty());
-        QVERIFY(!w->nameField(1)->text().isEmpty()); // names stay
-        QCOMPARE(w->test.dropsLeft, -2);               // every drop counts
+        QVERIFY(!test::nameFieldOf(w, 1)->text().isEmpty()); // names stay
+        QCOMPARE(w->mapTest().dropsLeft, -2);               // every drop counts
     }
 
     void dropsAfterTheResultAreRefused()
@@ -235,8 +239,8 @@ private slots:
         QVERIFY(app->state().result.testFinished || services->modals.size() == 1);
         app->state().result.testFinished = true;
         test::dropOnMarker(w, 1, 1);
-        QCOMPARE(w->hint(), QStringLiteral("TEST ZAKOŃCZONY"));
-        QCOMPARE(w->marker(1)->text(), QString());
+        QCOMPARE(test::hintOf(w), QStringLiteral("TEST ZAKOŃCZONY"));
+        QCOMPARE(test::markerBox(w, 1)->text(), QString());
     }
 
     void judgedOnce()
@@ -248,7 +252,7 @@ private slots:
         QTest::keyClick(w, Qt::Key_F4);
         w->showResult();
         QCOMPARE(services->modals.size(), 1);
-        QCOMPARE(w->test.chainBad, 3);
+        QCOMPARE(w->mapTest().chainBad, 3);
     }
 
     void resultTimeComesFromTheClock()
@@ -269,10 +273,10 @@ private slots:
         w->reloadTest();
         QVERIFY(!app->state().result.testFinished);
         for (int k = 1; k <= 3; ++k) {
-            QCOMPARE(w->marker(k)->colour(), QColor(Qt::blue));
-            QCOMPARE(w->marker(k)->text(), QString());
+            QCOMPARE(test::markerBox(w, k)->colour(), QColor(Qt::blue));
+            QCOMPARE(test::markerBox(w, k)->text(), QString());
         }
-        QCOMPARE(w->test.testClock, 0);
+        QCOMPARE(w->mapTest().testClock, 0);
         QVERIFY(w->command(TestCommand::ResultItem)->isEnabled());
         const QStringList shown = fieldTexts(w, 3);
         QCOMPARE(QSet<QString>(shown.begin(), shown.end()), (QSet<QString>{"Wiedeń", "Praga", "Berlin"}));
@@ -282,9 +286,9 @@ private slots:
     {
         TestWindow *w = launch();
         test::dropOnMarker(w, fieldWith(w, "Wiedeń"), 1);
-        QTest::mouseDClick(w->marker(1), Qt::LeftButton);
+        QTest::mouseDClick(test::markerBox(w, 1), Qt::LeftButton);
         QCOMPARE(services->lastText(), QStringLiteral("Test: Europa - Stolice\r\nWartość pola: WIEDEń"));
-        QTest::mouseDClick(w->marker(2), Qt::LeftButton);
+        QTest::mouseDClick(test::markerBox(w, 2), Qt::LeftButton);
         QCOMPARE(services->lastText(),
                  QStringLiteral("Test: Europa - Stolice\r\nWartość pola: NIE ZAZNACZONO JESZCZE WARTOśCI"));
     }
@@ -292,8 +296,8 @@ private slots:
     void choosingANameShowsIt()
     {
         TestWindow *w = launch();
-        QTest::mousePress(w->nameField(1), Qt::LeftButton);
-        QCOMPARE(w->hint(), QStringLiteral("Wybrano: ") + w->nameField(1)->text());
+        QTest::mousePress(test::nameFieldOf(w, 1), Qt::LeftButton);
+        QCOMPARE(test::hintOf(w), QStringLiteral("Wybrano: ") + test::nameFieldOf(w, 1)->text());
     }
 
     void loaderMessages_data()
@@ -470,8 +474,8 @@ private slots:
         app->creator().hide();
         TestWindow *w = launch();
         QApplication::setActiveWindow(main());
-        w->nameField(1)->setFocus();
-        QTest::keyClick(w->nameField(1), Qt::Key_Escape);
+        test::nameFieldOf(w, 1)->setFocus();
+        QTest::keyClick(test::nameFieldOf(w, 1), Qt::Key_Escape);
         verifyIdle();
         QVERIFY(app->creator().isVisible()); // the start-creator option
     }
