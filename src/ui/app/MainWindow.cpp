@@ -226,6 +226,7 @@ void MainWindow::buildBackground()
     backgroundPicture->setPixmap(backgroundNatural);
     // Resizes come in bursts: the picture is drawn anew once they settle.
     backgroundSharpen = new QTimer(this);
+    backgroundSharpen->setObjectName(QStringLiteral("backgroundSharpen"));
     backgroundSharpen->setSingleShot(true);
     backgroundSharpen->setInterval(150);
     connect(backgroundSharpen, &QTimer::timeout, this, &MainWindow::sharpenBackground);

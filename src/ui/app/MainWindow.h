@@ -73,20 +73,16 @@ public:
     // them reports its end to a window that is being destroyed.
     void closeChildrenForShutdown();
 
-    // --- views, for the application and for tests ----------------------------------
-    QAction *commandAction(Command command) const { return commands[static_cast<int>(command)]; }
-    QListWidget *usersList() const { return users; }
-    bool backgroundVisible() const;
-    // Gives the background the sharpest picture for its size (after a resize
-    // settles; tests call it at once).
-    void sharpenBackground();
-    void setToolbarTransparent(bool transparent);
-    bool toolbarTransparent() const { return transparentToolbar; }
-    // The skin files found at start-up when a skin is chosen (kept only).
-    const QStringList &skinFiles() const { return skins; }
     // A new choice in the skins window: 0 the standard look, 1 … 7 a skin.
     // It takes effect at once; a test window already open keeps its panels.
     void applySkin(int index);
+
+    // --- what the window shows, read-only ------------------------------------------
+    QAction *commandAction(Command command) const { return commands[static_cast<int>(command)]; }
+    bool backgroundVisible() const;
+    bool toolbarTransparent() const { return transparentToolbar; }
+    // The skin files found at start-up when a skin is chosen (kept only).
+    const QStringList &skinFiles() const { return skins; }
     // The skin whose look is in force (0: the standard look).
     int skinInForce() const { return skinIndex; }
 
@@ -131,6 +127,9 @@ protected:
 
 private:
     using Slot = void (MainWindow::*)();
+    // Gives the background the sharpest picture for its size, once a burst of resizes settles.
+    void sharpenBackground();
+    void setToolbarTransparent(bool transparent);
     void buildMenus();
     void buildTestsMenu(QMenu *tests);
     // Filled each time it opens, so a test saved or copied in a moment ago

@@ -100,7 +100,7 @@ private slots:
         MainWindow *w = form();
         w->resize(window);
         QCoreApplication::processEvents();
-        w->sharpenBackground();
+        QMetaObject::invokeMethod(test::named<QTimer>(w, "backgroundSharpen"), "timeout");
         auto *picture = w->findChild<QLabel *>(QStringLiteral("backgroundPicture"));
         const QSize shown = picture->pixmap().size();
         if (drawnAnew)
@@ -545,9 +545,9 @@ private slots:
         QCOMPARE(settings.current().startCreator, 1);
         QCOMPARE(settings.current().dropSound, QStringLiteral("C:\\u.wav"));
         QCOMPARE(settings.current().removePlacedNames, 0);
-        QCOMPARE(w->usersList()->count(), 2);
-        QCOMPARE(w->usersList()->item(1)->text(), QStringLiteral("Jaś"));
-        QVERIFY(!w->usersList()->isVisible());
+        QCOMPARE(test::named<QListWidget>(w, "usersList")->count(), 2);
+        QCOMPARE(test::named<QListWidget>(w, "usersList")->item(1)->text(), QStringLiteral("Jaś"));
+        QVERIFY(!test::named<QListWidget>(w, "usersList")->isVisible());
         QVERIFY(services.messages.isEmpty());
         app.reset();
     }
@@ -565,7 +565,7 @@ private slots:
         QCOMPARE(services.messages.first().caption, QStringLiteral("Terravia"));
         QVERIFY(!app->state().settings.startMaximised()); // line 1 stays in force
         QCOMPARE(app->state().settings.current().removePlacedNames, 0);
-        QCOMPARE(w->usersList()->count(), 0);
+        QCOMPARE(test::named<QListWidget>(w, "usersList")->count(), 0);
         app.reset();
     }
 

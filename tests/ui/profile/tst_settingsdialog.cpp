@@ -130,7 +130,7 @@ private slots:
         QVERIFY(!dlg()->isVisible());
         QCOMPARE(app->state().settings.current().removePlacedNames, 0);
         QCOMPARE(app->state().settings.users(), (QStringList{"Ola", "Żaneta Ślęzak"}));
-        QCOMPARE(main()->usersList()->count(), 2);
+        QCOMPARE(test::named<QListWidget>(main(), "usersList")->count(), 2);
         // The rest waits for the next start.
         QCOMPARE(app->state().settings.current().dropSound, before.dropSound);
         QCOMPARE(app->state().settings.current().startMaximised, before.startMaximised);

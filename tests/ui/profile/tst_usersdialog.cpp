@@ -33,8 +33,8 @@ class TestUsersDialog : public test::UiTest {
     QStringList mainList()
     {
         QStringList out;
-        for (int i = 0; i < main()->usersList()->count(); ++i)
-            out << main()->usersList()->item(i)->text();
+        for (int i = 0; i < test::named<QListWidget>(main(), "usersList")->count(); ++i)
+            out << test::named<QListWidget>(main(), "usersList")->item(i)->text();
         return out;
     }
     // konf.dat as the users window writes it with no sounds in force.
@@ -193,7 +193,7 @@ private slots:
         QCOMPARE(data->read("konf.dat"), noSounds);
         QCOMPARE(data->read("konf.dat").count("\r\n"), 5);
         QVERIFY(app->state().settings.users().isEmpty());
-        QCOMPARE(main()->usersList()->count(), 0);
+        QCOMPARE(test::named<QListWidget>(main(), "usersList")->count(), 0);
         // The result dialog now asks for a typed name.
         ResultDialog *result = &app->resultDialog();
         result->show();
