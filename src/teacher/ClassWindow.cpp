@@ -132,6 +132,7 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
     pupilsSorted->setSourceModel(&pupilsModel);
     pupilsSorted->setSortRole(kSortRole);
     pupilsView = makeTable(classPage, pupilsSorted);
+    pupilsView->setObjectName(QStringLiteral("pupils"));
     pupilsView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     pupilsView->setColumnWidth(PupilsModel::Name, 220);
     pupilsView->setColumnWidth(PupilsModel::Address, 130);
@@ -155,6 +156,7 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
                                          "lokalnym"));
     removeButton = button(classPage, QStringLiteral("Usuń z listy"),
                           QStringLiteral("Usuń z listy zaznaczonych uczniów, którzy są rozłączeni"));
+    removeButton->setObjectName(QStringLiteral("removeDisconnected"));
     for (QPushButton *b :
          {assignAllButton, assignSelectedButton, endTestButton, messageButton, refreshButton, removeButton})
         commands->addWidget(b);
@@ -172,6 +174,7 @@ ClassWindow::ClassWindow(Classroom &classroom, ClassroomServer &srv, TeacherSett
     resultsSorted->setSourceModel(&resultsModel);
     resultsSorted->setSortRole(kSortRole);
     resultsView = makeTable(resultsPage, resultsSorted);
+    resultsView->setObjectName(QStringLiteral("results"));
     resultsView->setSelectionMode(QAbstractItemView::SingleSelection);
     resultsView->sortByColumn(-1, Qt::AscendingOrder);
     const int widths[] = {170, 230, 95, 55, 65, 70, 130};
@@ -569,9 +572,7 @@ GradebookWindow *ClassWindow::openGradebook()
     // Made anew each time, so a class begun since is on its list.
     delete gradebookWindow;
     gradebookWindow = new GradebookWindow(*gradebook, this);
-    const int at = gradebookWindow->classBox->findText(room.className());
-    if (at >= 0)
-        gradebookWindow->classBox->setCurrentIndex(at);
+    gradebookWindow->showClass(room.className());
     gradebookWindow->show();
     gradebookWindow->raise();
     gradebookWindow->activateWindow();

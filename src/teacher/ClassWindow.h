@@ -36,7 +36,7 @@ public:
     ClassWindow(Classroom &classroom, ClassroomServer &server, TeacherSettings &settings, const QString &teacherDir,
                 QWidget *parent = nullptr);
 
-    // --- the commands (public for tests) -------------------------------------------
+    // --- the commands, as the buttons and menus give them -------------------------
     void assignToAll();
     void assignToSelected();
     void endTest();
@@ -67,6 +67,10 @@ public:
     QString summary() const;
     void updateSummary();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
     QTabWidget *tabs = nullptr;
     QTableView *pupilsView = nullptr;
     QTableView *resultsView = nullptr;
@@ -86,10 +90,6 @@ public:
     QAction *removeAction = nullptr;
     QTimer refreshTimer;
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
     void assign(const std::vector<int> &to, const QString &whom);
     bool confirm(const QString &text);
     std::vector<int> removablePupils() const;

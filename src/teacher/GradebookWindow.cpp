@@ -117,6 +117,7 @@ GradebookWindow::GradebookWindow(Gradebook &gradebook, QWidget *parent)
     layout->addLayout(choices);
 
     tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("tabs"));
     layout->addWidget(tabs, 1);
 
     tableSorted.setSourceModel(&tableModel);
@@ -220,6 +221,13 @@ QString classOf(const QComboBox *box)
     return box->currentIndex() == box->count() - 1 ? QString() : box->currentText();
 }
 } // namespace
+
+void GradebookWindow::showClass(const QString &name)
+{
+    const int at = classBox->findText(name);
+    if (at >= 0)
+        classBox->setCurrentIndex(at);
+}
 
 void GradebookWindow::refresh()
 {

@@ -39,18 +39,21 @@ public:
 
     explicit GradebookWindow(Gradebook &book, QWidget *parent = nullptr);
 
-    // --- the commands (public for tests) -------------------------------------------
+    // --- the commands, as the buttons and menus give them -------------------------
     void refresh();
     void showHistory(const QString &pupil);
     void exportCsv();
     void print();
     void importFile();
+    // Opens on the lesson's class when the gradebook knows it.
+    void showClass(const QString &name);
 
     Period period() const;
     GradeChoice choice() const;
     const GradeTable &table() const { return grades; }
     const std::vector<StoredResult> &history() const { return pupilResults; }
 
+private:
     QComboBox *classBox = nullptr;
     QComboBox *periodBox = nullptr;
     QComboBox *choiceBox = nullptr;
@@ -63,7 +66,6 @@ public:
     QTableView *historyView = nullptr;
     QLabel *historySummary = nullptr;
 
-private:
     void fillTable();
     void fillHistory();
     QStringList printedLines() const;

@@ -130,7 +130,7 @@ private slots:
             static_cast<AssignDialog &>(d).choose(61);
             return int(QDialog::Accepted);
         };
-        window->pupilsView->selectRow(1);
+        test::named<QTableView>(window.get(), "pupils")->selectRow(1);
         window->assignToSelected();
         QCOMPARE(services->modals, QStringList{"assignDialog"});
         QCOMPARE(nextLine(bartek), QByteArray("161\r\n"));
@@ -210,7 +210,7 @@ private slots:
         window->endTest();
         QVERIFY(window->statusBar()->currentMessage().endsWith(QStringLiteral("Test przerwano: 2 uczniom.")));
         QCOMPARE(room->results().size(), size_t(2));
-        QCOMPARE(window->resultsView->model()->index(0, ResultsModel::Grade).data().toString(),
+        QCOMPARE(test::named<QTableView>(window.get(), "results")->model()->index(0, ResultsModel::Grade).data().toString(),
                  QStringLiteral("przerwano"));
     }
 
@@ -219,13 +219,13 @@ private slots:
         QTcpSocket &ala = pupil("Ala");
         pupil("Bartek");
         QVERIFY(waitFor([&] { return room->connectedCount() == 2; }));
-        window->pupilsView->selectAll();
-        QVERIFY(!window->removeButton->isEnabled());
+        test::named<QTableView>(window.get(), "pupils")->selectAll();
+        QVERIFY(!test::named<QPushButton>(window.get(), "removeDisconnected")->isEnabled());
         ala.disconnectFromHost();
         QVERIFY(waitFor([&] { return room->connectedCount() == 1; }));
-        QVERIFY(window->removeButton->isEnabled());
+        QVERIFY(test::named<QPushButton>(window.get(), "removeDisconnected")->isEnabled());
         window->removeDisconnected();
-        QCOMPARE(window->pupilsView->model()->rowCount(), 1);
+        QCOMPARE(test::named<QTableView>(window.get(), "pupils")->model()->rowCount(), 1);
         QCOMPARE(room->pupils()[0].name, QStringLiteral("Bartek"));
         QVERIFY(window->statusBar()->currentMessage().endsWith(QStringLiteral("Usunięto z listy: 1 ucznia.")));
     }
@@ -245,7 +245,7 @@ private slots:
         QVERIFY(waitFor([&] { return room->results().size() == 2; }));
         sendResult(celina, QStringLiteral("=Celina"), QStringLiteral("2 min 59 sek"), 6);
         QVERIFY(waitFor([&] { return room->results().size() == 3; }));
-        QTableView *view = window->resultsView;
+        QTableView *view = test::named<QTableView>(window.get(), "results");
         view->sortByColumn(ResultsModel::Time, Qt::AscendingOrder);
         QCOMPARE(window->resultsInViewOrder(), (std::vector<int>{2, 0, 1}));
         view->sortByColumn(ResultsModel::Grade, Qt::DescendingOrder);

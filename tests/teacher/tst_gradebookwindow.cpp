@@ -84,28 +84,28 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, second);
         GradebookWindow w(*book);
-        QCOMPARE(w.classBox->currentText(), QStringLiteral("6b"));
+        QCOMPARE(test::named<QComboBox>(&w, "class")->currentText(), QStringLiteral("6b"));
         QCOMPARE(w.period().from, QDateTime(QDate(2025, 9, 1), QTime(0, 0)));
-        w.tableView->sortByColumn(column, order);
-        QCOMPARE(w.tableView->model()->rowCount(), 5);
-        QCOMPARE(cellText(w.tableView, 0, 0), first);
-        QCOMPARE(cellText(w.tableView, 1, 0), second);
-        QCOMPARE(cellText(w.tableView, 3, 0), QStringLiteral("Średnia klasy"));
-        QCOMPARE(cellText(w.tableView, 4, 0), QStringLiteral("Nie pisali"));
-        QCOMPARE(cellText(w.tableView, 3, 1), QStringLiteral("4,50")); // Adam's last 5, Zosia's 4
-        QCOMPARE(cellText(w.tableView, 4, 2), QStringLiteral("2: Łukasz, Zosia"));
+        test::named<QTableView>(&w, "classTable")->sortByColumn(column, order);
+        QCOMPARE(test::named<QTableView>(&w, "classTable")->model()->rowCount(), 5);
+        QCOMPARE(cellText(test::named<QTableView>(&w, "classTable"), 0, 0), first);
+        QCOMPARE(cellText(test::named<QTableView>(&w, "classTable"), 1, 0), second);
+        QCOMPARE(cellText(test::named<QTableView>(&w, "classTable"), 3, 0), QStringLiteral("Średnia klasy"));
+        QCOMPARE(cellText(test::named<QTableView>(&w, "classTable"), 4, 0), QStringLiteral("Nie pisali"));
+        QCOMPARE(cellText(test::named<QTableView>(&w, "classTable"), 3, 1), QStringLiteral("4,50")); // Adam's last 5, Zosia's 4
+        QCOMPARE(cellText(test::named<QTableView>(&w, "classTable"), 4, 2), QStringLiteral("2: Łukasz, Zosia"));
     }
 
     void aPupilsHistoryAndItsExport()
     {
         GradebookWindow w(*book);
-        w.choiceBox->setCurrentIndex(2); // all grades
-        QCOMPARE(cellText(w.tableView, 0, 1), QStringLiteral("Mierny (2), Bardzo dobry (5)"));
+        test::named<QComboBox>(&w, "choice")->setCurrentIndex(2); // all grades
+        QCOMPARE(cellText(test::named<QTableView>(&w, "classTable"), 0, 1), QStringLiteral("Mierny (2), Bardzo dobry (5)"));
         w.showHistory(QStringLiteral("Adam"));
-        QCOMPARE(w.tabs->currentIndex(), 1);
-        QCOMPARE(w.historyView->model()->rowCount(), 3);
-        QCOMPARE(cellText(w.historyView, 0, 0), QStringLiteral("2025-10-06 09:30"));
-        QCOMPARE(cellText(w.historyView, 2, 6), QStringLiteral("Dostateczny (3)"));
+        QCOMPARE(test::named<QTabWidget>(&w, "tabs")->currentIndex(), 1);
+        QCOMPARE(test::named<QTableView>(&w, "history")->model()->rowCount(), 3);
+        QCOMPARE(cellText(test::named<QTableView>(&w, "history"), 0, 0), QStringLiteral("2025-10-06 09:30"));
+        QCOMPARE(cellText(test::named<QTableView>(&w, "history"), 2, 6), QStringLiteral("Dostateczny (3)"));
         const QString csv = dir->filePath("adam.csv");
         services->fileAnswers << csv;
         w.exportCsv();
@@ -113,8 +113,8 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), historyCsv(w.history()));
         // Another month: nothing.
-        w.periodBox->setCurrentIndex(GradebookWindow::ThisMonth);
-        QCOMPARE(w.historyView->model()->rowCount(), 0);
+        test::named<QComboBox>(&w, "period")->setCurrentIndex(GradebookWindow::ThisMonth);
+        QCOMPARE(test::named<QTableView>(&w, "history")->model()->rowCount(), 0);
     }
 
     void theLessonsClassIsChosenAndKept()
@@ -127,14 +127,14 @@ private slots:
         TeacherSettings settings;
         ClassWindow window(room, server, settings, dir->path());
         window.setGradebook(book.get());
-        QCOMPARE(window.classBox->count(), 1);
+        QCOMPARE(test::named<QComboBox>(&window, "className")->count(), 1);
         services->inputAnswers << QStringLiteral(" 7a ");
         window.askClass();
         QCOMPARE(room.className(), QStringLiteral("7a"));
         QCOMPARE(book->classes(), (QStringList{"6b", "7a"}));
         GradebookWindow *w = window.openGradebook();
         QVERIFY(w);
-        QCOMPARE(w->classBox->currentText(), QStringLiteral("7a"));
+        QCOMPARE(test::named<QComboBox>(w, "class")->currentText(), QStringLiteral("7a"));
     }
 
     void aServerThatDoesNotOpenLeavesTheGradebookWhereItWas()
