@@ -62,25 +62,19 @@ public:
     void tick();
     // The window became the active child window.
     void onActivated();
+    // Each command's action, shared by the tool bar and the context menu.
+    QAction *command(GameCommand c) const { return commands[static_cast<int>(c)]; }
 
-    // --- state, for tests ----------------------------------------------------------
-    game::PlaceGame game;
-    QStringList names; // in list order
-    QTableWidget *nameList = nullptr;
-    QScrollArea *pictureScroll = nullptr;
-    QLabel *picture = nullptr;
-    QWidget *picturePanel = nullptr;
-    QTimer *clock = nullptr;
-    QMenu *contextMenu = nullptr;
-    // The covers of the game in order, null once removed.
-    QList<QPointer<QFrame>> covers;
+    // --- what the window shows, read-only ------------------------------------------
+    const game::PlaceGame &gameState() const { return game; }
+    // The names on the list, in list order.
+    const QStringList &listedNames() const { return names; }
     int closedCoverCount() const;
     // The scale of the picture and its covers: the largest that fits the
     // window beside the name list, at least 1.
     double scale() const { return zoom; }
     // Whether the picture now drawn is the sharper companion.
     bool showsSharper() const { return sharperShown; }
-    QAction *command(GameCommand c) const { return commands[static_cast<int>(c)]; }
 
 signals:
     // Closed by its own command with the start-creator option on: the
@@ -108,6 +102,16 @@ private:
 
     Shell &shell;
     const ProgramSettings &settings;
+    game::PlaceGame game;
+    QStringList names; // in list order
+    QTableWidget *nameList = nullptr;
+    QScrollArea *pictureScroll = nullptr;
+    QLabel *picture = nullptr;
+    QWidget *picturePanel = nullptr;
+    QTimer *clock = nullptr;
+    QMenu *contextMenu = nullptr;
+    // The covers of the game in order, null once removed.
+    QList<QPointer<QFrame>> covers;
     QToolBar *toolBar = nullptr;
     QWidget *sidePanel = nullptr;
     QImage naturalPicture;

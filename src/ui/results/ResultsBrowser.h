@@ -57,16 +57,14 @@ public:
     // Prints the whole report; false when the printer could not be started.
     bool printReport(QPrinter &printer) const;
 
-    QTableView *table = nullptr;
-    QMenu *contextMenu = nullptr;
+    void selectRow(int row);
     QAction *command(ResultsCommand c) const { return commands[static_cast<int>(c)]; }
 
-    // What the window holds, for the main window and for tests.
+    // --- what the window shows, read-only ------------------------------------------
     const results::Records &rows() const;
     QStringList reportLines() const;
     bool filterMode() const;
     int selectedRow() const; // -1 when no row is selected
-    void selectRow(int row);
 
 signals:
     // "Filtruj wyniki... [F6]": the browser has closed, the filter should open.
@@ -86,6 +84,8 @@ private:
 
     Shell &shell;
     BrowserState &state;
+    QTableView *table = nullptr;
+    QMenu *contextMenu = nullptr;
     ResultsModel *model = nullptr;
     // The records the report was built from: it follows what was read, not
     // the deletions and sorting that come after.

@@ -64,13 +64,25 @@ class TestPlaceGameWindow : public test::UiTest {
         w = PlaceGameWindow::find(*main());
         QVERIFY(w);
     }
-    int rowOf(const QString &name) const { return int(w->names.indexOf(name)); }
+    // The window's parts, as the pupil sees them.
+    QTableWidget *nameList() const { return test::named<QTableWidget>(w, "nameList"); }
+    QWidget *picturePanel() const { return test::named<QWidget>(w, "picturePanel"); }
+    QScrollArea *pictureScroll() const { return test::named<QScrollArea>(w, "pictureScroll"); }
+    QLabel *picture() const { return test::named<QLabel>(w, "picture"); }
+    QTimer *clock() const { return test::named<QTimer>(w, "clock"); }
+    QMenu *contextMenu() const { return test::named<QMenu>(w, "contextMenu"); }
+    // The covers in the order they were laid out.
+    QList<QFrame *> covers() const
+    {
+        return w->findChildren<QFrame *>(QStringLiteral("cover"), Qt::FindDirectChildrenOnly);
+    }
+    int rowOf(const QString &name) const { return int(w->listedNames().indexOf(name)); }
     QString wrongName() const
     {
-        return w->game.answer == kNames.at(1) ? kNames.at(2) : kNames.at(1);
+        return w->gameState().answer == kNames.at(1) ? kNames.at(2) : kNames.at(1);
     }
-    void choose(const QString &name) { w->nameList->selectRow(rowOf(name)); }
-    void clickCover(int i) { QTest::mouseClick(w->covers.at(i), Qt::LeftButton, {}, QPoint(50, 50)); }
+    void choose(const QString &name) { nameList()->selectRow(rowOf(name)); }
+    void clickCover(int i) { QTest::mouseClick(covers().at(i), Qt::LeftButton, {}, QPoint(50, 50)); }
     bool playing() const
     {
         return w->command(GameCommand::TryName)->isEnabled()
@@ -85,10 +97,10 @@ class TestPlaceGameWindow : public test::UiTest {
     {
         QVERIFY(playing());
         QCOMPARE(w->closedCoverCount(), 36);
-        QCOMPARE(w->game.seconds, 0);
-        QCOMPARE(w->game.closedCovers, 36);
-        QCOMPARE(w->game.wrongNames, 0);
-        QVERIFY(w->clock->isActive());
+        QCOMPARE(w->gameState().seconds, 0);
+        QCOMPARE(w->gameState().closedCovers, 36);
+        QCOMPARE(w->gameState().wrongNames, 0);
+        QVERIFY(clock()->isActive());
     }
     QByteArray record(const QString &user, const QString &time, int good, int bad, const QString &grade)
     {
@@ -124,40 +136,40 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("Jakie to miejsce"));
 
         // Six rows of six navy covers over the top left 600 x 600 pixels.
-        QCOMPARE(w->picturePanel->width(), 601);
-        QCOMPARE(w->picturePanel->geometry().topLeft(), QPoint(0, 0));
-        QCOMPARE(w->covers.size(), 36);
+        QCOMPARE(picturePanel()->width(), 601);
+        QCOMPARE(picturePanel()->geometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(covers().size(), 36);
         for (int i = 0; i < 36; ++i) {
-            QCOMPARE(w->covers.at(i)->geometry(), QRect(100 * (i % 6), 100 * (i / 6), 100, 100));
-            QVERIFY(w->covers.at(i)->isVisible());
+            QCOMPARE(covers().at(i)->geometry(), QRect(100 * (i % 6), 100 * (i / 6), 100, 100));
+            QVERIFY(covers().at(i)->isVisible());
         }
-        QCOMPARE(w->covers.at(0)->frameStyle(), int(QFrame::Panel | QFrame::Sunken));
-        QCOMPARE(w->covers.at(0)->lineWidth(), 1);
-        QCOMPARE(w->covers.at(0)->palette().color(QPalette::Window), QColor(0, 0, 128));
+        QCOMPARE(covers().at(0)->frameStyle(), int(QFrame::Panel | QFrame::Sunken));
+        QCOMPARE(covers().at(0)->lineWidth(), 1);
+        QCOMPARE(covers().at(0)->palette().color(QPalette::Window), QColor(0, 0, 128));
 
         // The names sorted, navy bold, one column of 250 pixels.
-        QCOMPARE(w->names, (QStringList{"Golden Gate", "Luwr - Paryż", "Łuk triumfalny - Paryż", "Piza", "Wenecja",
-                                        "Wielki Mur Chiński", "Wieża Eiffla"}));
-        QCOMPARE(w->nameList->rowCount(), 7);
-        QCOMPARE(w->nameList->item(2, 0)->text(), QStringLiteral("Łuk triumfalny - Paryż"));
-        QVERIFY(w->nameList->item(2, 0)->font().bold());
-        QVERIFY(!w->nameList->item(2, 0)->icon().isNull());
-        QCOMPARE(w->nameList->horizontalHeaderItem(0)->text(), QStringLiteral("Dostępne nazwy"));
-        QCOMPARE(w->nameList->columnWidth(0), 250);
+        QCOMPARE(w->listedNames(), (QStringList{"Golden Gate", "Luwr - Paryż", "Łuk triumfalny - Paryż", "Piza",
+                                                "Wenecja", "Wielki Mur Chiński", "Wieża Eiffla"}));
+        QCOMPARE(nameList()->rowCount(), 7);
+        QCOMPARE(nameList()->item(2, 0)->text(), QStringLiteral("Łuk triumfalny - Paryż"));
+        QVERIFY(nameList()->item(2, 0)->font().bold());
+        QVERIFY(!nameList()->item(2, 0)->icon().isNull());
+        QCOMPARE(nameList()->horizontalHeaderItem(0)->text(), QStringLiteral("Dostępne nazwy"));
+        QCOMPARE(nameList()->columnWidth(0), 250);
 
-        QVERIFY(kNames.contains(w->game.answer));
-        QCOMPARE(w->picture->pixmap().size(), kPictureSize);
-        QCOMPARE(w->pictureScroll->widget()->size(), kPictureSize);
-        QCOMPARE(w->clock->interval(), 1000);
+        QVERIFY(kNames.contains(w->gameState().answer));
+        QCOMPARE(picture()->pixmap().size(), kPictureSize);
+        QCOMPARE(pictureScroll()->widget()->size(), kPictureSize);
+        QCOMPARE(clock()->interval(), 1000);
         verifyFreshGame();
         QVERIFY(services->messages.isEmpty());
 
         QStringList hints;
-        for (QAction *a : w->findChild<QToolBar *>(QStringLiteral("toolBar"))->actions())
+        for (QAction *a : test::named<QToolBar>(w, "toolBar")->actions())
             hints << a->toolTip();
         QCOMPARE(hints, (QStringList{"Wylosuj miejsce na Świecie", "Wynik testu", "Szukaj nazwy...", "Zamknij..."}));
         QStringList menu;
-        for (QAction *a : w->contextMenu->actions())
+        for (QAction *a : contextMenu()->actions())
             menu << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(menu, (QStringList{"Wynik testu", "-", "Wylosuj miejsce na Świecie", "Szukaj nazwy...", "-",
                                     "Zamknij okno"}));
@@ -193,7 +205,7 @@ private slots:
         openGame();
         for (int i = 0; i < 60; ++i)
             w->tick();
-        choose(w->game.answer);
+        choose(w->gameState().answer);
         services->answers << QMessageBox::Yes;
         services->inputAnswers << QStringLiteral("Józef Świątek");
         w->command(GameCommand::TryName)->trigger();
@@ -223,14 +235,14 @@ private slots:
         openGame();
         for (int i : {0, 7, 14, 21, 35})
             clickCover(i);
-        QVERIFY(w->covers.at(7)->isHidden());
+        QVERIFY(covers().at(7)->isHidden());
         QCOMPARE(w->closedCoverCount(), 31);
         clickCover(7); // an open cover stays open and counts once
         // The right button asks for the menu; it opens nothing.
-        QTest::mouseClick(w->covers.at(1), Qt::RightButton, {}, QPoint(50, 50));
-        QTest::mouseClick(w->picture, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(w->game.closedCovers, 31);
-        QVERIFY(w->covers.at(1)->isVisible());
+        QTest::mouseClick(covers().at(1), Qt::RightButton, {}, QPoint(50, 50));
+        QTest::mouseClick(picture(), Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(w->gameState().closedCovers, 31);
+        QVERIFY(covers().at(1)->isVisible());
 
         for (int i = 0; i < 2; ++i) {
             choose(wrongName());
@@ -239,24 +251,24 @@ private slots:
                      QStringLiteral("Przykro mi, ale to nie jest poprawna odpowiedź.\r\nSpróbuj jeszcze raz"));
             QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia: Błędna odpowiedź"));
             QCOMPARE(services->messages.last().icon, Services::Icon::Warning);
-            QVERIFY(w->clock->isActive());
+            QVERIFY(clock()->isActive());
             QVERIFY(playing());
         }
-        choose(w->game.answer);
+        choose(w->gameState().answer);
         services->answers << QMessageBox::No;
         w->command(GameCommand::TryName)->trigger();
         QVERIFY(services->lastText().contains(
             QStringLiteral("Otwartych okienek: 5 z 36\r\nBłędnych wskazań: 2\r\nTwoja ocena: Dobry plus (4+)\r\n")));
-        QVERIFY(!w->clock->isActive());
+        QVERIFY(!clock()->isActive());
         QCOMPARE(w->closedCoverCount(), 0);
         QVERIFY(services->prompts.isEmpty());
         QVERIFY(!data->has(QStringLiteral("Wyniki.tvw")));
 
         // Waiting with the solved picture: a double click scores nothing.
         QVERIFY(waiting());
-        QVERIFY(!w->picture->pixmap().isNull());
+        QVERIFY(!picture()->pixmap().isNull());
         const int shown = int(services->messages.size());
-        w->tryEntry(rowOf(w->game.answer));
+        w->tryEntry(rowOf(w->gameState().answer));
         w->command(GameCommand::TryName)->trigger();
         QCOMPARE(services->messages.size(), shown);
 
@@ -304,9 +316,9 @@ private slots:
             verifyFreshGame();
         } else {
             QVERIFY(waiting());
-            QVERIFY(!w->clock->isActive());
-            QCOMPARE(w->game.wrongNames, 0);
-            QCOMPARE(w->game.closedCovers, 36);
+            QVERIFY(!clock()->isActive());
+            QCOMPARE(w->gameState().wrongNames, 0);
+            QCOMPARE(w->gameState().closedCovers, 36);
         }
     }
 
@@ -319,16 +331,16 @@ private slots:
         QCOMPARE(services->prompts.last().caption, QStringLiteral("Szukanie nazwy..."));
         QCOMPARE(services->prompts.last().prompt, QStringLiteral("Wpisz szukana nazwę..."));
         QCOMPARE(services->prompts.last().initial, QString());
-        QCOMPARE(w->nameList->currentRow(), rowOf(QStringLiteral("Wielki Mur Chiński")));
-        QVERIFY(w->nameList->item(rowOf(QStringLiteral("Wielki Mur Chiński")), 0)->isSelected());
-        QCOMPARE(w->game.chosen, QStringLiteral("Wielki Mur Chiński"));
+        QCOMPARE(nameList()->currentRow(), rowOf(QStringLiteral("Wielki Mur Chiński")));
+        QVERIFY(nameList()->item(rowOf(QStringLiteral("Wielki Mur Chiński")), 0)->isSelected());
+        QCOMPARE(w->gameState().chosen, QStringLiteral("Wielki Mur Chiński"));
 
         // No match, or nothing typed: the choice stays.
         services->inputAnswers << QStringLiteral("łuk") << QString();
         w->command(GameCommand::Search)->trigger();
         w->searchName();
         w->searchName(); // cancelled
-        QCOMPARE(w->game.chosen, QStringLiteral("Wielki Mur Chiński"));
+        QCOMPARE(w->gameState().chosen, QStringLiteral("Wielki Mur Chiński"));
         QCOMPARE(services->prompts.size(), 4);
         QVERIFY(services->messages.isEmpty());
     }
@@ -338,13 +350,13 @@ private slots:
         writePack();
         openGame();
         w->tryEntry(-1);
-        w->tryEntry(int(w->names.size()));
+        w->tryEntry(int(w->listedNames().size()));
         QVERIFY(services->messages.isEmpty());
-        QTableWidgetItem *entry = w->nameList->item(rowOf(w->game.answer), 0);
+        QTableWidgetItem *entry = nameList()->item(rowOf(w->gameState().answer), 0);
         services->answers << QMessageBox::Cancel;
         // As the view reports it: the press selects the entry, then the double click.
-        w->nameList->setCurrentItem(entry);
-        emit w->nameList->itemDoubleClicked(entry);
+        nameList()->setCurrentItem(entry);
+        emit nameList()->itemDoubleClicked(entry);
         QCOMPARE(services->messages.size(), 1);
         QVERIFY(services->lastText().startsWith(QStringLiteral("POPRAWNA ODPOWIEDŹ!")));
         // Cancel: nothing saved, the next place at once.
@@ -356,13 +368,13 @@ private slots:
     {
         data->write(QStringLiteral("m0.jpg"), test::jpeg(kPictureSize));
         openGame();
-        QCOMPARE(w->nameList->rowCount(), 0);
-        QCOMPARE(w->game.place, 0);
+        QCOMPARE(nameList()->rowCount(), 0);
+        QCOMPARE(w->gameState().place, 0);
         QVERIFY(services->messages.isEmpty());
         w->command(GameCommand::TryName)->trigger();
         QCOMPARE(services->lastText(), QStringLiteral("Wciśnij przycisk: Wylosuj miejsce na świecie"));
         QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia"));
-        QCOMPARE(w->game.wrongNames, 0);
+        QCOMPARE(w->gameState().wrongNames, 0);
         QVERIFY(playing());
     }
 
@@ -382,7 +394,7 @@ private slots:
         QCOMPARE(services->lastText(),
                  QStringLiteral("Błąd: Nie można załadować testu. Ponieważ brak pliku zdjęcia na Twoim dysku"));
         QCOMPARE(services->messages.last().caption, caption);
-        QVERIFY(w->picture->pixmap().isNull());
+        QVERIFY(picture()->pixmap().isNull());
         verifyFreshGame();
     }
 
@@ -391,7 +403,7 @@ private slots:
         writePack();
         QVERIFY(QDir(data->path()).mkdir(QStringLiteral("Wyniki.tvw")));
         openGame();
-        choose(w->game.answer);
+        choose(w->gameState().answer);
         services->answers << QMessageBox::Yes;
         services->inputAnswers << QStringLiteral("Ala");
         w->tryChosenName();
@@ -410,10 +422,10 @@ private slots:
         QMdiSubWindow *other = main()->addChildWindow(new QWidget);
         other->show();
         main()->childArea()->setActiveSubWindow(other);
-        QCOMPARE(w->game.closedCovers, 35);
+        QCOMPARE(w->gameState().closedCovers, 35);
         main()->childArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(w->parentWidget()));
-        QCOMPARE(w->game.closedCovers, 36);
-        QCOMPARE(w->game.seconds, 0);
+        QCOMPARE(w->gameState().closedCovers, 36);
+        QCOMPARE(w->gameState().seconds, 0);
         delete other;
     }
 
@@ -463,17 +475,17 @@ private slots:
         QCoreApplication::processEvents();
         const double s = w->scale();
         QCOMPARE(s > 1.0, larger);
-        QCOMPARE(w->picturePanel->width(), int(600 * s) + 1);
-        QCOMPARE(w->picture->size(), QSize(int(640 * s), int(480 * s)));
+        QCOMPARE(picturePanel()->width(), int(600 * s) + 1);
+        QCOMPARE(picture()->size(), QSize(int(640 * s), int(480 * s)));
         const int side = int(100 * s);
         for (int i = 0; i < 36; ++i)
-            QCOMPARE(w->covers.at(i)->geometry(), QRect(int(100 * (i % 6) * s), int(100 * (i / 6) * s), side, side));
+            QCOMPARE(covers().at(i)->geometry(), QRect(int(100 * (i % 6) * s), int(100 * (i / 6) * s), side, side));
         // Just inside the far corner of cover 15 (row 2, column 3).
         const QPoint at(int(399 * s) - 1, int(299 * s) - 1);
         QWidget *under = w->childAt(at);
-        QCOMPARE(under, static_cast<QWidget *>(w->covers.at(15)));
+        QCOMPARE(under, static_cast<QWidget *>(covers().at(15)));
         QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(w, at));
-        QVERIFY(w->covers.at(15)->isHidden());
+        QVERIFY(covers().at(15)->isHidden());
         QCOMPARE(w->closedCoverCount(), 35);
     }
 };

@@ -64,6 +64,7 @@ class TestResultsBrowser : public QObject {
 
     MainWindow *main() { return &app->mainWindow(); }
     ResultsBrowser *browser() { return app->results().findBrowser(); }
+    static QTableView *table(ResultsBrowser *w) { return test::named<QTableView>(w, "table"); }
     void start(const Records &records, const QStringList &registered = {})
     {
         test::writeSettings(*data, 0, 1, registered);
@@ -139,7 +140,7 @@ private slots:
         QVERIFY(enabled("printItem"));
         QVERIFY(!w->filterMode());
 
-        QTableView *t = w->table;
+        QTableView *t = table(w);
         QVERIFY(t->showGrid());
         QCOMPARE(t->selectionBehavior(), QAbstractItemView::SelectRows);
         QCOMPARE(t->editTriggers(), QAbstractItemView::NoEditTriggers);
@@ -193,7 +194,7 @@ private slots:
         start({});
         data->write("Wyniki.tvw", stored({rec("Ala")}) + "Ola\r\nTest: Polska - Rzeki i Jeziora\r\n1 min");
         app->results().openResults();
-        QAbstractItemModel *m = browser()->table->model();
+        QAbstractItemModel *m = table(browser())->model();
         QCOMPARE(m->rowCount(), 2);
         QCOMPARE(m->index(1, 0).data().toString(), QStringLiteral("Ola"));
         QCOMPARE(m->index(1, 2).data().toString(), QStringLiteral("1 min"));
@@ -222,16 +223,16 @@ private slots:
         app->results().openResults();
         ResultsBrowser *w = browser();
         w->selectRow(0); // "ola"
-        w->table->horizontalHeader()->sectionClicked(column);
+        table(w)->horizontalHeader()->sectionClicked(column);
         QCOMPARE(users(w->rows()), order);
         QCOMPARE(app->state().browser.sortColumn, column);
-        QCOMPARE(w->table->model()->index(0, 0).data().toString(), order.first());
+        QCOMPARE(table(w)->model()->index(0, 0).data().toString(), order.first());
         // The selection stays on its record.
         QCOMPARE(w->rows()[w->selectedRow()].user, QStringLiteral("ola"));
         // Again: still ascending.
         w->sortByColumn(column);
         QCOMPARE(users(w->rows()), order);
-        QCOMPARE(w->table->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+        QCOMPARE(table(w)->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
         // Sorting rewrites nothing, and the report keeps the file's order.
         QCOMPARE(data->read("Wyniki.tvw"), stored(five()));
         QCOMPARE(w->reportLines().at(3), QStringLiteral("          Użytkownik: ola"));
@@ -324,7 +325,7 @@ private slots:
         app->results().openResults();
         browser()->selectRow(0);
         browser()->deleteSelected();
-        QCOMPARE(browser()->table->model()->rowCount(), 0);
+        QCOMPARE(table(browser())->model()->rowCount(), 0);
         QVERIFY(data->has("Wyniki.tvw"));
         QCOMPARE(data->read("Wyniki.tvw"), QByteArray());
         // An empty file still opens an (empty) browser.
@@ -332,7 +333,7 @@ private slots:
         settle();
         app->results().openResults();
         QVERIFY(browser());
-        QCOMPARE(browser()->table->model()->rowCount(), 0);
+        QCOMPARE(table(browser())->model()->rowCount(), 0);
     }
 
     void deletingWithNothingSelected()
@@ -453,8 +454,8 @@ private slots:
         data->write("tmp.tvw", stored({rec("Ala")}));
         ResultsBrowser *w = browser();
         if (how == "esc") {
-            w->table->setFocus();
-            QTest::keyClick(w->table, Qt::Key_Escape);
+            table(w)->setFocus();
+            QTest::keyClick(table(w), Qt::Key_Escape);
         } else if (how == "menu") {
             w->command(ResultsCommand::Close)->trigger();
         } else {
@@ -611,10 +612,10 @@ private slots:
         ResultsBrowser *w = app->results().openBrowser();
         QVERIFY(!enabled("printItem"));
         QVERIFY(enabled("deleteResultsItem"));
-        w->table->setFocus();
-        QTest::keyClick(w->table, Qt::Key_P, Qt::ControlModifier);
+        table(w)->setFocus();
+        QTest::keyClick(table(w), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(services->printDialogs, 1);
-        QTest::keyClick(w->table, Qt::Key_U, Qt::ControlModifier);
+        QTest::keyClick(table(w), Qt::Key_U, Qt::ControlModifier);
         QCOMPARE(services->lastText(), QStringLiteral("Czy napewno chcesz usunąć wszystkie wyniki testów?"));
         settle();
         QVERIFY(!browser()); // the browser form closes the browser...
@@ -628,8 +629,8 @@ private slots:
         start(five());
         app->results().openResults();
         ResultsBrowser *w = browser();
-        w->table->setFocus();
-        QTest::keyClick(w->table, Qt::Key_F6);
+        table(w)->setFocus();
+        QTest::keyClick(table(w), Qt::Key_F6);
         QCOMPARE(services->modals, QStringList{"resultsFilterDialog"});
         settle();
         QVERIFY(!browser());
@@ -641,12 +642,12 @@ private slots:
         start(five());
         app->results().openResults();
         QStringList captions;
-        for (QAction *a : browser()->contextMenu->actions())
+        for (QAction *a : test::named<QMenu>(browser(), "contextMenu")->actions())
             if (!a->isSeparator())
                 captions << a->text();
         QCOMPARE(captions, (QStringList{"Drukuj wynik  [Ctrl + P]", "Pokaż wszystkie wyniki", "Filtruj wyniki... [F6]",
                                         "Usuń zaznaczony wynik", "Usuń wyniki  [Ctrl + U]", "Zamknij okno [Esc]"}));
-        QCOMPARE(browser()->table->contextMenuPolicy(), Qt::CustomContextMenu);
+        QCOMPARE(table(browser())->contextMenuPolicy(), Qt::CustomContextMenu);
         browser()->selectRow(2);
         browser()->command(ResultsCommand::DeleteSelected)->trigger();
         QCOMPARE(services->lastText(), QStringLiteral("Czy napewno chcesz usunąć wynik: Cezary"));
