@@ -183,6 +183,7 @@ private slots:
         QCOMPARE(sysinfo::totalMemoryKb("MemTotal:        8049616 kB\nMemFree: 1 kB\n"), 8049616);
         QCOMPARE(sysinfo::memoryText(8049616), QStringLiteral("7,7 GB"));
         QCOMPARE(sysinfo::memoryText(524288), QStringLiteral("512 MB"));
+        QCOMPARE(sysinfo::memoryText(1024000), QStringLiteral("1000 MB"));
         QCOMPARE(sysinfo::memoryText(0), QStringLiteral("nieznana"));
         QCOMPARE(sysinfo::coresText(1), QStringLiteral("1 rdzeń"));
         QCOMPARE(sysinfo::coresText(4), QStringLiteral("4 rdzenie"));

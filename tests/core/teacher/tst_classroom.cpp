@@ -9,6 +9,7 @@
 #include "quiz/Grades.h"
 #include "teacher/TeacherSettings.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -316,6 +317,28 @@ private slots:
         QVERIFY(!passwordProblem(QStringLiteral(" a")).isEmpty());
         QVERIFY(!passwordProblem(QStringLiteral("a\tb")).isEmpty());
         QVERIFY(!passwordProblem(QStringLiteral("漢字")).isEmpty());
+    }
+
+    // The count a result is held to comes only from a configuration that reads
+    // whole and names a count a test can have; otherwise any such count goes.
+    void theTaskCountComesOnlyFromASoundConfiguration_data()
+    {
+        QTest::addColumn<QByteArray>("configuration");
+        QTest::addColumn<int>("tasks");
+        QTest::newRow("sound") << QByteArray("3\r\nmapa.jpg\r\n10\r\n20\r\n") << 3;
+        QTest::newRow("a count no test has") << QByteArray("20\r\nmapa.jpg\r\n") << 0;
+        QTest::newRow("damaged after the count") << QByteArray("3\r\nmapa.jpg\r\nx\r\n") << 0;
+    }
+    void theTaskCountComesOnlyFromASoundConfiguration()
+    {
+        QFETCH(QByteArray, configuration);
+        QFETCH(int, tasks);
+        QTemporaryDir content;
+        QFile f(content.filePath(catalogue::findByCode(18)->configurationFile));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(configuration);
+        f.close();
+        QCOMPARE(expectedFor(18, content.path()).tasks, tasks);
     }
 
     void everyResultOfAFullClassIsRecordedOnce()
