@@ -534,11 +534,6 @@ void TestWindow::edgeScrollTick()
         edgeScroll->stop(); // at the end of the map that way
 }
 
-QString TestWindow::hint() const
-{
-    return hintPanel->text();
-}
-
 void TestWindow::setHint(const QString &text)
 {
     hintPanel->announce(text);

@@ -182,7 +182,6 @@ private:
     void setLearningEnabled(bool judged);
     void proceedChain(int chain, int step);
 
-    QString hint() const;
     void setHint(const QString &text);
 
     TestWindowContext context;
