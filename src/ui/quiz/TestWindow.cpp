@@ -712,25 +712,31 @@ bool TestWindow::loadTest(const QString &configurationFile, const QString &descr
     return true;
 }
 
-bool TestWindow::readDescription(const QString &descriptionFile)
+std::optional<QStringList> TestWindow::readTestLines(const QString &name)
 {
-    const auto read = lines::readFile(testFilePath(descriptionFile));
+    lines::ReadResult read = lines::readFile(testFilePath(name));
     if (!read.status) {
         failLoading(read.status.message, QStringLiteral("Terravia"));
-        return false;
+        return std::nullopt;
     }
-    description = parseDescription(read.lines);
+    return std::move(read.lines);
+}
+
+bool TestWindow::readDescription(const QString &descriptionFile)
+{
+    const std::optional<QStringList> read = readTestLines(descriptionFile);
+    if (!read)
+        return false;
+    description = parseDescription(*read);
     return true;
 }
 
 bool TestWindow::readConfiguration(const QString &configurationFile)
 {
-    const auto read = lines::readFile(testFilePath(configurationFile));
-    if (!read.status) {
-        failLoading(read.status.message, QStringLiteral("Terravia"));
+    const std::optional<QStringList> read = readTestLines(configurationFile);
+    if (!read)
         return false;
-    }
-    const ConfigurationRead conf = parseConfiguration(read.lines, configurationFile);
+    const ConfigurationRead conf = parseConfiguration(*read, configurationFile);
     letPendingEventsRun();
     if (!conf.status) {
         failLoading(conf.status.message, QStringLiteral("Terravia"));

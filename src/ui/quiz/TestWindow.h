@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -166,6 +167,8 @@ private:
     void buildLayout();
     void buildMenus();
     void bindKeys();
+    // A file of the test, as lines; a failure is reported and the window closes.
+    std::optional<QStringList> readTestLines(const QString &name);
     bool readDescription(const QString &descriptionFile);
     bool readConfiguration(const QString &configurationFile);
     bool layOut();
