@@ -29,6 +29,12 @@ using namespace tv;
 
 namespace {
 
+// The parts of the windows under test, found by their object names.
+QRadioButton *byGradeRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "byGradeRadio"); }
+QRadioButton *byTestRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "byTestRadio"); }
+QRadioButton *byUserRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "byUserRadio"); }
+QListWidget *choiceList(const QObject *w) { return tv::test::named<QListWidget>(w, "choiceList"); }
+
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -138,9 +144,9 @@ int main(int argc, char **argv)
         QString entry;
     };
     const Case cases[] = {
-        {"by user ", filter->byUserRadio, QStringLiteral("Ala Nowak")},
-        {"by grade", filter->byGradeRadio, QStringLiteral("Dobry")},
-        {"by test ", filter->byTestRadio, QStringLiteral("Test: Różne - Flagi państw Cz. 1")},
+        {"by user ", byUserRadio(filter), QStringLiteral("Ala Nowak")},
+        {"by grade", byGradeRadio(filter), QStringLiteral("Dobry")},
+        {"by test ", byTestRadio(filter), QStringLiteral("Test: Różne - Flagi państw Cz. 1")},
     };
     std::vector<double> activate;
     std::vector<std::vector<double>> ok(3);
@@ -152,10 +158,10 @@ int main(int argc, char **argv)
             filter->show();
             activate.push_back(ms(t));
             cases[i].radio->click();
-            const auto items = filter->choiceList->findItems(cases[i].entry, Qt::MatchExactly);
+            const auto items = choiceList(filter)->findItems(cases[i].entry, Qt::MatchExactly);
             if (items.isEmpty())
                 return 4;
-            filter->choiceList->setCurrentItem(items.first());
+            choiceList(filter)->setCurrentItem(items.first());
             filter->takeChoice();
             t.restart();
             filter->applyFilter();

@@ -29,6 +29,7 @@ AssignDialog::AssignDialog(const QString &whom, QWidget *parent) : QDialog(paren
     layout->addWidget(new QLabel(QStringLiteral("Wybierz test z katalogu:"), this));
 
     tree = new QTreeWidget(this);
+    tree->setObjectName(QStringLiteral("tree"));
     tree->setColumnCount(2);
     tree->setHeaderLabels({QStringLiteral("Test"), QStringLiteral("Kod")});
     tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -57,6 +58,7 @@ AssignDialog::AssignDialog(const QString &whom, QWidget *parent) : QDialog(paren
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     okButton = buttons->button(QDialogButtonBox::Ok);
+    okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setText(QStringLiteral("Przydziel"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
     layout->addWidget(buttons);

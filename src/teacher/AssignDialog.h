@@ -21,11 +21,11 @@ public:
     // Chooses the entry with this code (tests).
     bool choose(int code);
 
-    QTreeWidget *tree = nullptr;
-    QPushButton *okButton = nullptr;
-
 private:
     void updateOk();
+
+    QTreeWidget *tree = nullptr;
+    QPushButton *okButton = nullptr;
 };
 
 } // namespace tv::teacher

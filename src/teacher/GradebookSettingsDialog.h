@@ -22,6 +22,11 @@ public:
     // The place as entered; the SQLite file is the one the dialog was given.
     GradebookPlace place() const;
 
+private:
+    void follow();
+
+    GradebookPlace given;
+
     QRadioButton *fileRadio = nullptr;
     QRadioButton *serverRadio = nullptr;
     QLineEdit *hostEdit = nullptr;
@@ -30,11 +35,6 @@ public:
     QLineEdit *userEdit = nullptr;
     QLineEdit *passwordEdit = nullptr;
     QPushButton *okButton = nullptr;
-
-private:
-    void follow();
-
-    GradebookPlace given;
 };
 
 } // namespace tv::teacher

@@ -20,9 +20,11 @@ SettingsDialog::SettingsDialog(const TeacherSettings &current, const QString &te
     auto *grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Hasło dostępu:"), this), 0, 0);
     passwordEdit = new QLineEdit(current.password, this);
+    passwordEdit->setObjectName(QStringLiteral("passwordEdit"));
     passwordEdit->setMaxLength(64);
     grid->addWidget(passwordEdit, 0, 1);
     generateButton = new QPushButton(QStringLiteral("Nowe hasło"), this);
+    generateButton->setObjectName(QStringLiteral("generateButton"));
     generateButton->setToolTip(QStringLiteral("Wylosuj nowe hasło"));
     grid->addWidget(generateButton, 0, 2);
     auto *note = new QLabel(QStringLiteral("Komputery uczniów otrzymują hasło razem z adresem serwera, gdy go "
@@ -32,6 +34,7 @@ SettingsDialog::SettingsDialog(const TeacherSettings &current, const QString &te
     note->setWordWrap(true);
     grid->addWidget(note, 1, 0, 1, 3);
     lateBox = new QCheckBox(QStringLiteral("Wpuszczaj spóźnionych uczniów, gdy trwa test"), this);
+    lateBox->setObjectName(QStringLiteral("lateBox"));
     lateBox->setChecked(current.admitLateComers);
     grid->addWidget(lateBox, 2, 0, 1, 3);
     auto *where = new QLabel(QStringLiteral("Pliki nauczyciela (ustawienia i wyniki Wyniki.tvw):\n") + teacherDir, this);
@@ -41,6 +44,7 @@ SettingsDialog::SettingsDialog(const TeacherSettings &current, const QString &te
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     okButton = buttons->button(QDialogButtonBox::Ok);
+    okButton->setObjectName(QStringLiteral("okButton"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
     grid->addWidget(buttons, 4, 0, 1, 3);
     connect(buttons, &QDialogButtonBox::accepted, this, &SettingsDialog::tryAccept);

@@ -21,13 +21,13 @@ public:
     // The settings as entered; valid after the dialog was accepted.
     TeacherSettings settings() const;
 
+private:
+    void tryAccept();
+
     QLineEdit *passwordEdit = nullptr;
     QPushButton *generateButton = nullptr;
     QCheckBox *lateBox = nullptr;
     QPushButton *okButton = nullptr;
-
-private:
-    void tryAccept();
 };
 
 } // namespace tv::teacher

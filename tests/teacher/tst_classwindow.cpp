@@ -21,6 +21,17 @@
 #include <memory>
 
 using namespace tv;
+
+namespace {
+
+// The parts of the windows under test, found by their object names.
+QCheckBox *lateBox(const QObject *w) { return tv::test::named<QCheckBox>(w, "lateBox"); }
+QPushButton *okButton(const QObject *w) { return tv::test::named<QPushButton>(w, "okButton"); }
+QLineEdit *passwordEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "passwordEdit"); }
+QTreeWidget *tree(const QObject *w) { return tv::test::named<QTreeWidget>(w, "tree"); }
+
+} // namespace
+
 using namespace tv::teacher;
 
 // The teacher's window over a server on the loopback address, with pupils
@@ -110,15 +121,15 @@ private slots:
         QVERIFY(window->summary().contains(QStringLiteral("Zalogowani: 1 z 1")));
         AssignDialog dialog(QStringLiteral("wszyscy"));
         int tests = 0;
-        for (QTreeWidgetItemIterator it(dialog.tree, QTreeWidgetItemIterator::NoChildren); *it; ++it)
+        for (QTreeWidgetItemIterator it(tree(&dialog), QTreeWidgetItemIterator::NoChildren); *it; ++it)
             ++tests;
         QCOMPARE(tests, 56);
-        QCOMPARE(dialog.tree->topLevelItem(dialog.tree->topLevelItemCount() - 1)->text(0),
+        QCOMPARE(tree(&dialog)->topLevelItem(tree(&dialog)->topLevelItemCount() - 1)->text(0),
                  QStringLiteral("Wszystko o..."));
-        QVERIFY(!dialog.okButton->isEnabled()); // a region is not a test
+        QVERIFY(!okButton(&dialog)->isEnabled()); // a region is not a test
         QVERIFY(dialog.choose(48));
-        QCOMPARE(dialog.tree->currentItem()->text(0), QStringLiteral("Różne - Wyśokosci gór"));
-        QVERIFY(dialog.okButton->isEnabled());
+        QCOMPARE(tree(&dialog)->currentItem()->text(0), QStringLiteral("Różne - Wyśokosci gór"));
+        QVERIFY(okButton(&dialog)->isEnabled());
     }
 
     void assignToTheSelectedOrToAll()
@@ -285,13 +296,13 @@ private slots:
     {
         services->onModal = [this](QDialog &d) {
             auto &dialog = static_cast<SettingsDialog &>(d);
-            dialog.passwordEdit->clear();
-            dialog.okButton->click();
+            passwordEdit(&dialog)->clear();
+            okButton(&dialog)->click();
             if (d.result() == QDialog::Accepted || services->messages.size() != 1)
                 return int(QDialog::Rejected);
-            dialog.passwordEdit->setText(QStringLiteral("nowe haslo"));
-            dialog.lateBox->setChecked(true);
-            dialog.okButton->click();
+            passwordEdit(&dialog)->setText(QStringLiteral("nowe haslo"));
+            lateBox(&dialog)->setChecked(true);
+            okButton(&dialog)->click();
             return d.result();
         };
         window->openSettings();

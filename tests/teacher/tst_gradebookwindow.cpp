@@ -17,6 +17,18 @@
 #include <memory>
 
 using namespace tv;
+
+namespace {
+
+// The parts of the windows under test, found by their object names.
+QLineEdit *databaseEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "databaseEdit"); }
+QLineEdit *hostEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "hostEdit"); }
+QSpinBox *portBox(const QObject *w) { return tv::test::named<QSpinBox>(w, "portBox"); }
+QRadioButton *serverRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "serverRadio"); }
+QLineEdit *userEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "userEdit"); }
+
+} // namespace
+
 using namespace tv::teacher;
 
 // The gradebook's window over a store of a few lessons, and the teacher's
@@ -151,11 +163,11 @@ private slots:
             auto *dialog = qobject_cast<GradebookSettingsDialog *>(&d);
             if (!dialog)
                 return int(QDialog::Rejected);
-            dialog->serverRadio->setChecked(true);
-            dialog->hostEdit->setText(QStringLiteral("127.0.0.1"));
-            dialog->portBox->setValue(1); // nothing listens there
-            dialog->databaseEdit->setText(QStringLiteral("szkola"));
-            dialog->userEdit->setText(QStringLiteral("nauczyciel"));
+            serverRadio(dialog)->setChecked(true);
+            hostEdit(dialog)->setText(QStringLiteral("127.0.0.1"));
+            portBox(dialog)->setValue(1); // nothing listens there
+            databaseEdit(dialog)->setText(QStringLiteral("szkola"));
+            userEdit(dialog)->setText(QStringLiteral("nauczyciel"));
             return int(QDialog::Accepted);
         };
         window.openGradebookSettings();

@@ -25,14 +25,14 @@ public:
 
     QString reportText() const;
 
+private:
+    MailForm &mailForm;
+
     QListWidget *testList = nullptr;
     QPushButton *checkButton = nullptr;
     QPushButton *reportButton = nullptr;
     QPushButton *closeButton = nullptr;
     QPlainTextEdit *report = nullptr;
-
-private:
-    MailForm &mailForm;
 };
 
 } // namespace tv

@@ -35,11 +35,6 @@ public:
     void openLink(int index);
     void openAuthors();
 
-    std::array<QLabel *, 3> links{};
-    QGroupBox *addresses = nullptr;
-    QLabel *author = nullptr;
-    QPushButton *okButton = nullptr;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -47,6 +42,11 @@ protected:
 private:
     void paintLinks(int red);
     void centre();
+
+    std::array<QLabel *, 3> links{};
+    QGroupBox *addresses = nullptr;
+    QLabel *author = nullptr;
+    QPushButton *okButton = nullptr;
 };
 
 } // namespace tv

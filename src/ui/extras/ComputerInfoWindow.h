@@ -19,6 +19,7 @@ public:
     // "Kopiuj": the whole text to the clipboard.
     void copy();
 
+private:
     QPlainTextEdit *facts = nullptr;
     QPushButton *copyButton = nullptr;
     QPushButton *okButton = nullptr;

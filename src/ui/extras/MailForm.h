@@ -31,11 +31,6 @@ public:
     // "Anuluj"
     void cancel();
 
-    QLineEdit *subject = nullptr;
-    QPlainTextEdit *body = nullptr;
-    QPushButton *sendButton = nullptr;
-    QPushButton *cancelButton = nullptr;
-
 public slots:
     void done(int result) override;
 
@@ -45,6 +40,11 @@ protected:
 private:
     bool problemReportFlag = false;
     QString problemText;
+
+    QLineEdit *subject = nullptr;
+    QPlainTextEdit *body = nullptr;
+    QPushButton *sendButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 };
 
 } // namespace tv

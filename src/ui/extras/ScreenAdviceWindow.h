@@ -29,13 +29,13 @@ public:
     // "Pokaż, jak wygląda zmiana rozdzielczości ekranu - Pomoc "
     void showHelp();
 
+private:
+    QPalette hintPalette; // the hints' own colours, restored at the end
+
     QPushButton *changeButton = nullptr;
     QPushButton *settingsButton = nullptr;
     QPushButton *helpButton = nullptr;
     QPushButton *closeButton = nullptr;
-
-private:
-    QPalette hintPalette; // the hints' own colours, restored at the end
 };
 
 // The picture of the display settings with the places to look at.
@@ -45,6 +45,7 @@ class ScreenHelpWindow : public QDialog {
 public:
     explicit ScreenHelpWindow(QWidget *parent = nullptr);
 
+private:
     QPushButton *closeButton = nullptr;
     QPushButton *settingsButton = nullptr;
 };

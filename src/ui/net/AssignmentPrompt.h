@@ -33,12 +33,6 @@ public:
     int secondsLeft() const { return counter; }
     QTimer &countdownTimer() { return timer; }
 
-    QLabel *userLine = nullptr;
-    QLabel *testLine = nullptr;
-    QLabel *countdownLine = nullptr;
-    QLineEdit *codeField = nullptr; // hidden
-    QPushButton *okButton = nullptr;
-
 signals:
     void launchRequested(int code);
 
@@ -48,6 +42,12 @@ protected:
 private:
     QTimer timer;
     int counter = kSeconds;
+
+    QLabel *userLine = nullptr;
+    QLabel *testLine = nullptr;
+    QLabel *countdownLine = nullptr;
+    QLineEdit *codeField = nullptr; // hidden
+    QPushButton *okButton = nullptr;
 };
 
 } // namespace tv

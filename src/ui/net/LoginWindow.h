@@ -45,14 +45,6 @@ public:
     bool passwordRowShown() const;
     const QString &storedPassword() const { return hiddenPassword; }
 
-    QLineEdit *nameEdit = nullptr;
-    QLineEdit *passwordEdit = nullptr;
-    QPushButton *okButton = nullptr;
-    QPushButton *cancelButton = nullptr;
-    QPushButton *localButton = nullptr;
-    QPushButton *helpButton = nullptr;
-    QPushButton *passwordOkButton = nullptr;
-
 signals:
     void helpRequested();
 
@@ -70,6 +62,14 @@ private:
     QString hiddenPassword;
     int collapsedHeight = 0;
     bool leaving = false;
+
+    QLineEdit *nameEdit = nullptr;
+    QLineEdit *passwordEdit = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *localButton = nullptr;
+    QPushButton *helpButton = nullptr;
+    QPushButton *passwordOkButton = nullptr;
 };
 
 } // namespace tv

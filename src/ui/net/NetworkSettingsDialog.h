@@ -43,18 +43,6 @@ public:
     Discovery &discovery() { return *finder; }
     const QString &storedPassword() const { return hiddenPassword; }
 
-    QRadioButton *localRadio = nullptr;
-    QRadioButton *clientRadio = nullptr;
-    QLineEdit *addressEdit = nullptr;
-    QPushButton *checkButton = nullptr;
-    QCheckBox *searchCheck = nullptr;
-    QRadioButton *udpRadio = nullptr;
-    QRadioButton *tcpRadio = nullptr;
-    QPushButton *findButton = nullptr;
-    QLineEdit *passwordEdit = nullptr;
-    QPushButton *applyButton = nullptr;
-    QPushButton *cancelButton = nullptr;
-
 signals:
     // "Zastosuj" asks for the program to start again.
     void restartRequested();
@@ -72,6 +60,18 @@ private:
     Session &session;
     Discovery *finder = nullptr;
     QString hiddenPassword;
+
+    QRadioButton *localRadio = nullptr;
+    QRadioButton *clientRadio = nullptr;
+    QLineEdit *addressEdit = nullptr;
+    QPushButton *checkButton = nullptr;
+    QCheckBox *searchCheck = nullptr;
+    QRadioButton *udpRadio = nullptr;
+    QRadioButton *tcpRadio = nullptr;
+    QPushButton *findButton = nullptr;
+    QLineEdit *passwordEdit = nullptr;
+    QPushButton *applyButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 };
 
 } // namespace tv

@@ -31,6 +31,18 @@ public:
     void chooseTopGradeSound();
     void openNetworkSettings();
 
+signals:
+    // "Architektura Klient-Server": the network settings window, modally.
+    void networkSettingsRequested();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void chooseSound(QLineEdit *target);
+
+    ProgramSettings &settings;
+
     QRadioButton *maximisedRadio = nullptr;
     QRadioButton *normalRadio = nullptr;
     QRadioButton *creatorOnRadio = nullptr;
@@ -46,18 +58,6 @@ public:
     QPushButton *networkButton = nullptr;
     QPushButton *applyButton = nullptr;
     QPushButton *cancelButton = nullptr;
-
-signals:
-    // "Architektura Klient-Server": the network settings window, modally.
-    void networkSettingsRequested();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    void chooseSound(QLineEdit *target);
-
-    ProgramSettings &settings;
 };
 
 } // namespace tv

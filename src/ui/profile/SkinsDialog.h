@@ -25,11 +25,6 @@ public:
     // was loaded yet.
     const QString &previewName() const { return shownPreview; }
 
-    QListWidget *list = nullptr;
-    QLabel *preview = nullptr;
-    QPushButton *changeButton = nullptr;
-    QPushButton *cancelButton = nullptr;
-
 signals:
     // A new skin was stored: 0 the standard look, 1 … 7 a skin.
     void skinChosen(int index);
@@ -39,6 +34,11 @@ protected:
 
 private:
     QString shownPreview;
+
+    QListWidget *list = nullptr;
+    QLabel *preview = nullptr;
+    QPushButton *changeButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 };
 
 } // namespace tv

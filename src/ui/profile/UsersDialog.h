@@ -26,17 +26,17 @@ public:
     bool writeSettings();
     bool changed() const { return listChanged; }
 
-    QListWidget *userList = nullptr;
-    QPushButton *newButton = nullptr;
-    QPushButton *removeButton = nullptr;
-    QPushButton *closeButton = nullptr;
-
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     ProgramSettings &settings;
     bool listChanged = false;
+
+    QListWidget *userList = nullptr;
+    QPushButton *newButton = nullptr;
+    QPushButton *removeButton = nullptr;
+    QPushButton *closeButton = nullptr;
 };
 
 } // namespace tv

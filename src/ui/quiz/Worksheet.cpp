@@ -213,8 +213,10 @@ WorksheetDialog::WorksheetDialog(QWidget *parent) : QDialog(parent)
     auto *group = new QGroupBox(QStringLiteral("Kolejność nazw na liście"), this);
     auto *g = new QVBoxLayout(group);
     shuffled = new QRadioButton(QStringLiteral("W losowej kolejności"), group);
+    shuffled->setObjectName(QStringLiteral("shuffled"));
     shuffled->setObjectName(QStringLiteral("shuffledOrder"));
     alphabetical = new QRadioButton(QStringLiteral("Alfabetycznie"), group);
+    alphabetical->setObjectName(QStringLiteral("alphabetical"));
     alphabetical->setObjectName(QStringLiteral("alphabeticalOrder"));
     shuffled->setChecked(true);
     g->addWidget(shuffled);

@@ -50,6 +50,7 @@ public:
     learning::Order order() const;
     void setOrder(learning::Order order);
 
+private:
     QRadioButton *shuffled = nullptr;
     QRadioButton *alphabetical = nullptr;
 };

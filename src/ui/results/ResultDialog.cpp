@@ -110,8 +110,10 @@ ResultDialog::ResultDialog(Shell &shell, ProgramSettings &settings, Session &ses
     sendButton->hide();
 
     soundDelay = new QTimer(this);
+    soundDelay->setObjectName(QStringLiteral("soundDelay"));
     soundDelay->setInterval(1000);
     countdownTimer = new QTimer(this);
+    countdownTimer->setObjectName(QStringLiteral("countdownTimer"));
     countdownTimer->setInterval(1000);
 
     // Layout: the name on top, the figures in a grid, the buttons below.

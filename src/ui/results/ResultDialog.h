@@ -48,24 +48,6 @@ public:
     void setGradeIcon(const QString &iconFile);
     bool hasGradeIcon() const;
 
-    QLineEdit *nameEdit = nullptr;
-    QComboBox *nameList = nullptr;
-    QPushButton *newUserButton = nullptr;
-    QLabel *titleLabel = nullptr;
-    QLabel *timeLabel = nullptr;
-    QLabel *tasksLabel = nullptr;
-    QLabel *goodLabel = nullptr;
-    QLabel *badLabel = nullptr;
-    QLabel *gradeLabel = nullptr;
-    QLabel *gradePicture = nullptr;
-    QLabel *countdownLabel = nullptr;
-    QCheckBox *autoCloseCheck = nullptr;
-    QPushButton *saveButton = nullptr;
-    QPushButton *cancelButton = nullptr;
-    QPushButton *sendButton = nullptr;
-    QTimer *soundDelay = nullptr;
-    QTimer *countdownTimer = nullptr;
-
 protected:
     void showEvent(QShowEvent *event) override;
     void done(int result) override;
@@ -83,6 +65,24 @@ private:
     ResultFigures figures;
     bool closingFromButton = false;
     QList<QPair<QLabel *, QString>> figureCaptions; // each figure and the caption before it
+
+    QLineEdit *nameEdit = nullptr;
+    QComboBox *nameList = nullptr;
+    QPushButton *newUserButton = nullptr;
+    QLabel *titleLabel = nullptr;
+    QLabel *timeLabel = nullptr;
+    QLabel *tasksLabel = nullptr;
+    QLabel *goodLabel = nullptr;
+    QLabel *badLabel = nullptr;
+    QLabel *gradeLabel = nullptr;
+    QLabel *gradePicture = nullptr;
+    QLabel *countdownLabel = nullptr;
+    QCheckBox *autoCloseCheck = nullptr;
+    QPushButton *saveButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *sendButton = nullptr;
+    QTimer *soundDelay = nullptr;
+    QTimer *countdownTimer = nullptr;
 };
 
 } // namespace tv

@@ -41,16 +41,6 @@ public:
     QString chosenValue() const { return chosenText; }
     results::FilterBy filterBy() const;
 
-    QGroupBox *optionsGroup = nullptr;
-    QRadioButton *byUserRadio = nullptr;
-    QRadioButton *byGradeRadio = nullptr;
-    QRadioButton *byTestRadio = nullptr;
-    QListWidget *choiceList = nullptr;
-    QMenu *contextMenu = nullptr;
-    QAction *searchAction = nullptr;
-    QPushButton *okButton = nullptr;
-    QPushButton *cancelButton = nullptr;
-
 signals:
     // The filtered set is in tmp.tvw: a browser should show it now.
     void browseRequested();
@@ -69,6 +59,16 @@ private:
     results::Records stored;
     QString chosenText;
     bool selectingByCode = false; // selection changes not made by the user
+
+    QGroupBox *optionsGroup = nullptr;
+    QRadioButton *byUserRadio = nullptr;
+    QRadioButton *byGradeRadio = nullptr;
+    QRadioButton *byTestRadio = nullptr;
+    QListWidget *choiceList = nullptr;
+    QMenu *contextMenu = nullptr;
+    QAction *searchAction = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 };
 
 } // namespace tv

@@ -59,17 +59,7 @@ public:
     // composite page), by its caption.
     QRadioButton *option(const QString &page, const QString &caption) const;
 
-    QStackedWidget *pages = nullptr;
-    QListWidget *startList = nullptr;
-    QPushButton *nextButton = nullptr;
-    QPushButton *closeButton = nullptr;
     draw::Board board;
-    QList<QRadioButton *> categories;
-    QListWidget *drawList = nullptr;
-    QListWidget *ownList = nullptr;
-    QLabel *drawnTitle = nullptr;
-    QTimer *shapeDelay = nullptr;
-    QTimer *titleGrowth = nullptr;
 
 signals:
     // "ZAŁADUJ TEST" on a topic page: the test and the text of status panel 1.
@@ -107,6 +97,17 @@ private:
     Shell &shell;
     QPixmap background;
     QHash<QString, QList<QRadioButton *>> options;
+
+    QStackedWidget *pages = nullptr;
+    QListWidget *startList = nullptr;
+    QPushButton *nextButton = nullptr;
+    QPushButton *closeButton = nullptr;
+    QList<QRadioButton *> categories;
+    QListWidget *drawList = nullptr;
+    QListWidget *ownList = nullptr;
+    QLabel *drawnTitle = nullptr;
+    QTimer *shapeDelay = nullptr;
+    QTimer *titleGrowth = nullptr;
 };
 
 } // namespace tv

@@ -78,6 +78,7 @@ RandomTestWindow::RandomTestWindow(TestLauncher &launcher, QWidget *parent) : QD
     cancelButton->setToolTip(QStringLiteral("Zamknij okno"));
 
     titleGrowth = new QTimer(this);
+    titleGrowth->setObjectName(QStringLiteral("titleGrowth"));
     titleGrowth->setInterval(100);
     connect(titleGrowth, &QTimer::timeout, this, &RandomTestWindow::growTitle);
     connect(drawButton, &QPushButton::clicked, this, &RandomTestWindow::draw);

@@ -29,14 +29,6 @@ public:
     void growTitle();
 
     draw::Board board;
-    QList<QRadioButton *> categories;
-    QListWidget *drawList = nullptr;
-    QLabel *countLabel = nullptr;
-    QLabel *drawnTitle = nullptr;
-    QPushButton *drawButton = nullptr;
-    QPushButton *loadButton = nullptr;
-    QPushButton *cancelButton = nullptr;
-    QTimer *titleGrowth = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -47,6 +39,15 @@ private:
     void showList();
     void setCount(int n);
     bool activated = false;
+
+    QList<QRadioButton *> categories;
+    QListWidget *drawList = nullptr;
+    QLabel *countLabel = nullptr;
+    QLabel *drawnTitle = nullptr;
+    QPushButton *drawButton = nullptr;
+    QPushButton *loadButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QTimer *titleGrowth = nullptr;
 };
 
 } // namespace tv

@@ -23,6 +23,11 @@ using namespace tv;
 
 namespace {
 
+// The parts of the windows under test, found by their object names.
+QLabel *goodLabel(const QObject *w) { return tv::test::named<QLabel>(w, "goodLabel"); }
+QLabel *gradeLabel(const QObject *w) { return tv::test::named<QLabel>(w, "gradeLabel"); }
+QLabel *timeLabel(const QObject *w) { return tv::test::named<QLabel>(w, "timeLabel"); }
+
 // The visible controls of a window that a screen reader would stop at (the
 // focusable ones) or read (labels with a text or a picture) but could not
 // name: no accessible name, or one without a word in it ("...").
@@ -82,10 +87,10 @@ private slots:
         services->onModal = [&](QDialog &d) {
             d.show();
             unnamedInResult = unnamedControls(&d);
-            for (QLabel *value : {result.timeLabel, result.goodLabel, result.gradeLabel})
+            for (QLabel *value : {timeLabel(&result), goodLabel(&result), gradeLabel(&result)})
                 if (!value->accessibleName().contains(value->text()))
                     unnamedInResult << value->objectName() + QStringLiteral(" without its value");
-            goodName = result.goodLabel->accessibleName();
+            goodName = goodLabel(&result)->accessibleName();
             d.hide();
             return int(QDialog::Rejected);
         };

@@ -14,6 +14,17 @@
 
 using namespace tv;
 
+namespace {
+
+// The parts of the windows under test, found by their object names.
+QPushButton *checkButton(const QObject *w) { return tv::test::named<QPushButton>(w, "checkButton"); }
+QPushButton *closeButton(const QObject *w) { return tv::test::named<QPushButton>(w, "closeButton"); }
+QPlainTextEdit *report(const QObject *w) { return tv::test::named<QPlainTextEdit>(w, "report"); }
+QPushButton *reportButton(const QObject *w) { return tv::test::named<QPushButton>(w, "reportButton"); }
+QListWidget *testList(const QObject *w) { return tv::test::named<QListWidget>(w, "testList"); }
+
+} // namespace
+
 class TestCheckWindow : public test::UiTest {
     Q_OBJECT
 
@@ -36,12 +47,12 @@ private slots:
     {
         FileCheckWindow w(app->mailForm(), &app->mainWindow());
         QCOMPARE(w.windowTitle(), QStringLiteral("Sprawdź czy masz wszystkie testy"));
-        QCOMPARE(w.testList->count(), 49);
-        QCOMPARE(w.testList->item(4)->text(), QStringLiteral("Test: Polska - Długości granic sąsiadów"));
-        QVERIFY(!w.reportButton->isEnabled());
-        QCOMPARE(w.checkButton->toolTip(), QStringLiteral("Sprawdź wszystkie testy"));
-        QCOMPARE(w.reportButton->toolTip(), QStringLiteral("Napisz do autora o brakujących testach"));
-        QCOMPARE(w.closeButton->toolTip(), QStringLiteral("Zamknij okno"));
+        QCOMPARE(testList(&w)->count(), 49);
+        QCOMPARE(testList(&w)->item(4)->text(), QStringLiteral("Test: Polska - Długości granic sąsiadów"));
+        QVERIFY(!reportButton(&w)->isEnabled());
+        QCOMPARE(checkButton(&w)->toolTip(), QStringLiteral("Sprawdź wszystkie testy"));
+        QCOMPARE(reportButton(&w)->toolTip(), QStringLiteral("Napisz do autora o brakujących testach"));
+        QCOMPARE(closeButton(&w)->toolTip(), QStringLiteral("Zamknij okno"));
         QCOMPARE(w.height(), 221);
         QVERIFY(w.reportText().isEmpty());
     }
@@ -52,8 +63,8 @@ private slots:
         w.check();
         QCOMPARE(w.height(), 386);
         QCOMPARE(w.reportText(), QStringLiteral("Masz wszystkie pliki konfiguracyjne testów!"));
-        QCOMPARE(w.report->palette().color(QPalette::Text), QColor(0, 128, 0));
-        QVERIFY(!w.reportButton->isEnabled());
+        QCOMPARE(report(&w)->palette().color(QPalette::Text), QColor(0, 128, 0));
+        QVERIFY(!reportButton(&w)->isEnabled());
     }
 
     void missingFilesInRedAndTheSameTwice()
@@ -65,8 +76,8 @@ private slots:
         const QString first = w.reportText();
         QCOMPARE(first, QStringLiteral("Test: Azja - Góry i Szczyty: BRAK PLIKU K1\n"
                                        "Test: Świat - Prądy morskie: BRAK PLIKU Z1"));
-        QCOMPARE(w.report->palette().color(QPalette::Text), QColor(255, 0, 0));
-        QVERIFY(w.reportButton->isEnabled());
+        QCOMPARE(report(&w)->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QVERIFY(reportButton(&w)->isEnabled());
         w.check();
         QCOMPARE(w.reportText(), first);
         w.writeToAuthor();

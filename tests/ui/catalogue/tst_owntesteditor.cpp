@@ -28,6 +28,19 @@
 
 using namespace tv;
 
+namespace {
+
+// The parts of the windows under test, found by their object names.
+QLabel *badLabel(const QObject *w) { return tv::test::named<QLabel>(w, "badLabel"); }
+QListWidget *choiceList(const QObject *w) { return tv::test::named<QListWidget>(w, "choiceList"); }
+QLabel *goodLabel(const QObject *w) { return tv::test::named<QLabel>(w, "goodLabel"); }
+QLabel *gradeLabel(const QObject *w) { return tv::test::named<QLabel>(w, "gradeLabel"); }
+QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
+QListWidget *ownList(const QObject *w) { return tv::test::named<QListWidget>(w, "ownList"); }
+QListWidget *startList(const QObject *w) { return tv::test::named<QListWidget>(w, "startList"); }
+
+} // namespace
+
 class TestOwnTestEditor : public test::UiTest {
     Q_OBJECT
 
@@ -122,7 +135,7 @@ private slots:
         // In the menu at once, and taken through the one launch routine.
         QCOMPARE(ownMenuTitles(), QStringList{"Rzeki Mazowsza"});
         app->filterDialog().chooseByTest();
-        QVERIFY(!app->filterDialog().choiceList->findItems(QStringLiteral("Test: Moje - Rzeki Mazowsza"),
+        QVERIFY(!choiceList(&app->filterDialog())->findItems(QStringLiteral("Test: Moje - Rzeki Mazowsza"),
                                                            Qt::MatchExactly).isEmpty());
         QMenu *menu = main()->findChild<QMenu *>(QStringLiteral("ownTestsMenu"));
         menu->actions().at(0)->trigger();
@@ -142,7 +155,7 @@ private slots:
             if (&d != &app->resultDialog())
                 return int(QDialog::Rejected);
             d.show();
-            app->resultDialog().nameEdit->setText(QStringLiteral("Ala"));
+            nameEdit(&app->resultDialog())->setText(QStringLiteral("Ala"));
             app->resultDialog().save();
             return int(QDialog::Accepted);
         };
@@ -150,9 +163,9 @@ private slots:
         test::dropOnMarker(w, fieldWith(QStringLiteral("Narew")), 2);
         test::dropOnMarker(w, fieldWith(QStringLiteral("Bug")), 2);
         w->showResult();
-        QCOMPARE(app->resultDialog().goodLabel->text(), QStringLiteral("1"));
-        QCOMPARE(app->resultDialog().badLabel->text(), QStringLiteral("2"));
-        QCOMPARE(app->resultDialog().gradeLabel->text(), QStringLiteral("Mierny (2)"));
+        QCOMPARE(goodLabel(&app->resultDialog())->text(), QStringLiteral("1"));
+        QCOMPARE(badLabel(&app->resultDialog())->text(), QStringLiteral("2"));
+        QCOMPARE(gradeLabel(&app->resultDialog())->text(), QStringLiteral("Mierny (2)"));
         QVERIFY(data->read(QStringLiteral("Wyniki.tvw")).startsWith("Ala\r\nTest: Moje - Rzeki Mazowsza\r\n"));
     }
 
@@ -225,17 +238,17 @@ private slots:
     {
         CreatorWizard &k = app->creator();
         k.showPlain();
-        k.startList->setCurrentRow(13);
+        startList(&k)->setCurrentRow(13);
         k.goNext();
         QCOMPARE(k.currentPage(), QStringLiteral("ownPage"));
-        QVERIFY(!k.ownList->item(0)->flags().testFlag(Qt::ItemIsEnabled)); // none yet
+        QVERIFY(!ownList(&k)->item(0)->flags().testFlag(Qt::ItemIsEnabled)); // none yet
         k.goBack();
         const owntests::OwnTest t{QStringLiteral("GP"), QStringLiteral("Góry Polski"),
                                   {{QPoint(5, 6), QStringLiteral("Tatry")}}};
         QVERIFY(owntests::save(owntests::folder(), t, test::jpeg(QSize(400, 300)), QSize(400, 300), {}).ok);
-        k.startList->setCurrentRow(13);
+        startList(&k)->setCurrentRow(13);
         k.goNext();
-        QCOMPARE(k.ownList->item(0)->text(), QStringLiteral("Góry Polski"));
+        QCOMPARE(ownList(&k)->item(0)->text(), QStringLiteral("Góry Polski"));
         k.loadOwn();
         QVERIFY(!k.isVisible());
         QCOMPARE(main()->title(), QStringLiteral("Test: Moje - Góry Polski"));

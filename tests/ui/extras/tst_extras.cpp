@@ -27,6 +27,18 @@
 using namespace tv;
 
 namespace {
+
+// The parts of the windows under test, found by their object names.
+QLabel *link(const QObject *w, int k)
+{
+    return tv::test::named<QLabel>(w, QByteArray("link" + QByteArray::number(k)).constData());
+}
+QGroupBox *addresses(const QObject *w) { return tv::test::named<QGroupBox>(w, "addresses"); }
+QLabel *author(const QObject *w) { return tv::test::named<QLabel>(w, "author"); }
+QPlainTextEdit *body(const QObject *w) { return tv::test::named<QPlainTextEdit>(w, "body"); }
+QPushButton *helpButton(const QObject *w) { return tv::test::named<QPushButton>(w, "helpButton"); }
+QPushButton *settingsButton(const QObject *w) { return tv::test::named<QPushButton>(w, "settingsButton"); }
+QLineEdit *subject(const QObject *w) { return tv::test::named<QLineEdit>(w, "subject"); }
 const QString kSupport = QStringLiteral("pomoc@terravia.example");
 }
 
@@ -229,11 +241,11 @@ private slots:
         QFile::remove(data->file(QStringLiteral("AZG.dat")));
         QFile::remove(data->file(QStringLiteral("Swiat_prady.jpg")));
         MailForm &form = app->mailForm();
-        QString subject, body;
+        QString subjectText, bodyText;
         services->onModal = [&](QDialog &d) {
             d.show();
-            subject = form.subject->text();
-            body = form.body->toPlainText();
+            subjectText = subject(&form)->text();
+            bodyText = body(&form)->toPlainText();
             d.reject();
             return d.result();
         };
@@ -241,15 +253,15 @@ private slots:
             FileCheckWindow check(form, main());
             check.check();
             check.writeToAuthor();
-            QCOMPARE(subject, QStringLiteral("Terravia: Problem z testami..."));
-            QCOMPARE(body, check.reportText());
-            QCOMPARE(body, QStringLiteral("Test: Azja - Góry i Szczyty: BRAK PLIKU K1\n"
-                                          "Test: Świat - Prądy morskie: BRAK PLIKU Z1"));
+            QCOMPARE(subjectText, QStringLiteral("Terravia: Problem z testami..."));
+            QCOMPARE(bodyText, check.reportText());
+            QCOMPARE(bodyText, QStringLiteral("Test: Azja - Góry i Szczyty: BRAK PLIKU K1\n"
+                                              "Test: Świat - Prądy morskie: BRAK PLIKU Z1"));
         }
         QVERIFY(!form.problemReport());
         test::named<QAction>(main(), "mailItem")->trigger();
-        QCOMPARE(subject, QString());
-        QCOMPARE(body, QString());
+        QCOMPARE(subjectText, QString());
+        QCOMPARE(bodyText, QString());
         QCOMPARE(services->modals, (QStringList{"mailForm", "mailForm"}));
     }
 
@@ -258,13 +270,13 @@ private slots:
         MailForm &form = app->mailForm();
         form.setProblemReport(QStringLiteral("Test: Świat - Oceany: BRAK PLIKU K2"));
         form.show();
-        form.subject->clear();
+        subject(&form)->clear();
         form.send();
         QCOMPARE(services->lastText(), QStringLiteral("Przed wysłaniem, musisz wpisać temat wiadomości"));
         // Coming back to the form after the message adds nothing.
         form.activateWindow();
         QCoreApplication::processEvents();
-        QCOMPARE(form.body->toPlainText(), QStringLiteral("Test: Świat - Oceany: BRAK PLIKU K2"));
+        QCOMPARE(body(&form)->toPlainText(), QStringLiteral("Test: Świat - Oceany: BRAK PLIKU K2"));
         form.cancel();
         QVERIFY(!form.problemReport());
         QVERIFY(!form.isVisible());
@@ -276,21 +288,21 @@ private slots:
         form.show();
         form.send();
         QCOMPARE(services->lastText(), QStringLiteral("Przed wysłaniem, musisz wpisać temat wiadomości"));
-        form.subject->setText(QStringLiteral("Mapy & testy"));
+        subject(&form)->setText(QStringLiteral("Mapy & testy"));
         form.send();
         QCOMPARE(services->lastText(), QStringLiteral("Przed wysłaniem, musisz wpisać treść wiadomości"));
         QCOMPARE(services->messages.size(), 2);
         QVERIFY(form.isVisible());
         QVERIFY(services->opened.isEmpty());
-        form.body->setPlainText(QStringLiteral("Ala & Ola\nlinia 2\nlinia 3"));
+        body(&form)->setPlainText(QStringLiteral("Ala & Ola\nlinia 2\nlinia 3"));
         form.send();
         QCOMPARE(services->opened.size(), 1);
         QCOMPARE(services->opened.first().toEncoded(),
                  QByteArray("mailto:pomoc@terravia.example?Subject=Mapy%20%26%20testy"
                             "&Body=%0D%0AAla%20%26%20Ola%0D%0Alinia%202%0D%0Alinia%203"));
         QVERIFY(!form.isVisible());
-        QVERIFY(form.subject->text().isEmpty());
-        QVERIFY(form.body->toPlainText().isEmpty());
+        QVERIFY(subject(&form)->text().isEmpty());
+        QVERIFY(body(&form)->toPlainText().isEmpty());
     }
 
     // --- about box ------------------------------------------------------------------------
@@ -308,21 +320,21 @@ private slots:
         QCOMPARE(about.findChild<QLabel *>(QStringLiteral("version"))->text(), QStringLiteral("Wersja: 2.4.547"));
         QCOMPARE(about.findChild<QLabel *>(QStringLiteral("description3"))->text(),
                  QStringLiteral("System oceniania wyników. "));
-        QCOMPARE(about.addresses->title(), QStringLiteral(" Adresy "));
-        QCOMPARE(about.links[2]->text(), QStringLiteral("Strona WWW"));
+        QCOMPARE(addresses(&about)->title(), QStringLiteral(" Adresy "));
+        QCOMPARE(link(&about, 2)->text(), QStringLiteral("Strona WWW"));
     }
 
     void aboutBoxLinks()
     {
         AboutDialog &about = app->aboutDialog();
         about.show();
-        auto colour = [&](int k) { return about.links[k]->palette().color(QPalette::WindowText); };
+        auto colour = [&](int k) { return link(&about, k)->palette().color(QPalette::WindowText); };
         const QColor red(255, 0, 0), blue(0, 0, 255);
         // A real move over a link: it turns red and the group under it does
         // not take the move for its own.
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), about.links[1]->mapToGlobal(QPointF(5, 5)),
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), link(&about, 1)->mapToGlobal(QPointF(5, 5)),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(about.links[1], &move);
+        QApplication::sendEvent(link(&about, 1), &move);
         QCOMPARE(colour(0), blue);
         QCOMPARE(colour(1), red);
         QCOMPARE(colour(2), blue);
@@ -332,9 +344,9 @@ private slots:
         about.hoverGroup();
         QCOMPARE(colour(2), blue);
         about.hoverAuthor();
-        QVERIFY(about.author->font().bold());
+        QVERIFY(author(&about)->font().bold());
         about.hoverBackground();
-        QVERIFY(!about.author->font().bold());
+        QVERIFY(!author(&about)->font().bold());
 
         about.openLink(0);
         about.openLink(2);
@@ -356,7 +368,7 @@ private slots:
                      QStringLiteral("UWAGA: ZALECANA ROZDZIELCZOŚĆ EKRANU!"));
             screen.changeResolution();
             QCOMPARE(services->lastText(), QStringLiteral("Rozdzielczość ekranu została zmieniona"));
-            QTest::mouseClick(screen.helpButton, Qt::LeftButton);
+            QTest::mouseClick(helpButton(&screen), Qt::LeftButton);
             QCOMPARE(services->modals, QStringList{"screenHelpWindow"});
         }
         QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), before);
@@ -365,7 +377,7 @@ private slots:
         for (const char *name : {"correctLabel", "tabLabel", "resolutionLabel"})
             labels << help.findChild<QLabel *>(QString::fromLatin1(name))->text();
         QCOMPARE(labels, (QStringList{"Poprawnie ustawiona", "Zakładka Ustawienia", "Rozdzielczość ekranu"}));
-        QCOMPARE(help.settingsButton->text(), QStringLiteral("Pokaż narzędzie Ekran"));
+        QCOMPARE(settingsButton(&help)->text(), QStringLiteral("Pokaż narzędzie Ekran"));
     }
 
     void computerInformation()

@@ -31,6 +31,9 @@ using namespace tv;
 
 namespace {
 
+// The parts of the windows under test, found by their object names.
+QListWidget *startList(const QObject *w) { return tv::test::named<QListWidget>(w, "startList"); }
+
 // A few places of the game, in the order of the names file (not sorted).
 const QStringList kNames{"Wieża Eiffla", "Piza", "Wenecja", "Łuk triumfalny - Paryż", "Golden Gate",
                          "Wielki Mur Chiński", "Luwr - Paryż"};
@@ -184,7 +187,7 @@ private slots:
         writePack();
         createApp();
         app->creator().showPlain();
-        app->creator().startList->setCurrentRow(12);
+        startList(&app->creator())->setCurrentRow(12);
         app->creator().enableNext();
         app->creator().goNext();
         QVERIFY(!app->creator().isVisible());

@@ -29,6 +29,22 @@ using namespace tv;
 
 namespace {
 
+// The parts of the windows under test, found by their object names.
+QPushButton *cancelButton(const QObject *w) { return tv::test::named<QPushButton>(w, "cancelButton"); }
+QLineEdit *codeField(const QObject *w) { return tv::test::named<QLineEdit>(w, "codeField"); }
+QLabel *countdownLabel(const QObject *w) { return tv::test::named<QLabel>(w, "countdownLabel"); }
+QLabel *countdownLine(const QObject *w) { return tv::test::named<QLabel>(w, "countdownLine"); }
+QPushButton *helpButton(const QObject *w) { return tv::test::named<QPushButton>(w, "helpButton"); }
+QPushButton *localButton(const QObject *w) { return tv::test::named<QPushButton>(w, "localButton"); }
+QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
+QPushButton *okButton(const QObject *w) { return tv::test::named<QPushButton>(w, "okButton"); }
+QLineEdit *passwordEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "passwordEdit"); }
+QPushButton *passwordOkButton(const QObject *w) { return tv::test::named<QPushButton>(w, "passwordOkButton"); }
+QPushButton *saveButton(const QObject *w) { return tv::test::named<QPushButton>(w, "saveButton"); }
+QPushButton *sendButton(const QObject *w) { return tv::test::named<QPushButton>(w, "sendButton"); }
+QLabel *testLine(const QObject *w) { return tv::test::named<QLabel>(w, "testLine"); }
+QLabel *userLine(const QObject *w) { return tv::test::named<QLabel>(w, "userLine"); }
+
 void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -61,8 +77,8 @@ class TestClientSession : public test::UiTest {
     // login request.
     bool logIn(const QString &name, int linesBefore = 0)
     {
-        login().nameEdit->setText(name);
-        login().okButton->click();
+        nameEdit(&login())->setText(name);
+        okButton(&login())->click();
         return server->waitForClient() && server->waitForLines(linesBefore + 1);
     }
     // The server sends a line; one tick carries it out once it has arrived.
@@ -127,11 +143,11 @@ private slots:
                                  "Przedstaw się (twój NIK) Imię i nazwisko", "Status: Oczekiwanie...",
                                  "Hasło do trybu lokalnego"})
             QVERIFY2(labels.contains(QString::fromUtf8(text)), text);
-        QCOMPARE(w.okButton->toolTip(), QStringLiteral("Zaloguj do serwera Terravia"));
-        QCOMPARE(w.cancelButton->toolTip(), QStringLiteral("Wyjdź z programu"));
-        QCOMPARE(w.localButton->toolTip(), QStringLiteral("Przejdź na tryb lokalny"));
-        QCOMPARE(w.passwordOkButton->toolTip(), QStringLiteral("Zatwierdź hasło dostępu"));
-        QCOMPARE(w.helpButton->text(), QStringLiteral("Pomoc"));
+        QCOMPARE(okButton(&w)->toolTip(), QStringLiteral("Zaloguj do serwera Terravia"));
+        QCOMPARE(cancelButton(&w)->toolTip(), QStringLiteral("Wyjdź z programu"));
+        QCOMPARE(localButton(&w)->toolTip(), QStringLiteral("Przejdź na tryb lokalny"));
+        QCOMPARE(passwordOkButton(&w)->toolTip(), QStringLiteral("Zatwierdź hasło dostępu"));
+        QCOMPARE(helpButton(&w)->text(), QStringLiteral("Pomoc"));
         QVERIFY(!w.passwordRowShown());
         QVERIFY(w.height() < LoginWindow::kGrownHeight);
         QTest::keyClick(&w, Qt::Key_Escape);
@@ -152,8 +168,8 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, message);
-        login().nameEdit->setText(name);
-        login().okButton->click();
+        nameEdit(&login())->setText(name);
+        okButton(&login())->click();
         QCOMPARE(services->lastText(), message);
         QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia"));
         QCOMPARE(services->messages.last().icon, Services::Icon::Information);
@@ -166,8 +182,8 @@ private slots:
 
     void loginAccepted()
     {
-        login().nameEdit->setText(QStringLiteral("Jaś Nowak"));
-        QTest::keyClick(login().nameEdit, Qt::Key_Return);
+        nameEdit(&login())->setText(QStringLiteral("Jaś Nowak"));
+        QTest::keyClick(nameEdit(&login()), Qt::Key_Return);
         QVERIFY(hourglassShown());
         QVERIFY(session().active());
         QVERIFY(server->waitForClient() && server->waitForLines(1));
@@ -175,7 +191,7 @@ private slots:
         QCOMPARE(login().status(), QStringLiteral("Połączono do serwera... Oczekiwanie na odpowiedź"));
         QVERIFY(session().serverPoll().isActive());
         QVERIFY(login().isVisible()); // until the server answers
-        login().okButton->click();    // pressed again while waiting: nothing more
+        okButton(&login())->click();    // pressed again while waiting: nothing more
         QCOMPARE(login().status(), QStringLiteral("Połączono do serwera... Oczekiwanie na odpowiedź"));
         tickWith("02");
         QCOMPARE(server->lines(), QStringList{"1Jaś Nowak"});
@@ -221,8 +237,8 @@ private slots:
     void failedAttemptSaysSoAndOkTriesAgain()
     {
         server->stopListening();
-        login().nameEdit->setText(QStringLiteral("Ola"));
-        login().okButton->click();
+        nameEdit(&login())->setText(QStringLiteral("Ola"));
+        okButton(&login())->click();
         QTRY_COMPARE_WITH_TIMEOUT(session().disconnectReason(), 5, 5000);
         QVERIFY(!session().active());
         QVERIFY(services->messages.isEmpty());
@@ -237,12 +253,12 @@ private slots:
     void leavingForLocalMode()
     {
         writePassword("Tajne\r\n");
-        login().localButton->click();
+        localButton(&login())->click();
         QVERIFY(login().passwordRowShown());
         QVERIFY(login().height() >= LoginWindow::kGrownHeight);
         QCOMPARE(login().storedPassword(), QStringLiteral("Tajne"));
-        login().passwordEdit->setText(QStringLiteral("tajne"));
-        login().passwordOkButton->click();
+        passwordEdit(&login())->setText(QStringLiteral("tajne"));
+        passwordOkButton(&login())->click();
         QCOMPARE(services->lastText(), QStringLiteral("Błędne hasło dostępu. Dostęp zmiany trybu ZABRONIONY\r\n"
                                                       "Wprowadź hasło ponownie"));
         QCOMPARE(services->messages.last().icon, Services::Icon::Error);
@@ -250,8 +266,8 @@ private slots:
 
         // A connection under way is dropped without a word.
         QVERIFY(logIn(QStringLiteral("Ola")));
-        login().passwordEdit->setText(QStringLiteral("Tajne"));
-        login().passwordOkButton->click();
+        passwordEdit(&login())->setText(QStringLiteral("Tajne"));
+        passwordOkButton(&login())->click();
         QVERIFY(!login().isVisible());
         QVERIFY(!data->has(QStringLiteral("Net_konf.dat")));
         QVERIFY(!QFile::exists(files::resolve(files::windowsDir(), QStringLiteral("tvpass.dat"))));
@@ -264,20 +280,20 @@ private slots:
 
     void leavingWithoutAPasswordFile()
     {
-        login().localButton->click();
+        localButton(&login())->click();
         QCOMPARE(services->messages.size(), 1); // the input/output error
         QCOMPARE(services->messages.last().icon, Services::Icon::Error);
         QCOMPARE(login().storedPassword(), QString());
-        login().passwordOkButton->click(); // only an empty password matches
+        passwordOkButton(&login())->click(); // only an empty password matches
         QVERIFY(!login().isVisible());
     }
 
     void cancelAndHelp()
     {
-        login().helpButton->click();
+        helpButton(&login())->click();
         QCOMPARE(services->lastText(), QStringLiteral("BŁĄD: Nie mogę odszukać programu Pomocy na Twoim dysku"));
         QCOMPARE(services->terminations, 0);
-        login().cancelButton->click();
+        cancelButton(&login())->click();
         QCOMPARE(services->terminations, 1);
     }
 
@@ -429,15 +445,15 @@ private slots:
         for (const ChainStep &s : catalogue::chainSteps(7))
             test::writeMapTest(*data, s.configurationFile, s.descriptionFile, s.pictureFile, {{5, 5}}, {"X11"});
         loggedInAs(QStringLiteral("Ola"));
-        QCOMPARE(prompt().userLine->text(), QStringLiteral("Użytkowniku:"));
+        QCOMPARE(userLine(&prompt())->text(), QStringLiteral("Użytkowniku:"));
         tickWith(line);
         QVERIFY(prompt().isVisible());
         QVERIFY(session().serverPoll().isActive());
-        QCOMPARE(prompt().userLine->text(), QStringLiteral("Użytkowniku: Ola"));
-        QCOMPARE(prompt().testLine->text(), promptName);
-        QCOMPARE(prompt().codeField->text(), QString::fromLatin1(line.mid(1)));
-        QVERIFY(!prompt().codeField->isVisible());
-        prompt().okButton->click();
+        QCOMPARE(userLine(&prompt())->text(), QStringLiteral("Użytkowniku: Ola"));
+        QCOMPARE(testLine(&prompt())->text(), promptName);
+        QCOMPARE(codeField(&prompt())->text(), QString::fromLatin1(line.mid(1)));
+        QVERIFY(!codeField(&prompt())->isVisible());
+        okButton(&prompt())->click();
         QVERIFY(!prompt().isVisible());
         QCOMPARE(main()->title(), title);
         QVERIFY(testWindow());
@@ -477,15 +493,15 @@ private slots:
         QCOMPARE(p.size(), QSize(536, 148));
         QVERIFY(p.windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(p.windowFlags() & Qt::WindowStaysOnTopHint);
-        QCOMPARE(p.okButton->toolTip(), QStringLiteral("Rozpoczęcie testu..."));
-        QCOMPARE(p.countdownLine->text(), QStringLiteral("Jeżeli jesteś gotowy(a). Wciśnij OK, lub poczekaj 60 sekund"));
+        QCOMPARE(okButton(&p)->toolTip(), QStringLiteral("Rozpoczęcie testu..."));
+        QCOMPARE(countdownLine(&p)->text(), QStringLiteral("Jeżeli jesteś gotowy(a). Wciśnij OK, lub poczekaj 60 sekund"));
         QVERIFY(p.countdownTimer().isActive());
         QCOMPARE(p.countdownTimer().interval(), 1000);
         p.tick();
-        QCOMPARE(p.countdownLine->text(), QStringLiteral("Jeżeli jesteś gotowy(a). Wciśnij OK, lub poczekaj 60 sekund"));
+        QCOMPARE(countdownLine(&p)->text(), QStringLiteral("Jeżeli jesteś gotowy(a). Wciśnij OK, lub poczekaj 60 sekund"));
         for (int i = 2; i <= 60; ++i)
             p.tick();
-        QCOMPARE(p.countdownLine->text(), QStringLiteral("Jeżeli jesteś gotowy(a). Wciśnij OK, lub poczekaj 1 sekund"));
+        QCOMPARE(countdownLine(&p)->text(), QStringLiteral("Jeżeli jesteś gotowy(a). Wciśnij OK, lub poczekaj 1 sekund"));
         QVERIFY(p.isVisible());
         QVERIFY(!testWindow());
         p.tick(); // the 61st
@@ -532,15 +548,15 @@ private slots:
             if (!r)
                 return QDialog::Rejected;
             r->show();
-            sessionButtons = r->sendButton->isVisible() && !r->saveButton->isVisible();
-            nameShown = r->nameEdit->text();
+            sessionButtons = sendButton(r)->isVisible() && !saveButton(r)->isVisible();
+            nameShown = nameEdit(r)->text();
             if (!byCountdown) {
-                r->sendButton->click();
+                sendButton(r)->click();
                 return r->result();
             }
             for (int tick = 1; tick <= 30; ++tick) {
                 r->countDown();
-                countdown << r->countdownLabel->text();
+                countdown << countdownLabel(r)->text();
             }
             QTest::qWait(20);
             linesBeforeTheEnd = server->lines().size();

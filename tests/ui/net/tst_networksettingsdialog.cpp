@@ -23,6 +23,18 @@ using namespace tv;
 
 namespace {
 
+// The parts of the windows under test, found by their object names.
+QLineEdit *addressEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "addressEdit"); }
+QPushButton *applyButton(const QObject *w) { return tv::test::named<QPushButton>(w, "applyButton"); }
+QPushButton *checkButton(const QObject *w) { return tv::test::named<QPushButton>(w, "checkButton"); }
+QRadioButton *clientRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "clientRadio"); }
+QPushButton *findButton(const QObject *w) { return tv::test::named<QPushButton>(w, "findButton"); }
+QRadioButton *localRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "localRadio"); }
+QLineEdit *passwordEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "passwordEdit"); }
+QCheckBox *searchCheck(const QObject *w) { return tv::test::named<QCheckBox>(w, "searchCheck"); }
+QRadioButton *tcpRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "tcpRadio"); }
+QRadioButton *udpRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "udpRadio"); }
+
 const QString kUdpFound = QStringLiteral("Pobrano poprzez protokół UDP adres IP serwera Terravia");
 const QString kTcpFound = QStringLiteral("Pobrano poprzez protokół TCP adres IP serwera Terravia");
 const QString kNotFound = QStringLiteral(
@@ -46,12 +58,12 @@ class TestNetworkSettingsDialog : public test::UiTest {
     void verifyFound(const QString &address, const QString &password)
     {
         NetworkSettingsDialog &d = dialog();
-        QCOMPARE(d.addressEdit->text(), address);
-        QCOMPARE(d.passwordEdit->text(), password);
-        for (QWidget *w : std::initializer_list<QWidget *>{d.addressEdit, d.searchCheck, d.udpRadio, d.tcpRadio,
-                                                           d.findButton})
+        QCOMPARE(addressEdit(&d)->text(), address);
+        QCOMPARE(passwordEdit(&d)->text(), password);
+        for (QWidget *w : std::initializer_list<QWidget *>{addressEdit(&d), searchCheck(&d), udpRadio(&d), tcpRadio(&d),
+                                                           findButton(&d)})
             QVERIFY(!w->isEnabled());
-        QVERIFY(d.applyButton->isEnabled());
+        QVERIFY(applyButton(&d)->isEnabled());
         QVERIFY(!hourglassShown());
     }
 
@@ -100,39 +112,39 @@ private slots:
         expected.sort();
         QCOMPARE(texts, expected);
 
-        QVERIFY(d.localRadio->isChecked());
-        QVERIFY(d.searchCheck->isChecked());
-        QVERIFY(d.udpRadio->isChecked());
-        for (QWidget *w : std::initializer_list<QWidget *>{d.addressEdit, d.checkButton, d.searchCheck, d.udpRadio,
-                                                           d.tcpRadio, d.findButton, d.passwordEdit})
+        QVERIFY(localRadio(&d)->isChecked());
+        QVERIFY(searchCheck(&d)->isChecked());
+        QVERIFY(udpRadio(&d)->isChecked());
+        for (QWidget *w : std::initializer_list<QWidget *>{addressEdit(&d), checkButton(&d), searchCheck(&d), udpRadio(&d),
+                                                           tcpRadio(&d), findButton(&d), passwordEdit(&d)})
             QVERIFY(!w->isEnabled());
-        QVERIFY(d.passwordEdit->isReadOnly());
-        QCOMPARE(d.passwordEdit->echoMode(), QLineEdit::Password);
-        QVERIFY(d.applyButton->isEnabled());
+        QVERIFY(passwordEdit(&d)->isReadOnly());
+        QCOMPARE(passwordEdit(&d)->echoMode(), QLineEdit::Password);
+        QVERIFY(applyButton(&d)->isEnabled());
         QCOMPARE(d.discovery().udpWaitTimer().interval(), 30000);
     }
 
     void enablingRules()
     {
         NetworkSettingsDialog &d = dialog();
-        d.clientRadio->click();
-        QVERIFY(!d.applyButton->isEnabled());
-        QVERIFY(d.searchCheck->isEnabled());
-        QVERIFY(d.findButton->isEnabled() && d.udpRadio->isEnabled() && d.tcpRadio->isEnabled());
-        QVERIFY(!d.addressEdit->isEnabled() && !d.checkButton->isEnabled());
+        clientRadio(&d)->click();
+        QVERIFY(!applyButton(&d)->isEnabled());
+        QVERIFY(searchCheck(&d)->isEnabled());
+        QVERIFY(findButton(&d)->isEnabled() && udpRadio(&d)->isEnabled() && tcpRadio(&d)->isEnabled());
+        QVERIFY(!addressEdit(&d)->isEnabled() && !checkButton(&d)->isEnabled());
 
-        d.searchCheck->click(); // off: the address is typed
-        QVERIFY(!d.findButton->isEnabled() && !d.udpRadio->isEnabled() && !d.tcpRadio->isEnabled());
-        QVERIFY(d.checkButton->isEnabled() && d.addressEdit->isEnabled());
-        d.addressEdit->setText(QStringLiteral("10.0.0.9"));
-        d.searchCheck->click(); // on again: the typed address goes
-        QVERIFY(d.addressEdit->text().isEmpty() && !d.addressEdit->isEnabled());
-        QVERIFY(d.findButton->isEnabled() && !d.checkButton->isEnabled());
+        searchCheck(&d)->click(); // off: the address is typed
+        QVERIFY(!findButton(&d)->isEnabled() && !udpRadio(&d)->isEnabled() && !tcpRadio(&d)->isEnabled());
+        QVERIFY(checkButton(&d)->isEnabled() && addressEdit(&d)->isEnabled());
+        addressEdit(&d)->setText(QStringLiteral("10.0.0.9"));
+        searchCheck(&d)->click(); // on again: the typed address goes
+        QVERIFY(addressEdit(&d)->text().isEmpty() && !addressEdit(&d)->isEnabled());
+        QVERIFY(findButton(&d)->isEnabled() && !checkButton(&d)->isEnabled());
 
-        d.localRadio->click();
-        QVERIFY(d.applyButton->isEnabled());
-        for (QWidget *w : std::initializer_list<QWidget *>{d.addressEdit, d.checkButton, d.searchCheck, d.udpRadio,
-                                                           d.tcpRadio, d.findButton, d.passwordEdit})
+        localRadio(&d)->click();
+        QVERIFY(applyButton(&d)->isEnabled());
+        for (QWidget *w : std::initializer_list<QWidget *>{addressEdit(&d), checkButton(&d), searchCheck(&d), udpRadio(&d),
+                                                           tcpRadio(&d), findButton(&d), passwordEdit(&d)})
             QVERIFY(!w->isEnabled());
     }
 
@@ -152,10 +164,10 @@ private slots:
         QFETCH(QString, password);
         server->udpAnswer = answer;
         NetworkSettingsDialog &d = dialog();
-        d.clientRadio->click();
-        d.findButton->click();
+        clientRadio(&d)->click();
+        findButton(&d)->click();
         // The local subnet's broadcast text, while the search waits.
-        QCOMPARE(d.addressEdit->text(), QStringLiteral("192.168.5.255"));
+        QCOMPARE(addressEdit(&d)->text(), QStringLiteral("192.168.5.255"));
         QVERIFY(hourglassShown());
         QTRY_COMPARE_WITH_TIMEOUT(services->messages.size(), 1, 5000);
         QCOMPARE(server->udpRequests, QList<QByteArray>{"d"});
@@ -169,24 +181,24 @@ private slots:
         // The server answers, but only after the thirty seconds are over.
         server->udpAnswer = "127.0.0.1^za_pozno";
         NetworkSettingsDialog &d = dialog();
-        d.clientRadio->click();
-        d.findButton->click();
+        clientRadio(&d)->click();
+        findButton(&d)->click();
         QVERIFY(d.discovery().udpWaiting());
         d.discovery().onUdpTimeout();
         QTRY_COMPARE_WITH_TIMEOUT(server->udpRequests.size(), 1, 5000);
         QTest::qWait(50); // the late answer arrives, unheard
         QCOMPARE(services->messages.size(), 1);
-        QVERIFY(d.passwordEdit->text().isEmpty());
+        QVERIFY(passwordEdit(&d)->text().isEmpty());
         QCOMPARE(services->lastText(), QStringLiteral("Przykro mi, ale upłynął maksymalny czas (30 sekund) "
                                                       "oczekiwania na odpowiedź serwera\r\nSpróbuj poszukać serwera "
                                                       "poprzez protokół TCP"));
         QCOMPARE(services->messages.last().icon, Services::Icon::Warning);
-        QVERIFY(d.addressEdit->text().isEmpty());
+        QVERIFY(addressEdit(&d)->text().isEmpty());
         QVERIFY(!hourglassShown());
-        QVERIFY(!d.applyButton->isEnabled());
+        QVERIFY(!applyButton(&d)->isEnabled());
         // Searching again sends again, and this time the answer comes.
         server->udpAnswer = "127.0.0.1^x";
-        d.findButton->click();
+        findButton(&d)->click();
         QTRY_COMPARE_WITH_TIMEOUT(services->messages.size(), 2, 5000);
         QCOMPARE(services->lastText(), kUdpFound);
         QCOMPARE(server->udpRequests.size(), 2);
@@ -197,15 +209,15 @@ private slots:
     {
         server->probeAnswer = "has\xb3o\r\n";
         NetworkSettingsDialog &d = dialog();
-        d.clientRadio->click();
-        d.tcpRadio->click();
+        clientRadio(&d)->click();
+        tcpRadio(&d)->click();
         services->inputAnswers << QStringLiteral("127.0.0.1");
-        d.findButton->click();
+        findButton(&d)->click();
         QCOMPARE(services->prompts.size(), 1);
         QCOMPARE(services->prompts.last().caption, QStringLiteral("Wpisz nazwę..."));
         QCOMPARE(services->prompts.last().prompt, QStringLiteral("Wpisz nazwę domenową serwera np. Server.lan"));
         QCOMPARE(services->prompts.last().initial, QString());
-        QTRY_COMPARE_WITH_TIMEOUT(d.passwordEdit->text(), QStringLiteral("hasło"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(passwordEdit(&d)->text(), QStringLiteral("hasło"), 5000);
         QCOMPARE(services->lastText(), kTcpFound);
         QCOMPARE(server->probeConnections, 1);
         verifyFound(QStringLiteral("127.0.0.1"), QStringLiteral("hasło"));
@@ -214,11 +226,11 @@ private slots:
     void tcpSearchWithoutAName()
     {
         NetworkSettingsDialog &d = dialog();
-        d.clientRadio->click();
-        d.tcpRadio->click();
-        d.findButton->click(); // cancelled
+        clientRadio(&d)->click();
+        tcpRadio(&d)->click();
+        findButton(&d)->click(); // cancelled
         services->inputAnswers << QString();
-        d.findButton->click(); // empty
+        findButton(&d)->click(); // empty
         QCOMPARE(services->messages.size(), 2);
         for (const auto &m : services->messages)
             QCOMPARE(m.text, QStringLiteral("Musisz wpisać nazwę domenową serwera Terravia np. SERVER.lan\r\nJeżeli "
@@ -233,15 +245,15 @@ private slots:
         server->stopListening();
         app->state().session.endpoints().discoveryTcpPort = server->sessionPort(); // nobody listens there
         NetworkSettingsDialog &d = dialog();
-        d.clientRadio->click();
-        d.tcpRadio->click();
+        clientRadio(&d)->click();
+        tcpRadio(&d)->click();
         services->inputAnswers << QStringLiteral("127.0.0.1");
-        d.findButton->click();
+        findButton(&d)->click();
         QTRY_COMPARE_WITH_TIMEOUT(services->messages.size(), 1, 5000);
         QCOMPARE(services->messages.last().icon, Services::Icon::Error);
-        QVERIFY(d.addressEdit->text().isEmpty());
+        QVERIFY(addressEdit(&d)->text().isEmpty());
         QVERIFY(!hourglassShown());
-        QVERIFY(!d.applyButton->isEnabled());
+        QVERIFY(!applyButton(&d)->isEnabled());
         if (test::underWine())
             QSKIP("Wine reports a refused connection to this computer while it is being made, as a "
                   "connection that could not start");
@@ -252,16 +264,16 @@ private slots:
     {
         server->probeAnswer = "tajne";
         NetworkSettingsDialog &d = dialog();
-        d.clientRadio->click();
-        d.searchCheck->click();
-        d.checkButton->click();
+        clientRadio(&d)->click();
+        searchCheck(&d)->click();
+        checkButton(&d)->click();
         QCOMPARE(services->lastText(), QStringLiteral("Muszisz wpisać adres IP serwera Terravia np. 169.214.15.25\r\n"
                                                       "Jeżeli nie wiesz jaki jest Adres IP serwera, spytaj "
                                                       "Administratora sieci lub nauczyciela"));
-        QVERIFY(!d.applyButton->isEnabled());
-        d.addressEdit->setText(QStringLiteral("127.0.0.1"));
-        d.checkButton->click();
-        QTRY_COMPARE_WITH_TIMEOUT(d.passwordEdit->text(), QStringLiteral("tajne"), 5000);
+        QVERIFY(!applyButton(&d)->isEnabled());
+        addressEdit(&d)->setText(QStringLiteral("127.0.0.1"));
+        checkButton(&d)->click();
+        QTRY_COMPARE_WITH_TIMEOUT(passwordEdit(&d)->text(), QStringLiteral("tajne"), 5000);
         QCOMPARE(services->lastText(), kTcpFound);
         verifyFound(QStringLiteral("127.0.0.1"), QStringLiteral("tajne"));
     }
@@ -269,7 +281,7 @@ private slots:
     void applyClientServerMode()
     {
         NetworkSettingsDialog &d = dialog();
-        d.clientRadio->click();
+        clientRadio(&d)->click();
         d.apply(); // nothing found yet
         QCOMPARE(services->lastText(), QStringLiteral("Musisz wpisać hasło dostępu które będzie potrzebne przy "
                                                       "przejściu z architektury Klient-Server na tryb lokalny"));
@@ -277,12 +289,12 @@ private slots:
         QVERIFY(!data->has(QStringLiteral("Net_konf.dat")));
 
         server->udpAnswer = "127.0.0.1^Za\xbf\xf3\xb3\xe6";
-        d.findButton->click();
-        QTRY_COMPARE_WITH_TIMEOUT(d.passwordEdit->text(), QStringLiteral("Zażółć"), 5000);
+        findButton(&d)->click();
+        QTRY_COMPARE_WITH_TIMEOUT(passwordEdit(&d)->text(), QStringLiteral("Zażółć"), 5000);
         // Yes: the program cannot start again here, says so, and the window stays.
         services->answers << QMessageBox::Yes;
         d.show();
-        d.applyButton->click();
+        applyButton(&d)->click();
         QCOMPARE(services->messages.at(services->messages.size() - 2).text,
                  QStringLiteral("Architektura Klient-Server będzie dostępna po ponownym uruchomieniu programu "
                                 "Terravia\r\nCzy mam teraz ponownie uruchomic program?"));
@@ -299,7 +311,7 @@ private slots:
         password.close(); // Windows replaces no file that is open
         // No: the window closes; the mode changes at the next start.
         services->answers << QMessageBox::No;
-        d.applyButton->click();
+        applyButton(&d)->click();
         QVERIFY(!d.isVisible());
         QCOMPARE(services->terminations, 0);
     }
@@ -329,8 +341,8 @@ private slots:
         d.show(); // the password file is missing: said, and nothing shown
         QCOMPARE(services->messages.size(), 1);
         QCOMPARE(services->messages.last().icon, Services::Icon::Error);
-        QVERIFY(d.addressEdit->text().isEmpty());
-        QVERIFY(d.applyButton->isEnabled());
+        QVERIFY(addressEdit(&d)->text().isEmpty());
+        QVERIFY(applyButton(&d)->isEnabled());
         d.hide();
 
         QVERIFY(files::ensureDir(files::windowsDir()));
@@ -339,12 +351,12 @@ private slots:
         f.write("tajne\r\n");
         f.close();
         d.show();
-        QCOMPARE(d.addressEdit->text(), QStringLiteral("10.1.2.3"));
+        QCOMPARE(addressEdit(&d)->text(), QStringLiteral("10.1.2.3"));
         QCOMPARE(d.storedPassword(), QStringLiteral("tajne"));
-        QVERIFY(d.clientRadio->isChecked());
-        QVERIFY(!d.applyButton->isEnabled());
-        QVERIFY(!d.localRadio->isEnabled() && !d.clientRadio->isEnabled());
-        QVERIFY(d.passwordEdit->isEnabled());
+        QVERIFY(clientRadio(&d)->isChecked());
+        QVERIFY(!applyButton(&d)->isEnabled());
+        QVERIFY(!localRadio(&d)->isEnabled() && !clientRadio(&d)->isEnabled());
+        QVERIFY(passwordEdit(&d)->isEnabled());
     }
 
     void escapeForgetsWhatWasFound()
@@ -352,14 +364,14 @@ private slots:
         server->udpAnswer = "127.0.0.1^tajne";
         NetworkSettingsDialog &d = dialog();
         d.show();
-        d.clientRadio->click();
-        d.findButton->click();
-        QTRY_COMPARE_WITH_TIMEOUT(d.passwordEdit->text(), QStringLiteral("tajne"), 5000);
+        clientRadio(&d)->click();
+        findButton(&d)->click();
+        QTRY_COMPARE_WITH_TIMEOUT(passwordEdit(&d)->text(), QStringLiteral("tajne"), 5000);
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(!d.isVisible());
-        QVERIFY(d.addressEdit->text().isEmpty() && d.passwordEdit->text().isEmpty());
-        QVERIFY(!d.applyButton->isEnabled());
-        QVERIFY(d.findButton->isEnabled());
+        QVERIFY(addressEdit(&d)->text().isEmpty() && passwordEdit(&d)->text().isEmpty());
+        QVERIFY(!applyButton(&d)->isEnabled());
+        QVERIFY(findButton(&d)->isEnabled());
     }
 };
 

@@ -29,6 +29,16 @@
 
 using namespace tv;
 
+namespace {
+
+// The parts of the windows under test, found by their object names.
+QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
+QPushButton *okButton(const QObject *w) { return tv::test::named<QPushButton>(w, "okButton"); }
+QPushButton *sendButton(const QObject *w) { return tv::test::named<QPushButton>(w, "sendButton"); }
+QLabel *testLine(const QObject *w) { return tv::test::named<QLabel>(w, "testLine"); }
+
+} // namespace
+
 // The pupil's whole program in a lesson of the teacher's server, on the
 // loopback address: the login window, the assigned test launched from its
 // prompt, and the result that lands in the teacher's results file.
@@ -54,7 +64,7 @@ class TestTeacherLesson : public test::UiTest {
             if (!r)
                 return QDialog::Rejected;
             r->show();
-            r->sendButton->click();
+            sendButton(r)->click();
             return r->result();
         };
     }
@@ -99,15 +109,15 @@ class TestTeacherLesson : public test::UiTest {
     {
         test::writeMapTest(*data, entry->configurationFile, entry->descriptionFile, entry->pictureFile,
                            {{10, 20}, {150, 40}, {300, 60}}, {"Wiedeń11", "Praga12", "Berlin13"});
-        app->loginWindow().nameEdit->setText(QStringLiteral("Zoja Łęcka"));
-        app->loginWindow().okButton->click();
+        nameEdit(&app->loginWindow())->setText(QStringLiteral("Zoja Łęcka"));
+        okButton(&app->loginWindow())->click();
         tickWhenLineArrives(); // "02"
         app->mainWindow().show();
         activate(app->mainWindow());
         if (room->assign(entry->code) != 1)
             return nullptr;
         tickWhenLineArrives();
-        app->assignmentPrompt().okButton->click();
+        okButton(&app->assignmentPrompt())->click();
         return app->launcher().testWindow();
     }
 
@@ -146,8 +156,8 @@ private slots:
         const CatalogueEntry *entry = catalogue::findByCode(18);
         test::writeMapTest(*data, entry->configurationFile, entry->descriptionFile, entry->pictureFile,
                            {{10, 20}, {150, 40}, {300, 60}}, {"Wiedeń11", "Praga12", "Berlin13"});
-        app->loginWindow().nameEdit->setText(QStringLiteral("Zoja Łęcka"));
-        app->loginWindow().okButton->click();
+        nameEdit(&app->loginWindow())->setText(QStringLiteral("Zoja Łęcka"));
+        okButton(&app->loginWindow())->click();
         tickWhenLineArrives(); // "02"
         QVERIFY(!app->loginWindow().isVisible());
         QCOMPARE(room->connectedCount(), 1);
@@ -155,8 +165,8 @@ private slots:
         QCOMPARE(room->assign(18), 1);
         tickWhenLineArrives();
         QVERIFY(app->assignmentPrompt().isVisible());
-        QCOMPARE(app->assignmentPrompt().testLine->text(), entry->promptName);
-        app->assignmentPrompt().okButton->click();
+        QCOMPARE(testLine(&app->assignmentPrompt())->text(), entry->promptName);
+        okButton(&app->assignmentPrompt())->click();
         QCOMPARE(app->mainWindow().title(), entry->title);
         TestWindow *w = app->launcher().testWindow();
         QVERIFY(w);

@@ -14,6 +14,25 @@
 
 using namespace tv;
 
+namespace {
+
+// The parts of the windows under test, found by their object names.
+QRadioButton *creatorOffRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "creatorOffRadio"); }
+QRadioButton *creatorOnRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "creatorOnRadio"); }
+QPushButton *dropSoundButton(const QObject *w) { return tv::test::named<QPushButton>(w, "dropSoundButton"); }
+QLineEdit *dropSoundEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "dropSoundEdit"); }
+QRadioButton *maximisedRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "maximisedRadio"); }
+QPushButton *networkButton(const QObject *w) { return tv::test::named<QPushButton>(w, "networkButton"); }
+QPushButton *newButton(const QObject *w) { return tv::test::named<QPushButton>(w, "newButton"); }
+QRadioButton *normalRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "normalRadio"); }
+QPushButton *removeButton(const QObject *w) { return tv::test::named<QPushButton>(w, "removeButton"); }
+QCheckBox *removeNamesCheck(const QObject *w) { return tv::test::named<QCheckBox>(w, "removeNamesCheck"); }
+QPushButton *topGradeSoundButton(const QObject *w) { return tv::test::named<QPushButton>(w, "topGradeSoundButton"); }
+QLineEdit *topGradeSoundEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "topGradeSoundEdit"); }
+QListWidget *userList(const QObject *w) { return tv::test::named<QListWidget>(w, "userList"); }
+
+} // namespace
+
 class TestSettingsDialog : public test::UiTest {
     Q_OBJECT
 
@@ -23,8 +42,8 @@ class TestSettingsDialog : public test::UiTest {
     QStringList listed()
     {
         QStringList out;
-        for (int i = 0; i < dlg()->userList->count(); ++i)
-            out << dlg()->userList->item(i)->text();
+        for (int i = 0; i < userList(dlg())->count(); ++i)
+            out << userList(dlg())->item(i)->text();
         return out;
     }
     // Shows the dialog as the main window does, so its activation runs.
@@ -49,21 +68,21 @@ private slots:
         createApp();
         SettingsDialog *d = dlg();
         QCOMPARE(d->windowTitle(), QStringLiteral("Ustawienia..."));
-        QCOMPARE(d->maximisedRadio->text(), QStringLiteral("Uruchamiaj w postaci zmaksymilizowanej"));
-        QCOMPARE(d->normalRadio->text(), QStringLiteral("Uruchamiaj w postaci normalnej"));
-        QCOMPARE(d->creatorOnRadio->text(), QStringLiteral("Zawsze uruchamiaj Kreator testów po uruchomieniu"));
-        QCOMPARE(d->creatorOffRadio->text(), QStringLiteral("Nie uruchamiaj Kreatora testów po uruchomieniu"));
-        QCOMPARE(d->removeNamesCheck->text(), QStringLiteral("Usuwaj nazwy pól gdy został wybrany element (zaznaczony na mapie)"));
-        QCOMPARE(d->dropSoundButton->toolTip(), QStringLiteral("Zmień dźwięk"));
-        QCOMPARE(d->topGradeSoundButton->toolTip(), QStringLiteral("Zmień dźwięk"));
-        QCOMPARE(d->newButton->toolTip(), QStringLiteral("Nowy użytkownik"));
-        QCOMPARE(d->removeButton->toolTip(), QStringLiteral("Usuń użytkownika"));
-        QCOMPARE(d->networkButton->text(), QStringLiteral("Architektura Klient-Server"));
-        QVERIFY(d->dropSoundEdit->isReadOnly());
-        QVERIFY(d->topGradeSoundEdit->isReadOnly());
-        QVERIFY(d->maximisedRadio->isChecked());
-        QVERIFY(d->creatorOnRadio->isChecked());
-        QVERIFY(d->removeNamesCheck->isChecked());
+        QCOMPARE(maximisedRadio(d)->text(), QStringLiteral("Uruchamiaj w postaci zmaksymilizowanej"));
+        QCOMPARE(normalRadio(d)->text(), QStringLiteral("Uruchamiaj w postaci normalnej"));
+        QCOMPARE(creatorOnRadio(d)->text(), QStringLiteral("Zawsze uruchamiaj Kreator testów po uruchomieniu"));
+        QCOMPARE(creatorOffRadio(d)->text(), QStringLiteral("Nie uruchamiaj Kreatora testów po uruchomieniu"));
+        QCOMPARE(removeNamesCheck(d)->text(), QStringLiteral("Usuwaj nazwy pól gdy został wybrany element (zaznaczony na mapie)"));
+        QCOMPARE(dropSoundButton(d)->toolTip(), QStringLiteral("Zmień dźwięk"));
+        QCOMPARE(topGradeSoundButton(d)->toolTip(), QStringLiteral("Zmień dźwięk"));
+        QCOMPARE(newButton(d)->toolTip(), QStringLiteral("Nowy użytkownik"));
+        QCOMPARE(removeButton(d)->toolTip(), QStringLiteral("Usuń użytkownika"));
+        QCOMPARE(networkButton(d)->text(), QStringLiteral("Architektura Klient-Server"));
+        QVERIFY(dropSoundEdit(d)->isReadOnly());
+        QVERIFY(topGradeSoundEdit(d)->isReadOnly());
+        QVERIFY(maximisedRadio(d)->isChecked());
+        QVERIFY(creatorOnRadio(d)->isChecked());
+        QVERIFY(removeNamesCheck(d)->isChecked());
         QStringList groups;
         for (auto *g : d->findChildren<QGroupBox *>())
             groups << g->title();
@@ -74,10 +93,10 @@ private slots:
     {
         createApp();
         open();
-        QCOMPARE(dlg()->dropSoundEdit->text(), QString());
-        QCOMPARE(dlg()->topGradeSoundEdit->text(), QString());
+        QCOMPARE(dropSoundEdit(dlg())->text(), QString());
+        QCOMPARE(topGradeSoundEdit(dlg())->text(), QString());
         QVERIFY(listed().isEmpty());
-        QVERIFY(dlg()->maximisedRadio->isChecked());
+        QVERIFY(maximisedRadio(dlg())->isChecked());
     }
 
     void activationReadsTheFile()
@@ -85,11 +104,11 @@ private slots:
         data->write(QStringLiteral("konf.dat"), "0\r\n2\r\nC:\\file.wav\r\nC:\\top.wav\r\n0\r\nOla\r\n\r\n");
         createApp();
         open();
-        QVERIFY(dlg()->normalRadio->isChecked());
-        QVERIFY(dlg()->creatorOffRadio->isChecked());
-        QCOMPARE(dlg()->dropSoundEdit->text(), QStringLiteral("C:\\file.wav"));
-        QCOMPARE(dlg()->topGradeSoundEdit->text(), QStringLiteral("C:\\top.wav"));
-        QVERIFY(!dlg()->removeNamesCheck->isChecked());
+        QVERIFY(normalRadio(dlg())->isChecked());
+        QVERIFY(creatorOffRadio(dlg())->isChecked());
+        QCOMPARE(dropSoundEdit(dlg())->text(), QStringLiteral("C:\\file.wav"));
+        QCOMPARE(topGradeSoundEdit(dlg())->text(), QStringLiteral("C:\\top.wav"));
+        QVERIFY(!removeNamesCheck(dlg())->isChecked());
         QCOMPARE(listed(), (QStringList{"Ola", ""}));
         // Lines that are not integers are compared as text, without a word.
         QVERIFY(services->messages.isEmpty());
@@ -101,8 +120,8 @@ private slots:
         createApp();
         services->messages.clear(); // start-up reported it once
         open();
-        QVERIFY(dlg()->normalRadio->isChecked());
-        QVERIFY(dlg()->creatorOnRadio->isChecked());
+        QVERIFY(normalRadio(dlg())->isChecked());
+        QVERIFY(creatorOnRadio(dlg())->isChecked());
         QVERIFY(services->messages.isEmpty());
     }
 
@@ -112,13 +131,13 @@ private slots:
         createApp();
         const Settings before = app->state().settings.current();
         open();
-        dlg()->normalRadio->setChecked(true);
-        dlg()->creatorOffRadio->setChecked(true);
-        dlg()->removeNamesCheck->setChecked(false);
+        normalRadio(dlg())->setChecked(true);
+        creatorOffRadio(dlg())->setChecked(true);
+        removeNamesCheck(dlg())->setChecked(false);
         services->fileAnswers << QStringLiteral("C:\\nowy.wav");
         dlg()->chooseDropSound();
         QCOMPARE(services->fileChooserFilters.last(), QStringLiteral("Pliki dźwiękowe (*.wav)"));
-        QCOMPARE(dlg()->dropSoundEdit->text(), QStringLiteral("C:\\nowy.wav"));
+        QCOMPARE(dropSoundEdit(dlg())->text(), QStringLiteral("C:\\nowy.wav"));
         services->inputAnswers << QStringLiteral("Żaneta Ślęzak");
         dlg()->addUser();
         QCOMPARE(services->prompts.last().caption, QStringLiteral("Wpisz imię i nazwisko"));
@@ -139,7 +158,7 @@ private slots:
         // Shown again: the path just saved (it plays from the next start),
         // which a second "Zastosuj" keeps.
         open();
-        QCOMPARE(dlg()->dropSoundEdit->text(), QStringLiteral("C:\\nowy.wav"));
+        QCOMPARE(dropSoundEdit(dlg())->text(), QStringLiteral("C:\\nowy.wav"));
         dlg()->apply();
         QCOMPARE(data->read(QStringLiteral("konf.dat")),
                  QByteArray("0\r\n0\r\nC:\\nowy.wav\r\nC:\\b.wav\r\n0\r\nOla\r\n\xAF" "aneta \x8Cl\xEAzak\r\n"));
@@ -158,7 +177,7 @@ private slots:
         data->write(QStringLiteral("konf.dat"), "1\r\n1\r\n\r\n\r\n1\r\nOla\r\n");
         createApp();
         open();
-        dlg()->normalRadio->setChecked(true);
+        normalRadio(dlg())->setChecked(true);
         services->inputAnswers << QStringLiteral("Nowy");
         dlg()->addUser();
         QTest::keyClick(dlg(), Qt::Key_Escape);
@@ -177,7 +196,7 @@ private slots:
         QCOMPARE(listed(), (QStringList{"Ola", "Ola"})); // empty and cancelled add nothing; duplicates allowed
         dlg()->removeUser(); // nothing selected
         QCOMPARE(listed().size(), 2);
-        dlg()->userList->setCurrentRow(0);
+        userList(dlg())->setCurrentRow(0);
         dlg()->removeUser();
         QCOMPARE(listed(), QStringList{"Ola"});
         QVERIFY(services->messages.isEmpty()); // no question asked
@@ -187,9 +206,9 @@ private slots:
     {
         createApp();
         open();
-        dlg()->topGradeSoundEdit->setText(QStringLiteral("C:\\stary.wav"));
+        topGradeSoundEdit(dlg())->setText(QStringLiteral("C:\\stary.wav"));
         dlg()->chooseTopGradeSound();
-        QCOMPARE(dlg()->topGradeSoundEdit->text(), QStringLiteral("C:\\stary.wav"));
+        QCOMPARE(topGradeSoundEdit(dlg())->text(), QStringLiteral("C:\\stary.wav"));
     }
 
     void architectureButtonOpensTheNetworkWindow()
@@ -206,7 +225,7 @@ private slots:
         createApp();
         open();
         for (int i = 0; i < 300; ++i)
-            dlg()->userList->addItem(QStringLiteral("Uczeń numer %1").arg(i));
+            userList(dlg())->addItem(QStringLiteral("Uczeń numer %1").arg(i));
         {
             test::FileSizeLimit limit(200);
             dlg()->apply();

@@ -13,6 +13,16 @@
 
 using namespace tv;
 
+namespace {
+
+// The parts of the windows under test, found by their object names.
+QPushButton *cancelButton(const QObject *w) { return tv::test::named<QPushButton>(w, "cancelButton"); }
+QPushButton *changeButton(const QObject *w) { return tv::test::named<QPushButton>(w, "changeButton"); }
+QListWidget *skinList(const QObject *w) { return tv::test::named<QListWidget>(w, "skinList"); }
+QLabel *preview(const QObject *w) { return tv::test::named<QLabel>(w, "preview"); }
+
+} // namespace
+
 class TestSkinsDialog : public test::UiTest {
     Q_OBJECT
 
@@ -28,7 +38,7 @@ class TestSkinsDialog : public test::UiTest {
             data->write(name, f.readAll());
         }
     }
-    void click(int row) { emit dialog().list->itemClicked(dialog().list->item(row)); }
+    void click(int row) { emit skinList(&dialog())->itemClicked(skinList(&dialog())->item(row)); }
 
 private slots:
     void init()
@@ -47,24 +57,24 @@ private slots:
         SkinsDialog &d = dialog();
         d.show();
         QCOMPARE(d.windowTitle(), QStringLiteral("Skóry"));
-        QCOMPARE(d.list->count(), 8);
-        QCOMPARE(d.list->item(0)->text(), QStringLiteral("STANDARDOWY WINDOWS"));
-        QCOMPARE(d.list->item(7)->text(), QStringLiteral("SKÓRA NR 7"));
-        QCOMPARE(d.preview->size(), QSize(137, 185));
-        QVERIFY(d.list->font().bold());
-        QCOMPARE(d.list->font().pixelSize(), 16);
-        QCOMPARE(d.list->item(0)->sizeHint().height(), 20);
-        QVERIFY(!d.changeButton->isEnabled());
-        QVERIFY(d.preview->isHidden());
+        QCOMPARE(skinList(&d)->count(), 8);
+        QCOMPARE(skinList(&d)->item(0)->text(), QStringLiteral("STANDARDOWY WINDOWS"));
+        QCOMPARE(skinList(&d)->item(7)->text(), QStringLiteral("SKÓRA NR 7"));
+        QCOMPARE(preview(&d)->size(), QSize(137, 185));
+        QVERIFY(skinList(&d)->font().bold());
+        QCOMPARE(skinList(&d)->font().pixelSize(), 16);
+        QCOMPARE(skinList(&d)->item(0)->sizeHint().height(), 20);
+        QVERIFY(!changeButton(&d)->isEnabled());
+        QVERIFY(preview(&d)->isHidden());
         click(5);
-        QVERIFY(d.changeButton->isEnabled());
-        QVERIFY(!d.preview->isHidden());
+        QVERIFY(changeButton(&d)->isEnabled());
+        QVERIFY(!preview(&d)->isHidden());
         QCOMPARE(d.previewName(), QStringLiteral("s6.jpg"));
-        QVERIFY(!d.preview->pixmap().isNull());
+        QVERIFY(!preview(&d)->pixmap().isNull());
         click(3); // no s3.jpg: the preview keeps the picture it had
         QCOMPARE(d.previewName(), QStringLiteral("s6.jpg"));
         click(0);
-        QVERIFY(d.preview->isHidden());
+        QVERIFY(preview(&d)->isHidden());
     }
 
     void changeWritesTheChoiceAndAppliesIt()
@@ -75,7 +85,7 @@ private slots:
         const QColor standard = main()->palette().color(QPalette::Window);
         dialog().show();
         click(5);
-        QTest::mouseClick(dialog().changeButton, Qt::LeftButton);
+        QTest::mouseClick(changeButton(&dialog()), Qt::LeftButton);
         QVERIFY(!dialog().isVisible());
         QCOMPARE(data->read(QStringLiteral("Skins.dat")), QByteArray("5\r\n"));
         QVERIFY(main()->toolbarTransparent());
@@ -84,7 +94,7 @@ private slots:
         QVERIFY(!main()->testWindowPicture().isNull());
         // Back to the standard look by a double click: the file goes.
         dialog().show();
-        emit dialog().list->itemDoubleClicked(dialog().list->item(0));
+        emit skinList(&dialog())->itemDoubleClicked(skinList(&dialog())->item(0));
         QVERIFY(!data->has(QStringLiteral("Skins.dat")));
         QVERIFY(!main()->toolbarTransparent());
         QCOMPARE(main()->skinInForce(), 0);
@@ -103,7 +113,7 @@ private slots:
         QVERIFY(!main()->toolbarTransparent());
         dialog().show();
         click(2);
-        QTest::mouseClick(dialog().cancelButton, Qt::LeftButton);
+        QTest::mouseClick(cancelButton(&dialog()), Qt::LeftButton);
         QVERIFY(!dialog().isVisible());
         QVERIFY(QDir(data->path()).entryList(QDir::Files).isEmpty());
         QVERIFY(!main()->toolbarTransparent());
@@ -114,8 +124,8 @@ private slots:
         data->write(QStringLiteral("Skins.dat"), "6\r\n");
         createApp();
         dialog().show();
-        QCOMPARE(dialog().list->currentRow(), 6);
-        QVERIFY(!dialog().changeButton->isEnabled());
+        QCOMPARE(skinList(&dialog())->currentRow(), 6);
+        QVERIFY(!changeButton(&dialog())->isEnabled());
     }
 
     // At start-up the chosen skin dresses the frame and the test windows; a

@@ -18,6 +18,20 @@
 
 using namespace tv;
 
+namespace {
+
+// The parts of the windows under test, found by their object names.
+QPushButton *closeButton(const QObject *w) { return tv::test::named<QPushButton>(w, "closeButton"); }
+QRadioButton *creatorOffRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "creatorOffRadio"); }
+QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
+QComboBox *nameList(const QObject *w) { return tv::test::named<QComboBox>(w, "nameList"); }
+QPushButton *newButton(const QObject *w) { return tv::test::named<QPushButton>(w, "newButton"); }
+QRadioButton *normalRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "normalRadio"); }
+QPushButton *removeButton(const QObject *w) { return tv::test::named<QPushButton>(w, "removeButton"); }
+QListWidget *userList(const QObject *w) { return tv::test::named<QListWidget>(w, "userList"); }
+
+} // namespace
+
 class TestUsersDialog : public test::UiTest {
     Q_OBJECT
 
@@ -26,8 +40,8 @@ class TestUsersDialog : public test::UiTest {
     QStringList listed(const UsersDialog &w)
     {
         QStringList out;
-        for (int i = 0; i < w.userList->count(); ++i)
-            out << w.userList->item(i)->text();
+        for (int i = 0; i < userList(&w)->count(); ++i)
+            out << userList(&w)->item(i)->text();
         return out;
     }
     QStringList mainList()
@@ -63,10 +77,10 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Zarejestrowani użytkownicy"));
         QVERIFY(w.findChild<QLabel *>());
         QCOMPARE(w.findChild<QLabel *>()->text(), QStringLiteral("Lista zarejestrowanych użytkowników Terravia"));
-        QCOMPARE(w.userList->font().pixelSize(), 16);
-        QCOMPARE(w.newButton->text(), QStringLiteral("Nowy"));
-        QCOMPARE(w.removeButton->text(), QStringLiteral("Usuń"));
-        QCOMPARE(w.closeButton->text(), QStringLiteral("Zamknij"));
+        QCOMPARE(userList(&w)->font().pixelSize(), 16);
+        QCOMPARE(newButton(&w)->text(), QStringLiteral("Nowy"));
+        QCOMPARE(removeButton(&w)->text(), QStringLiteral("Usuń"));
+        QCOMPARE(closeButton(&w)->text(), QStringLiteral("Zamknij"));
     }
 
     void activationCopiesTheRegisteredUsers()
@@ -78,7 +92,7 @@ private slots:
         QCOMPARE(listed(w), (QStringList{"Ala", "", "Ala", " Ola "}));
         QVERIFY(!w.changed());
         // An edit is a copy: the main window's list waits for the save.
-        w.userList->setCurrentRow(0);
+        userList(&w)->setCurrentRow(0);
         w.removeUser();
         QVERIFY(w.changed());
         QCOMPARE(app->state().settings.users().size(), 4);
@@ -107,7 +121,7 @@ private slots:
         QCOMPARE(services->prompts.last().caption, QStringLiteral("Wpisz imię i nazwisko"));
         QCOMPARE(services->prompts.last().prompt, QStringLiteral("Nowy użytkownik"));
         QCOMPARE(services->prompts.last().initial, QString());
-        w.closeButton->click();
+        closeButton(&w)->click();
         QVERIFY(!w.isVisible());
         QCOMPARE(w.result(), int(QDialog::Accepted));
         // The five option lines, from the defaults in force, then the user.
@@ -186,10 +200,10 @@ private slots:
         createApp();
         UsersDialog w(app->state().settings, main());
         w.show();
-        w.userList->setCurrentRow(0);
-        w.removeButton->click();
+        userList(&w)->setCurrentRow(0);
+        removeButton(&w)->click();
         QVERIFY(listed(w).isEmpty());
-        w.closeButton->click();
+        closeButton(&w)->click();
         QCOMPARE(data->read("konf.dat"), noSounds);
         QCOMPARE(data->read("konf.dat").count("\r\n"), 5);
         QVERIFY(app->state().settings.users().isEmpty());
@@ -197,8 +211,8 @@ private slots:
         // The result dialog now asks for a typed name.
         ResultDialog *result = &app->resultDialog();
         result->show();
-        QVERIFY(result->nameEdit->isVisible());
-        QVERIFY(!result->nameList->isVisible());
+        QVERIFY(nameEdit(result)->isVisible());
+        QVERIFY(!nameList(result)->isVisible());
         result->cancel();
     }
 
@@ -212,7 +226,7 @@ private slots:
         services->inputAnswers << QStringLiteral("Nowy Uczeń") << QStringLiteral("Druga");
         w.addUser();
         w.addUser();
-        w.userList->setCurrentRow(0);
+        userList(&w)->setCurrentRow(0);
         w.removeUser();
         QTest::keyClick(&w, Qt::Key_Escape);
         QVERIFY(!w.isVisible());
@@ -266,8 +280,8 @@ private slots:
         createApp();
         SettingsDialog &settings = app->settingsDialog();
         settings.onActivated();
-        settings.normalRadio->setChecked(true);
-        settings.creatorOffRadio->setChecked(true);
+        normalRadio(&settings)->setChecked(true);
+        creatorOffRadio(&settings)->setChecked(true);
         services->fileAnswers << QStringLiteral("C:\\nowy.wav");
         settings.chooseDropSound();
         settings.apply();
@@ -298,7 +312,7 @@ private slots:
         const QByteArray before = data->read("konf.dat");
         UsersDialog w(app->state().settings, main());
         w.show();
-        w.userList->setCurrentRow(0);
+        userList(&w)->setCurrentRow(0);
         w.removeUser();
         {
             test::FileSizeLimit limit(200);
@@ -338,7 +352,7 @@ private slots:
         services->onModal = [&seen](QDialog &d) {
             auto *w = qobject_cast<UsersDialog *>(&d);
             w->show();
-            seen = w->userList->count();
+            seen = userList(w)->count();
             w->reject();
             return w->result();
         };

@@ -20,6 +20,17 @@
 
 using namespace tv;
 
+namespace {
+
+// The parts of the windows under test, found by their object names.
+QLabel *badLabel(const QObject *w) { return tv::test::named<QLabel>(w, "badLabel"); }
+QLabel *goodLabel(const QObject *w) { return tv::test::named<QLabel>(w, "goodLabel"); }
+QLabel *gradeLabel(const QObject *w) { return tv::test::named<QLabel>(w, "gradeLabel"); }
+QLabel *tasksLabel(const QObject *w) { return tv::test::named<QLabel>(w, "tasksLabel"); }
+QLabel *timeLabel(const QObject *w) { return tv::test::named<QLabel>(w, "timeLabel"); }
+
+} // namespace
+
 // The "Wszystko o..." chains: test after test in one window, graded on the
 // chain's total.
 class TestChains : public test::UiTest {
@@ -117,11 +128,11 @@ private slots:
         QCOMPARE(main()->windowTitle(), QStringLiteral("Obecny test (7) z (7): Europa - Rzeki i Jeziora"));
         QCOMPARE(main()->title(), QStringLiteral("Test: Wszystko o Europie"));
         QCOMPARE(services->modals, QStringList{"resultDialog"});
-        QCOMPARE(result()->tasksLabel->text(), QStringLiteral("92"));
-        QCOMPARE(result()->goodLabel->text(), QString::number(expectedGood));
-        QCOMPARE(result()->badLabel->text(), QString::number(21 - expectedGood));
-        QCOMPARE(result()->gradeLabel->text(), QStringLiteral("Niedostateczny (1)"));
-        QCOMPARE(result()->timeLabel->text(), QStringLiteral("1 min 10 sek")); // the chain clock
+        QCOMPARE(tasksLabel(result())->text(), QStringLiteral("92"));
+        QCOMPARE(goodLabel(result())->text(), QString::number(expectedGood));
+        QCOMPARE(badLabel(result())->text(), QString::number(21 - expectedGood));
+        QCOMPARE(gradeLabel(result())->text(), QStringLiteral("Niedostateczny (1)"));
+        QCOMPARE(timeLabel(result())->text(), QStringLiteral("1 min 10 sek")); // the chain clock
         QVERIFY(!result()->hasGradeIcon());
         QVERIFY(app->state().chain.active); // cleared by the next single launch
     }
@@ -198,9 +209,9 @@ private slots:
             answer(w, 2);
             w->showResult();
         }
-        QCOMPARE(result()->goodLabel->text(), QStringLiteral("12"));
-        QCOMPARE(result()->tasksLabel->text(), QStringLiteral("40"));
-        QCOMPARE(result()->gradeLabel->text(), QStringLiteral("Mierny minus (2-)"));
+        QCOMPARE(goodLabel(result())->text(), QStringLiteral("12"));
+        QCOMPARE(tasksLabel(result())->text(), QStringLiteral("40"));
+        QCOMPARE(gradeLabel(result())->text(), QStringLiteral("Mierny minus (2-)"));
     }
 
     void missingFileDuringAChainEndsItWithoutAResult()

@@ -22,6 +22,9 @@ using namespace tv;
 
 namespace {
 
+// The parts of the windows under test, found by their object names.
+QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
+
 // Three markers in a slanting row: Wiedeń on 1, Praga on 2, Berlin on 3.
 const std::vector<QPoint> kRow = {{10, 20}, {150, 40}, {300, 60}};
 const QStringList kCapitals = {"Wiedeń11", "Praga12", "Berlin13"};
@@ -92,7 +95,7 @@ private slots:
             if (!r)
                 return int(QDialog::Rejected);
             r->show();
-            dialogFocusOnName = r->focusWidget() == r->nameEdit;
+            dialogFocusOnName = r->focusWidget() == nameEdit(r);
             QTest::keyClicks(r->focusWidget(), QStringLiteral("Ola Nowak"));
             QTest::keyClick(r->focusWidget(), Qt::Key_Return);
             return r->result();

@@ -26,6 +26,14 @@ using namespace tv;
 
 namespace {
 
+// The parts of the windows under test, found by their object names.
+QCheckBox *autoCloseCheck(const QObject *w) { return tv::test::named<QCheckBox>(w, "autoCloseCheck"); }
+QLabel *badLabel(const QObject *w) { return tv::test::named<QLabel>(w, "badLabel"); }
+QLabel *goodLabel(const QObject *w) { return tv::test::named<QLabel>(w, "goodLabel"); }
+QLabel *gradeLabel(const QObject *w) { return tv::test::named<QLabel>(w, "gradeLabel"); }
+QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
+QLabel *tasksLabel(const QObject *w) { return tv::test::named<QLabel>(w, "tasksLabel"); }
+
 const std::vector<QPoint> kPositions = {{10, 20}, {150, 40}, {300, 60}, {40, 200}};
 const QStringList kDescription = {"Wiedeń11", "Praga12", "Berlin13", "Budapeszt14"};
 
@@ -100,12 +108,12 @@ class TestLearning : public test::UiTest {
             if (!r)
                 return int(QDialog::Rejected);
             r->show();
-            r->autoCloseCheck->setChecked(false);
+            autoCloseCheck(r)->setChecked(false);
             if (name.isEmpty()) {
                 r->cancel();
                 return int(QDialog::Rejected);
             }
-            r->nameEdit->setText(name);
+            nameEdit(r)->setText(name);
             r->save();
             return int(QDialog::Accepted);
         };
@@ -183,7 +191,7 @@ private slots:
             test::dropOnMarker(w, fieldWith(w, n.chopped(2)), n.right(1).toInt());
         answerResult(QString());
         w->showResult();
-        QCOMPARE(result()->goodLabel->text(), QStringLiteral("4"));
+        QCOMPARE(goodLabel(result())->text(), QStringLiteral("4"));
         QVERIFY(!w->command(TestCommand::CorrectionsTool)->isEnabled());
         QVERIFY(!w->command(TestCommand::RetestTool)->isEnabled());
     }
@@ -211,10 +219,10 @@ private slots:
         test::dropOnMarker(w, fieldWith(w, "Praga"), 2);
         answerResult(QStringLiteral("Ola"));
         w->showResult();
-        QCOMPARE(result()->tasksLabel->text(), QStringLiteral("2"));
-        QCOMPARE(result()->goodLabel->text(), QStringLiteral("2"));
-        QCOMPARE(result()->badLabel->text(), QStringLiteral("0"));
-        QCOMPARE(result()->gradeLabel->text(), singleTestGrade(2, 2).label);
+        QCOMPARE(tasksLabel(result())->text(), QStringLiteral("2"));
+        QCOMPARE(goodLabel(result())->text(), QStringLiteral("2"));
+        QCOMPARE(badLabel(result())->text(), QStringLiteral("0"));
+        QCOMPARE(gradeLabel(result())->text(), singleTestGrade(2, 2).label);
         const results::Records stored = results::parseRecords(data->read("Wyniki.tvw"));
         QCOMPARE(stored.size(), size_t(1));
         QCOMPARE(stored.front(), (ResultRecord{"Ola", "Test: Europa - Stolice - powtórka błędnych", "0 min 0 sek", "2",
@@ -233,9 +241,9 @@ private slots:
         w->retestMissed();
         test::dropOnMarker(w, fieldWith(w, "Wiedeń"), 1); // marker 2 stays empty
         w->showResult();
-        QCOMPARE(result()->tasksLabel->text(), QStringLiteral("2"));
-        QCOMPARE(result()->goodLabel->text(), QStringLiteral("1"));
-        QCOMPARE(result()->gradeLabel->text(), singleTestGrade(2, 1).label);
+        QCOMPARE(tasksLabel(result())->text(), QStringLiteral("2"));
+        QCOMPARE(goodLabel(result())->text(), QStringLiteral("1"));
+        QCOMPARE(gradeLabel(result())->text(), singleTestGrade(2, 1).label);
         QVERIFY(w->command(TestCommand::RetestTool)->isEnabled());
         w->showCorrections();
         QCOMPARE(test::markerBox(w, 2)->correction(), QStringLiteral("Praga"));

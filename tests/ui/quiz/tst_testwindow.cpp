@@ -28,6 +28,14 @@ using namespace tv;
 
 namespace {
 
+// The parts of the windows under test, found by their object names.
+QLabel *badLabel(const QObject *w) { return tv::test::named<QLabel>(w, "badLabel"); }
+QLabel *goodLabel(const QObject *w) { return tv::test::named<QLabel>(w, "goodLabel"); }
+QLabel *gradeLabel(const QObject *w) { return tv::test::named<QLabel>(w, "gradeLabel"); }
+QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
+QLabel *tasksLabel(const QObject *w) { return tv::test::named<QLabel>(w, "tasksLabel"); }
+QLabel *timeLabel(const QObject *w) { return tv::test::named<QLabel>(w, "timeLabel"); }
+
 const std::vector<QPoint> kPositions = {{10, 20}, {150, 40}, {300, 60}};
 const QStringList kDescription = {"Wiedeń11", "Praga12", "Berlin13"};
 
@@ -212,10 +220,10 @@ private slots:
         QCOMPARE(test::markerBox(w, 1)->colour(), QColor(Qt::red));
         QCOMPARE(test::markerBox(w, 2)->colour(), QColor(0, 255, 0));
         QCOMPARE(test::markerBox(w, 3)->colour(), QColor(Qt::red));
-        QCOMPARE(result()->goodLabel->text(), QStringLiteral("1"));
-        QCOMPARE(result()->badLabel->text(), QStringLiteral("2"));
-        QCOMPARE(result()->tasksLabel->text(), QStringLiteral("3"));
-        QCOMPARE(result()->gradeLabel->text(), QStringLiteral("Mierny (2)"));
+        QCOMPARE(goodLabel(result())->text(), QStringLiteral("1"));
+        QCOMPARE(badLabel(result())->text(), QStringLiteral("2"));
+        QCOMPARE(tasksLabel(result())->text(), QStringLiteral("3"));
+        QCOMPARE(gradeLabel(result())->text(), QStringLiteral("Mierny (2)"));
         QVERIFY(!test::timerOf(w, "clock")->isActive());
     }
 
@@ -261,7 +269,7 @@ private slots:
         for (int i = 0; i < 75; ++i)
             w->tick();
         w->showResult();
-        QCOMPARE(result()->timeLabel->text(), QStringLiteral("1 min 15 sek"));
+        QCOMPARE(timeLabel(result())->text(), QStringLiteral("1 min 15 sek"));
     }
 
     void reloadShowsEveryMarkerBlueAgain()
@@ -508,7 +516,7 @@ private slots:
             if (!r)
                 return int(QDialog::Rejected);
             r->show();
-            r->nameEdit->setText(QStringLiteral("Jan Kowalski"));
+            nameEdit(r)->setText(QStringLiteral("Jan Kowalski"));
             r->save();
             return int(QDialog::Accepted);
         };

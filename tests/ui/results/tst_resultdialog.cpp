@@ -22,6 +22,22 @@
 
 using namespace tv;
 
+namespace {
+
+// The parts of the windows under test, found by their object names.
+QCheckBox *autoCloseCheck(const QObject *w) { return tv::test::named<QCheckBox>(w, "autoCloseCheck"); }
+QPushButton *cancelButton(const QObject *w) { return tv::test::named<QPushButton>(w, "cancelButton"); }
+QLabel *countdownLabel(const QObject *w) { return tv::test::named<QLabel>(w, "countdownLabel"); }
+QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
+QComboBox *nameList(const QObject *w) { return tv::test::named<QComboBox>(w, "nameList"); }
+QPushButton *newUserButton(const QObject *w) { return tv::test::named<QPushButton>(w, "newUserButton"); }
+QPushButton *saveButton(const QObject *w) { return tv::test::named<QPushButton>(w, "saveButton"); }
+QPushButton *sendButton(const QObject *w) { return tv::test::named<QPushButton>(w, "sendButton"); }
+QTimer *soundDelay(const QObject *w) { return tv::test::named<QTimer>(w, "soundDelay"); }
+QLabel *titleLabel(const QObject *w) { return tv::test::named<QLabel>(w, "titleLabel"); }
+
+} // namespace
+
 class TestResultDialog : public test::UiTest {
     Q_OBJECT
 
@@ -62,15 +78,15 @@ private slots:
         ResultDialog *d = dlg();
         QCOMPARE(d->windowTitle(), QStringLiteral("Wynik testu"));
         QVERIFY(!(d->windowFlags() & Qt::WindowCloseButtonHint));
-        QCOMPARE(d->newUserButton->text(), QStringLiteral("Nowy..."));
-        QCOMPARE(d->newUserButton->toolTip(), QStringLiteral("Nowy użytkownik"));
-        QCOMPARE(d->saveButton->text(), QStringLiteral("Zapisz test"));
-        QCOMPARE(d->saveButton->toolTip(), QStringLiteral("Zapisz ten test"));
-        QCOMPARE(d->cancelButton->toolTip(), QStringLiteral("Wyjście bez zapisu"));
-        QCOMPARE(d->autoCloseCheck->text(), QStringLiteral("Automatycznie zamknij ten test"));
-        QVERIFY(d->autoCloseCheck->isChecked());
-        QCOMPARE(d->countdownLabel->text(), QStringLiteral("Zamknięcie okna za: 30 sekund"));
-        QCOMPARE(d->nameList->maxVisibleItems(), 15);
+        QCOMPARE(newUserButton(d)->text(), QStringLiteral("Nowy..."));
+        QCOMPARE(newUserButton(d)->toolTip(), QStringLiteral("Nowy użytkownik"));
+        QCOMPARE(saveButton(d)->text(), QStringLiteral("Zapisz test"));
+        QCOMPARE(saveButton(d)->toolTip(), QStringLiteral("Zapisz ten test"));
+        QCOMPARE(cancelButton(d)->toolTip(), QStringLiteral("Wyjście bez zapisu"));
+        QCOMPARE(autoCloseCheck(d)->text(), QStringLiteral("Automatycznie zamknij ten test"));
+        QVERIFY(autoCloseCheck(d)->isChecked());
+        QCOMPARE(countdownLabel(d)->text(), QStringLiteral("Zamknięcie okna za: 30 sekund"));
+        QCOMPARE(nameList(d)->maxVisibleItems(), 15);
     }
 
     void activationInLocalMode()
@@ -80,25 +96,25 @@ private slots:
         QCOMPARE(app->state().result.closing, ResultState::Closing::Pending);
         QVERIFY(app->state().result.testFinished);
         QCOMPARE(app->state().result.countdown, 30);
-        QCOMPARE(dlg()->titleLabel->text(), QStringLiteral("Test: Europa - Stolice"));
-        QVERIFY(dlg()->nameEdit->isVisible());
-        QVERIFY(!dlg()->nameList->isVisible());
-        QVERIFY(!dlg()->sendButton->isVisible());
-        QVERIFY(!dlg()->countdownLabel->isVisible());
-        QVERIFY(dlg()->soundDelay->isActive());
+        QCOMPARE(titleLabel(dlg())->text(), QStringLiteral("Test: Europa - Stolice"));
+        QVERIFY(nameEdit(dlg())->isVisible());
+        QVERIFY(!nameList(dlg())->isVisible());
+        QVERIFY(!sendButton(dlg())->isVisible());
+        QVERIFY(!countdownLabel(dlg())->isVisible());
+        QVERIFY(soundDelay(dlg())->isActive());
     }
 
     void firstResultCreatesTheFileLaterOnesAppend()
     {
         start();
         showResult();
-        dlg()->nameEdit->setText(QStringLiteral("Ala"));
+        nameEdit(dlg())->setText(QStringLiteral("Ala"));
         dlg()->save();
         QVERIFY(!dlg()->isVisible());
         QCOMPARE(app->state().result.closing, ResultState::Closing::Allowed);
         showResult();
-        QCOMPARE(dlg()->nameEdit->text(), QStringLiteral("Ala")); // kept from the last result
-        dlg()->nameEdit->setText(QStringLiteral("   "));         // blanks are a name as typed
+        QCOMPARE(nameEdit(dlg())->text(), QStringLiteral("Ala")); // kept from the last result
+        nameEdit(dlg())->setText(QStringLiteral("   "));         // blanks are a name as typed
         dlg()->save();
         QCOMPARE(data->read("Wyniki.tvw"), record("Ala") + record("   "));
     }
@@ -111,7 +127,7 @@ private slots:
         data->write("Wyniki.tvw", record("Ola") + "Ela\r\nTest: Pol");
         start();
         showResult();
-        dlg()->nameEdit->setText(QStringLiteral("Ala"));
+        nameEdit(dlg())->setText(QStringLiteral("Ala"));
         dlg()->save();
         QCOMPARE(data->read("Wyniki.tvw"),
                  record("Ola") + "Ela\r\nTest: Pol\r\n\r\n\r\n\r\n\r\n\r\n" + record("Ala"));
@@ -121,7 +137,7 @@ private slots:
     {
         start();
         showResult();
-        dlg()->nameEdit->clear();
+        nameEdit(dlg())->clear();
         dlg()->save();
         QCOMPARE(services->lastText(),
                  QStringLiteral("Aby zapisać wynik testu musisz wpisać (w polu na górze) swoje imię i nazwisko"));
@@ -135,17 +151,17 @@ private slots:
     {
         start({"Ola", "Jaś"});
         showResult();
-        QVERIFY(!dlg()->nameEdit->isVisible());
-        QVERIFY(dlg()->nameList->isVisible());
-        QCOMPARE(dlg()->nameList->count(), 2);
-        QCOMPARE(dlg()->nameList->currentIndex(), -1);
+        QVERIFY(!nameEdit(dlg())->isVisible());
+        QVERIFY(nameList(dlg())->isVisible());
+        QCOMPARE(nameList(dlg())->count(), 2);
+        QCOMPARE(nameList(dlg())->currentIndex(), -1);
         dlg()->save();
         QCOMPARE(services->lastText(),
                  QStringLiteral("Aby zapisać wynik testu musisz wybrać (lista na górze) swoje imię i nazwisko"));
         QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia: Zapis..."));
         QCOMPARE(services->messages.last().icon, Services::Icon::Information);
-        dlg()->nameList->hidePopup();
-        dlg()->nameList->setCurrentIndex(1);
+        nameList(dlg())->hidePopup();
+        nameList(dlg())->setCurrentIndex(1);
         dlg()->save();
         QCOMPARE(data->read("Wyniki.tvw"), record("Ja\x9C"));
     }
@@ -154,7 +170,7 @@ private slots:
     {
         start();
         showResult();
-        dlg()->nameEdit->setText(QStringLiteral("Ala\nKot"));
+        nameEdit(dlg())->setText(QStringLiteral("Ala\nKot"));
         dlg()->save();
         QCOMPARE(data->read("Wyniki.tvw"), record("Ala Kot"));
     }
@@ -166,14 +182,14 @@ private slots:
         app->launcher().launchEntry(*catalogue::findByCode(18));
         app->launcher().testWindow()->onStartDelay();
         showResult();
-        dlg()->autoCloseCheck->setChecked(false);
+        autoCloseCheck(dlg())->setChecked(false);
         dlg()->cancel();
         QVERIFY(!dlg()->isVisible());
         QCOMPARE(app->state().result.closing, ResultState::Closing::Allowed);
         QVERIFY(!data->has("Wyniki.tvw"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(app->launcher().testWindow()); // stays open
-        dlg()->autoCloseCheck->setChecked(true);
+        autoCloseCheck(dlg())->setChecked(true);
     }
 
     void topGradeSound_data()
@@ -195,10 +211,10 @@ private slots:
         app->state().settings.replace(inForce);
         showResult(grade);
         QVERIFY(services->sounds.isEmpty()); // not at once: one second later
-        QCOMPARE(dlg()->soundDelay->interval(), 1000);
+        QCOMPARE(soundDelay(dlg())->interval(), 1000);
         dlg()->playTopGradeSound();
         QCOMPARE(services->sounds.size(), plays ? 1 : 0);
-        QVERIFY(!dlg()->soundDelay->isActive());
+        QVERIFY(!soundDelay(dlg())->isActive());
     }
 
     void noSoundWhenTheFileIsMissing()
@@ -229,8 +245,8 @@ private slots:
         };
         dlg()->addUser();
         QCOMPARE(app->state().settings.users(), QStringList{"Nowa Uczennica"});
-        QVERIFY(dlg()->nameList->isVisibleTo(dlg()));
-        QCOMPARE(dlg()->nameList->count(), 1);
+        QVERIFY(nameList(dlg())->isVisibleTo(dlg()));
+        QCOMPARE(nameList(dlg())->count(), 1);
         QCOMPARE(data->read("konf.dat"), QByteArray("1\r\n0\r\nBrak d\x9Fwi\xEAku\r\nBrak d\x9Fwi\xEAku\r\n1\r\nNowa Uczennica\r\n"));
     }
 
@@ -240,7 +256,7 @@ private slots:
         start();
         data->write("Wyniki.tvw", record("Ala"));
         showResult();
-        dlg()->nameEdit->setText(QString(3000, QLatin1Char('x')));
+        nameEdit(dlg())->setText(QString(3000, QLatin1Char('x')));
         {
             test::FileSizeLimit limit(record("Ala").size() + 50);
             dlg()->save();
@@ -281,12 +297,12 @@ private slots:
         QFETCH(bool, ctrlS);
         start(users);
         showResult();
-        QWidget *name = users.isEmpty() ? static_cast<QWidget *>(dlg()->nameEdit) : dlg()->nameList;
+        QWidget *name = users.isEmpty() ? static_cast<QWidget *>(nameEdit(dlg())) : nameList(dlg());
         QCOMPARE(dlg()->focusWidget(), name);
         if (users.isEmpty())
             QTest::keyClicks(name, QStringLiteral("Ola"));
         else
-            dlg()->nameList->setCurrentIndex(1);
+            nameList(dlg())->setCurrentIndex(1);
         if (ctrlS)
             QTest::keyClick(name, Qt::Key_S, Qt::ControlModifier);
         else

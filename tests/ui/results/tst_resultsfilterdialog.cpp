@@ -18,6 +18,22 @@
 #include <QTest>
 
 using namespace tv;
+
+namespace {
+
+// The parts of the windows under test, found by their object names.
+QRadioButton *byGradeRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "byGradeRadio"); }
+QRadioButton *byTestRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "byTestRadio"); }
+QRadioButton *byUserRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "byUserRadio"); }
+QPushButton *cancelButton(const QObject *w) { return tv::test::named<QPushButton>(w, "cancelButton"); }
+QListWidget *choiceList(const QObject *w) { return tv::test::named<QListWidget>(w, "choiceList"); }
+QMenu *contextMenu(const QObject *w) { return tv::test::named<QMenu>(w, "contextMenu"); }
+QPushButton *okButton(const QObject *w) { return tv::test::named<QPushButton>(w, "okButton"); }
+QGroupBox *optionsGroup(const QObject *w) { return tv::test::named<QGroupBox>(w, "optionsGroup"); }
+QAction *searchAction(const QObject *w) { return tv::test::named<QAction>(w, "searchAction"); }
+
+} // namespace
+
 using results::Records;
 
 namespace {
@@ -75,12 +91,12 @@ class TestResultsFilterDialog : public test::UiTest {
     // A click on an entry of the choice list, as the mouse gives it.
     void clickEntry(const QString &text)
     {
-        const auto found = dlg()->choiceList->findItems(text, Qt::MatchExactly);
+        const auto found = choiceList(dlg())->findItems(text, Qt::MatchExactly);
         QVERIFY2(!found.isEmpty(), qPrintable(text));
         QListWidgetItem *item = found.first();
-        dlg()->choiceList->scrollToItem(item);
-        const QPoint at = dlg()->choiceList->visualItemRect(item).center();
-        QTest::mouseClick(dlg()->choiceList->viewport(), Qt::LeftButton, {}, at);
+        choiceList(dlg())->scrollToItem(item);
+        const QPoint at = choiceList(dlg())->visualItemRect(item).center();
+        QTest::mouseClick(choiceList(dlg())->viewport(), Qt::LeftButton, {}, at);
     }
     QStringList usersOf(const Records &records)
     {
@@ -106,19 +122,19 @@ private slots:
         ResultsFilterDialog *d = dlg();
         QCOMPARE(d->objectName(), QStringLiteral("resultsFilterDialog"));
         QCOMPARE(d->windowTitle(), QStringLiteral("Filtruj wyniki... "));
-        QCOMPARE(d->optionsGroup->title(), QStringLiteral(" Opcje filtracji "));
-        QCOMPARE(d->byUserRadio->text(), QStringLiteral("Filtruj wg użytkownika"));
-        QCOMPARE(d->byGradeRadio->text(), QStringLiteral("Filtruj wg oceny"));
-        QCOMPARE(d->byTestRadio->text(), QStringLiteral("Filtruj wg testu"));
-        QVERIFY(!d->byUserRadio->isChecked() && !d->byGradeRadio->isChecked() && !d->byTestRadio->isChecked());
-        QCOMPARE(d->choiceList->font().pixelSize(), 16);
-        QCOMPARE(d->choiceList->count(), 0);
-        QCOMPARE(d->searchAction->text(), QStringLiteral("Szukaj testu..."));
-        QVERIFY(!d->searchAction->isEnabled());
-        QCOMPARE(d->contextMenu->actions(), QList<QAction *>{d->searchAction});
-        QCOMPARE(d->okButton->text(), QStringLiteral("OK"));
-        QVERIFY(!d->okButton->isEnabled());
-        QCOMPARE(d->cancelButton->text(), QStringLiteral("Anuluj"));
+        QCOMPARE(optionsGroup(d)->title(), QStringLiteral(" Opcje filtracji "));
+        QCOMPARE(byUserRadio(d)->text(), QStringLiteral("Filtruj wg użytkownika"));
+        QCOMPARE(byGradeRadio(d)->text(), QStringLiteral("Filtruj wg oceny"));
+        QCOMPARE(byTestRadio(d)->text(), QStringLiteral("Filtruj wg testu"));
+        QVERIFY(!byUserRadio(d)->isChecked() && !byGradeRadio(d)->isChecked() && !byTestRadio(d)->isChecked());
+        QCOMPARE(choiceList(d)->font().pixelSize(), 16);
+        QCOMPARE(choiceList(d)->count(), 0);
+        QCOMPARE(searchAction(d)->text(), QStringLiteral("Szukaj testu..."));
+        QVERIFY(!searchAction(d)->isEnabled());
+        QCOMPARE(contextMenu(d)->actions(), QList<QAction *>{searchAction(d)});
+        QCOMPARE(okButton(d)->text(), QStringLiteral("OK"));
+        QVERIFY(!okButton(d)->isEnabled());
+        QCOMPARE(cancelButton(d)->text(), QStringLiteral("Anuluj"));
         QVERIFY(!app->state().browser.filterMode);
     }
 
@@ -137,9 +153,9 @@ private slots:
         open();
         QVERIFY(dlg()->records().empty());
         // Without results every filter leaves an empty set to browse.
-        dlg()->byGradeRadio->click();
+        byGradeRadio(dlg())->click();
         clickEntry("Dobry");
-        dlg()->okButton->click();
+        okButton(dlg())->click();
         QVERIFY(data->has("tmp.tvw"));
         QCOMPARE(data->read("tmp.tvw"), QByteArray());
         QVERIFY(app->results().findBrowser());
@@ -151,54 +167,54 @@ private slots:
     {
         start({});
         open();
-        dlg()->byUserRadio->click();
+        byUserRadio(dlg())->click();
         QCOMPARE(services->messages.size(), 1);
         QCOMPARE(services->lastText(),
                  QStringLiteral("Brak zarejestrowanych użytkowników\r\nNajpierw zarejestruj użytkownika"));
         QCOMPARE(services->messages.last().caption, QStringLiteral("Terravia"));
         QCOMPARE(services->messages.last().icon, Services::Icon::None);
-        QCOMPARE(dlg()->choiceList->count(), 0);
-        QVERIFY(!dlg()->okButton->isEnabled());
+        QCOMPARE(choiceList(dlg())->count(), 0);
+        QVERIFY(!okButton(dlg())->isEnabled());
     }
 
     void theThreeLists()
     {
         start();
         open();
-        dlg()->byTestRadio->click();
-        QCOMPARE(entries(dlg()->choiceList), results::testTitles());
-        QVERIFY(dlg()->searchAction->isEnabled());
+        byTestRadio(dlg())->click();
+        QCOMPARE(entries(choiceList(dlg())), results::testTitles());
+        QVERIFY(searchAction(dlg())->isEnabled());
         clickEntry(QStringLiteral("Test: Europa - Stolice"));
-        QVERIFY(dlg()->okButton->isEnabled());
+        QVERIFY(okButton(dlg())->isEnabled());
 
-        dlg()->byGradeRadio->click();
-        QCOMPARE(entries(dlg()->choiceList), results::gradeWords());
-        QVERIFY(!dlg()->searchAction->isEnabled());
-        QVERIFY(!dlg()->okButton->isEnabled());
+        byGradeRadio(dlg())->click();
+        QCOMPARE(entries(choiceList(dlg())), results::gradeWords());
+        QVERIFY(!searchAction(dlg())->isEnabled());
+        QVERIFY(!okButton(dlg())->isEnabled());
 
-        dlg()->byUserRadio->click();
+        byUserRadio(dlg())->click();
         // Only registered users: results saved under a typed name that was
         // never registered cannot be chosen.
-        QCOMPARE(entries(dlg()->choiceList), (QStringList{"Ala", "Ola", "Łucja"}));
-        QVERIFY(!dlg()->okButton->isEnabled());
+        QCOMPARE(entries(choiceList(dlg())), (QStringList{"Ala", "Ola", "Łucja"}));
+        QVERIFY(!okButton(dlg())->isEnabled());
         QVERIFY(services->messages.isEmpty());
         clickEntry(QStringLiteral("Ola"));
-        QVERIFY(dlg()->okButton->isEnabled());
+        QVERIFY(okButton(dlg())->isEnabled());
         QCOMPARE(dlg()->chosenValue(), QStringLiteral("Ola"));
         // The right button opens the menu without choosing.
-        const QPoint lucja = dlg()->choiceList->visualItemRect(dlg()->choiceList->item(2)).center();
-        QTest::mouseClick(dlg()->choiceList->viewport(), Qt::RightButton, {}, lucja);
+        const QPoint lucja = choiceList(dlg())->visualItemRect(choiceList(dlg())->item(2)).center();
+        QTest::mouseClick(choiceList(dlg())->viewport(), Qt::RightButton, {}, lucja);
         QCOMPARE(dlg()->chosenValue(), QStringLiteral("Ola"));
-        QCOMPARE(dlg()->choiceList->currentRow(), 1);
+        QCOMPARE(choiceList(dlg())->currentRow(), 1);
         // Keys move the choice as well.
-        QTest::keyClick(dlg()->choiceList, Qt::Key_Down);
+        QTest::keyClick(choiceList(dlg()), Qt::Key_Down);
         QCOMPARE(dlg()->chosenValue(), QStringLiteral("Łucja"));
 
         // Shown again: the radio buttons and the list are as they were.
         dlg()->hide();
         open();
-        QVERIFY(dlg()->byUserRadio->isChecked());
-        QCOMPARE(dlg()->choiceList->count(), 3);
+        QVERIFY(byUserRadio(dlg())->isChecked());
+        QCOMPARE(choiceList(dlg())->count(), 3);
     }
 
     void okFilters_data()
@@ -226,7 +242,7 @@ private slots:
         dlg()->findChild<QRadioButton *>(radio)->click();
         clickEntry(entry);
         QCOMPARE(dlg()->chosenValue(), entry);
-        dlg()->okButton->click();
+        okButton(dlg())->click();
 
         Records expected;
         for (int i : taken)
@@ -256,11 +272,11 @@ private slots:
     {
         start();
         open();
-        dlg()->byGradeRadio->click();
-        const auto item = dlg()->choiceList->findItems("Mierny", Qt::MatchExactly).first();
-        const QPoint at = dlg()->choiceList->visualItemRect(item).center();
-        QTest::mouseClick(dlg()->choiceList->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(dlg()->choiceList->viewport(), Qt::LeftButton, {}, at);
+        byGradeRadio(dlg())->click();
+        const auto item = choiceList(dlg())->findItems("Mierny", Qt::MatchExactly).first();
+        const QPoint at = choiceList(dlg())->visualItemRect(item).center();
+        QTest::mouseClick(choiceList(dlg())->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(choiceList(dlg())->viewport(), Qt::LeftButton, {}, at);
         QVERIFY(app->results().findBrowser());
         QCOMPARE(app->results().findBrowser()->rows().size(), size_t(2));
     }
@@ -284,36 +300,36 @@ private slots:
         QFETCH(QString, selected);
         start();
         open();
-        dlg()->byTestRadio->click();
+        byTestRadio(dlg())->click();
         if (answer.isValid())
             services->inputAnswers << answer.toString();
-        dlg()->searchAction->trigger();
+        searchAction(dlg())->trigger();
         QCOMPARE(services->prompts.size(), 1);
         QCOMPARE(services->prompts.last().caption, QStringLiteral("Filtruj wg testu..."));
         QCOMPARE(services->prompts.last().prompt, QStringLiteral("Wpisz nazwę testu"));
         QCOMPARE(services->prompts.last().initial, QStringLiteral("Test: "));
-        const auto marked = dlg()->choiceList->selectedItems();
+        const auto marked = choiceList(dlg())->selectedItems();
         if (selected.isEmpty()) {
             QVERIFY(marked.isEmpty());
         } else {
             QCOMPARE(marked.size(), 1);
             QCOMPARE(marked.first()->text(), selected);
-            QVERIFY(dlg()->choiceList->hasFocus());
+            QVERIFY(choiceList(dlg())->hasFocus());
         }
         // The entry found is the one OK filters by: no click needed.
         QCOMPARE(dlg()->chosenValue(), selected);
-        QCOMPARE(dlg()->okButton->isEnabled(), !selected.isEmpty());
+        QCOMPARE(okButton(dlg())->isEnabled(), !selected.isEmpty());
     }
 
     void searchThenOkFiltersByTheEntryFound()
     {
         start();
         open();
-        dlg()->byTestRadio->click();
+        byTestRadio(dlg())->click();
         clickEntry("Test: Europa - Stolice");
         services->inputAnswers << QStringLiteral("różne - flagi państw cz. 2");
-        dlg()->searchAction->trigger();
-        dlg()->okButton->click();
+        searchAction(dlg())->trigger();
+        okButton(dlg())->click();
         QCOMPARE(data->read("tmp.tvw"), results::recordBytes({stored().at(1)}));
     }
 
@@ -329,12 +345,12 @@ private slots:
         start();
         open();
         app->state().browser.filterMode = true;
-        dlg()->byGradeRadio->click();
+        byGradeRadio(dlg())->click();
         clickEntry("Dobry");
         if (escape)
             QTest::keyClick(dlg(), Qt::Key_Escape);
         else
-            dlg()->cancelButton->click();
+            cancelButton(dlg())->click();
         QVERIFY(!dlg()->isVisible());
         QVERIFY(!app->state().browser.filterMode);
         QVERIFY(!data->has("tmp.tvw"));
@@ -349,9 +365,9 @@ private slots:
             if (&d != dlg())
                 return int(QDialog::Rejected);
             d.show();
-            dlg()->byGradeRadio->click();
+            byGradeRadio(dlg())->click();
             clickEntry("Dostateczny");
-            dlg()->okButton->click();
+            okButton(dlg())->click();
             return d.result();
         };
         test::named<QAction>(main(), "filterItem")->trigger();
@@ -371,11 +387,11 @@ private slots:
         data->write("Wyniki.tvw", results::recordBytes(many));
         data->write("tmp.tvw", "stary");
         open();
-        dlg()->byGradeRadio->click();
+        byGradeRadio(dlg())->click();
         clickEntry("Dobry");
         {
             test::FileSizeLimit limit(500);
-            dlg()->okButton->click();
+            okButton(dlg())->click();
         }
         QCOMPARE(services->messages.size(), 1);
         QCOMPARE(services->messages.last().icon, Services::Icon::Error);

@@ -24,6 +24,20 @@
 
 using namespace tv;
 
+namespace {
+
+// The parts of the windows under test, found by their object names.
+QPushButton *closeButton(const QObject *w) { return tv::test::named<QPushButton>(w, "closeButton"); }
+QListWidget *drawList(const QObject *w) { return tv::test::named<QListWidget>(w, "drawList"); }
+QLabel *drawnTitle(const QObject *w) { return tv::test::named<QLabel>(w, "drawnTitle"); }
+QPushButton *nextButton(const QObject *w) { return tv::test::named<QPushButton>(w, "nextButton"); }
+QStackedWidget *pages(const QObject *w) { return tv::test::named<QStackedWidget>(w, "pages"); }
+QTimer *shapeDelay(const QObject *w) { return tv::test::named<QTimer>(w, "shapeDelay"); }
+QListWidget *startList(const QObject *w) { return tv::test::named<QListWidget>(w, "startList"); }
+QTimer *titleGrowth(const QObject *w) { return tv::test::named<QTimer>(w, "titleGrowth"); }
+
+} // namespace
+
 class TestCreator : public test::UiTest {
     Q_OBJECT
 
@@ -33,7 +47,7 @@ class TestCreator : public test::UiTest {
 
     void chooseStart(int index)
     {
-        k()->startList->setCurrentRow(index);
+        startList(k())->setCurrentRow(index);
         k()->enableNext();
     }
     void writeTest(const CatalogueEntry &e)
@@ -66,25 +80,25 @@ private slots:
     {
         QCOMPARE(k()->size(), QSize(529, 464));
         QCOMPARE(k()->currentPage(), QStringLiteral("startPage"));
-        QCOMPARE(k()->startList->count(), 14);
-        QCOMPARE(k()->startList->item(0)->text(), QStringLiteral("  POLSKA"));
-        QCOMPARE(k()->startList->item(9)->text(), QStringLiteral("  RÓŻNE PYTANIA GEGRAFICZNE"));
-        QCOMPARE(k()->startList->item(12)->text(), QStringLiteral("  SPRAWDŹ CO TO ZA MIEJSCE NA ZIEMI"));
-        QCOMPARE(k()->startList->item(13)->text(), QStringLiteral("  MOJE TESTY"));
-        QVERIFY(!k()->nextButton->isEnabled());
-        QCOMPARE(k()->nextButton->toolTip(), QStringLiteral("Idź dalej"));
-        QCOMPARE(k()->closeButton->text(), QStringLiteral("Zamknij Kreator"));
-        QStringList pages;
-        for (int i = 0; i < k()->pages->count(); ++i)
-            pages << k()->pages->widget(i)->objectName();
-        QCOMPARE(pages, (QStringList{"startPage", "polandPage", "europePage", "northAmericaPage", "asiaPage", "australiaPage", "africaPage",
+        QCOMPARE(startList(k())->count(), 14);
+        QCOMPARE(startList(k())->item(0)->text(), QStringLiteral("  POLSKA"));
+        QCOMPARE(startList(k())->item(9)->text(), QStringLiteral("  RÓŻNE PYTANIA GEGRAFICZNE"));
+        QCOMPARE(startList(k())->item(12)->text(), QStringLiteral("  SPRAWDŹ CO TO ZA MIEJSCE NA ZIEMI"));
+        QCOMPARE(startList(k())->item(13)->text(), QStringLiteral("  MOJE TESTY"));
+        QVERIFY(!nextButton(k())->isEnabled());
+        QCOMPARE(nextButton(k())->toolTip(), QStringLiteral("Idź dalej"));
+        QCOMPARE(closeButton(k())->text(), QStringLiteral("Zamknij Kreator"));
+        QStringList names;
+        for (int i = 0; i < pages(k())->count(); ++i)
+            names << pages(k())->widget(i)->objectName();
+        QCOMPARE(names, (QStringList{"startPage", "polandPage", "europePage", "northAmericaPage", "asiaPage", "australiaPage", "africaPage",
                                      "antarcticaPage", "worldPage", "miscellaneousPage", "southAmericaPage", "chainsPage", "randomPage", "ownPage"}));
         // Enter with nothing chosen does nothing.
-        QTest::keyClick(k()->startList, Qt::Key_Return);
+        QTest::keyClick(startList(k()), Qt::Key_Return);
         QCOMPARE(k()->currentPage(), QStringLiteral("startPage"));
         // The shape comes half a second after activation.
-        QVERIFY(k()->shapeDelay->isActive());
-        QCOMPARE(k()->shapeDelay->interval(), 500);
+        QVERIFY(shapeDelay(k())->isActive());
+        QCOMPARE(shapeDelay(k())->interval(), 500);
         k()->applyShape();
         QVERIFY(!k()->mask().isEmpty());
     }
@@ -113,18 +127,18 @@ private slots:
         QFETCH(QString, page);
         QFETCH(QString, heading);
         chooseStart(index);
-        QVERIFY(k()->nextButton->isEnabled());
+        QVERIFY(nextButton(k())->isEnabled());
         // Four ways forward: the button, a double click, Enter, the menu.
         for (int way = 0; way < 4; ++way) {
             k()->showPage("startPage");
             if (way == 0)
-                k()->nextButton->click();
+                nextButton(k())->click();
             else if (way == 1)
-                emit k()->startList->itemDoubleClicked(k()->startList->currentItem());
+                emit startList(k())->itemDoubleClicked(startList(k())->currentItem());
             else if (way == 2)
-                QTest::keyClick(k()->startList, Qt::Key_Return);
+                QTest::keyClick(startList(k()), Qt::Key_Return);
             else
-                k()->startList->findChild<QAction *>("nextItem")->trigger();
+                startList(k())->findChild<QAction *>("nextItem")->trigger();
             QCOMPARE(k()->currentPage(), page);
         }
         QCOMPARE(this->heading(page), heading);
@@ -275,12 +289,12 @@ private slots:
         QVERIFY(!main()->commandAction(Command::ButtonCreator)->isEnabled());
         QVERIFY(!main()->commandAction(Command::ItemCreator)->isEnabled());
         k()->showPage("randomPage");
-        k()->drawnTitle->setText("Test: Europa - Góry");
+        drawnTitle(k())->setText("Test: Europa - Góry");
         QTest::keyClick(k(), Qt::Key_Escape);
         QVERIFY(!k()->isVisible());
         QVERIFY(main()->commandAction(Command::MenuTests)->isEnabled());
         QVERIFY(main()->commandAction(Command::ButtonCreator)->isEnabled());
-        QCOMPARE(k()->drawnTitle->text(), QStringLiteral("Jeszcze nie losowano testu"));
+        QCOMPARE(drawnTitle(k())->text(), QStringLiteral("Jeszcze nie losowano testu"));
     }
 
     void reopeningShowsTheStartPageWithChoicesKept()
@@ -295,29 +309,29 @@ private slots:
 
     void randomPage()
     {
-        QCOMPARE(k()->drawList->count(), 55);
+        QCOMPARE(drawList(k())->count(), 55);
         k()->showPlain(); // a second activation does not double the list
-        QCOMPARE(k()->drawList->count(), 55);
+        QCOMPARE(drawList(k())->count(), 55);
         k()->showPage("randomPage");
         k()->loadRandom();
         QCOMPARE(services->lastText(), QStringLiteral("NIe wykosowano jeszcze żadnego testu. Wciśnij przycisk: Losuj"));
         QCOMPARE(services->messages.last().caption, QStringLiteral("Zacznij losować"));
         k()->chooseCategory(draw::Category::Europe);
-        QCOMPARE(k()->drawList->count(), 7);
+        QCOMPARE(drawList(k())->count(), 7);
         k()->hide();
         k()->showPlain(); // after a category the list stays the category's
-        QCOMPARE(k()->drawList->count(), 7);
+        QCOMPARE(drawList(k())->count(), 7);
         k()->showPage("randomPage");
         k()->draw();
-        QVERIFY(draw::categoryList(draw::Category::Europe).contains(k()->drawnTitle->text()));
-        QCOMPARE(k()->drawnTitle->font().pointSize(), 8);
+        QVERIFY(draw::categoryList(draw::Category::Europe).contains(drawnTitle(k())->text()));
+        QCOMPARE(drawnTitle(k())->font().pointSize(), 8);
         for (int i = 0; i < 5; ++i)
             k()->growTitle();
-        QCOMPARE(k()->drawnTitle->font().pointSize(), 18);
+        QCOMPARE(drawnTitle(k())->font().pointSize(), 18);
         k()->growTitle();
-        QVERIFY(!k()->titleGrowth->isActive());
+        QVERIFY(!titleGrowth(k())->isActive());
         k()->chooseCategory(draw::Category::Custom);
-        QVERIFY(k()->drawList->isVisibleTo(k()));
+        QVERIFY(drawList(k())->isVisibleTo(k()));
         k()->draw();
         QCOMPARE(services->lastText(), QStringLiteral("NIe zaznaczono na liście żadnego testu"));
     }
@@ -327,7 +341,7 @@ private slots:
         const CatalogueEntry *e = catalogue::findByCode(14);
         writeTest(*e);
         k()->showPage("randomPage");
-        k()->drawnTitle->setText("Test: Polska - Długości granic sąsiadów");
+        drawnTitle(k())->setText("Test: Polska - Długości granic sąsiadów");
         k()->loadRandom();
         QCOMPARE(main()->title(), QStringLiteral("Test: Polska - Granice sąsiadów"));
         QVERIFY(app->launcher().testWindow());

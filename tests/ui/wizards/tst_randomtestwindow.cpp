@@ -15,6 +15,19 @@
 
 using namespace tv;
 
+namespace {
+
+// The parts of the windows under test, found by their object names.
+QPushButton *cancelButton(const QObject *w) { return tv::test::named<QPushButton>(w, "cancelButton"); }
+QLabel *countLabel(const QObject *w) { return tv::test::named<QLabel>(w, "countLabel"); }
+QPushButton *drawButton(const QObject *w) { return tv::test::named<QPushButton>(w, "drawButton"); }
+QListWidget *drawList(const QObject *w) { return tv::test::named<QListWidget>(w, "drawList"); }
+QLabel *drawnTitle(const QObject *w) { return tv::test::named<QLabel>(w, "drawnTitle"); }
+QPushButton *loadButton(const QObject *w) { return tv::test::named<QPushButton>(w, "loadButton"); }
+QTimer *titleGrowth(const QObject *w) { return tv::test::named<QTimer>(w, "titleGrowth"); }
+
+} // namespace
+
 class TestRandomWindow : public test::UiTest {
     Q_OBJECT
 
@@ -40,15 +53,15 @@ private slots:
     {
         QCOMPARE(w->windowTitle(), QStringLiteral("Losuj test..."));
         QCOMPARE(w->size(), QSize(537, 431));
-        QCOMPARE(w->countLabel->text(), QStringLiteral("Dostępnych testów: 55"));
-        QCOMPARE(w->drawnTitle->text(), QStringLiteral("Jeszcze nie losowano testu"));
+        QCOMPARE(countLabel(w)->text(), QStringLiteral("Dostępnych testów: 55"));
+        QCOMPARE(drawnTitle(w)->text(), QStringLiteral("Jeszcze nie losowano testu"));
         QVERIFY(radio("allRadio")->isChecked());
-        QVERIFY(!w->drawList->isVisible());
-        QCOMPARE(w->drawButton->toolTip(), QStringLiteral("Losuj test"));
-        QCOMPARE(w->loadButton->toolTip(), QStringLiteral("Załaduj wylosowany test"));
-        QCOMPARE(w->cancelButton->toolTip(), QStringLiteral("Zamknij okno"));
+        QVERIFY(!drawList(w)->isVisible());
+        QCOMPARE(drawButton(w)->toolTip(), QStringLiteral("Losuj test"));
+        QCOMPARE(loadButton(w)->toolTip(), QStringLiteral("Załaduj wylosowany test"));
+        QCOMPARE(cancelButton(w)->toolTip(), QStringLiteral("Zamknij okno"));
         QStringList captions;
-        for (QRadioButton *r : w->categories)
+        for (QRadioButton *r : w->findChildren<QRadioButton *>())
             captions << r->text();
         QCOMPARE(captions, (QStringList{"WSZYSTKIE TESTY", "POLSKA", "EUROPA", "AMERYKA PÓŁNOCNA", "AMERYKA POŁUDNIOWA",
                                         "AZJA", "AFRYKA", "AUSTRALIA", "ANTARKTYDA", "ŚWIAT",
@@ -58,15 +71,15 @@ private slots:
     void categoriesFillTheList()
     {
         radio("allRadio")->click();
-        QCOMPARE(w->countLabel->text(), QStringLiteral("Dostępnych testów: 56"));
+        QCOMPARE(countLabel(w)->text(), QStringLiteral("Dostępnych testów: 56"));
         radio("antarcticaRadio")->click();
-        QCOMPARE(w->countLabel->text(), QStringLiteral("Dostępnych testów: 2"));
+        QCOMPARE(countLabel(w)->text(), QStringLiteral("Dostępnych testów: 2"));
         w->draw();
-        const QString first = w->drawnTitle->text();
+        const QString first = drawnTitle(w)->text();
         w->draw();
-        QVERIFY(w->drawnTitle->text() != first); // Antarctica alternates
+        QVERIFY(drawnTitle(w)->text() != first); // Antarctica alternates
         radio("polandRadio")->click();
-        QCOMPARE(w->drawnTitle->text(), QStringLiteral("Jeszcze nie losowano testu"));
+        QCOMPARE(drawnTitle(w)->text(), QStringLiteral("Jeszcze nie losowano testu"));
         w->loadDrawn();
         QCOMPARE(services->lastText(), QStringLiteral("Nie wykosowano jeszcze żadnego testu. Wciśnij przycisk: Losuj"));
         QCOMPARE(services->messages.last().caption, QStringLiteral("Zacznij losować"));
@@ -77,33 +90,33 @@ private slots:
     void customMode()
     {
         radio("customRadio")->click();
-        QVERIFY(w->drawList->isVisible());
-        QCOMPARE(w->drawList->count(), 56);
+        QVERIFY(drawList(w)->isVisible());
+        QCOMPARE(drawList(w)->count(), 56);
         w->draw();
         QCOMPARE(services->lastText(), QStringLiteral("NIe zaznaczono na liście żadnego testu"));
         QCOMPARE(services->messages.last().icon, Services::Icon::Information);
-        QCOMPARE(w->countLabel->text(), QStringLiteral("Dostępnych testów: 0"));
+        QCOMPARE(countLabel(w)->text(), QStringLiteral("Dostępnych testów: 0"));
         for (int row : {2, 9, 30})
-            w->drawList->item(row)->setSelected(true);
+            drawList(w)->item(row)->setSelected(true);
         w->draw();
-        QCOMPARE(w->countLabel->text(), QStringLiteral("Dostępnych testów: 3"));
-        QVERIFY(QStringList({w->drawList->item(2)->text(), w->drawList->item(9)->text(), w->drawList->item(30)->text()})
-                    .contains(w->drawnTitle->text()));
+        QCOMPARE(countLabel(w)->text(), QStringLiteral("Dostępnych testów: 3"));
+        QVERIFY(QStringList({drawList(w)->item(2)->text(), drawList(w)->item(9)->text(), drawList(w)->item(30)->text()})
+                    .contains(drawnTitle(w)->text()));
     }
 
     void growingTitle()
     {
         w->draw();
-        QCOMPARE(w->drawnTitle->font().pointSize(), 10);
-        QVERIFY(w->titleGrowth->isActive());
-        QCOMPARE(w->titleGrowth->interval(), 100);
+        QCOMPARE(drawnTitle(w)->font().pointSize(), 10);
+        QVERIFY(titleGrowth(w)->isActive());
+        QCOMPARE(titleGrowth(w)->interval(), 100);
         for (int i = 0; i < 5; ++i)
             w->growTitle();
-        QCOMPARE(w->drawnTitle->font().pointSize(), 20);
-        QVERIFY(w->titleGrowth->isActive());
+        QCOMPARE(drawnTitle(w)->font().pointSize(), 20);
+        QVERIFY(titleGrowth(w)->isActive());
         w->growTitle();
-        QVERIFY(!w->titleGrowth->isActive());
-        QCOMPARE(w->drawnTitle->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QVERIFY(!titleGrowth(w)->isActive());
+        QCOMPARE(drawnTitle(w)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     }
 
     void loadingADrawnTitleLaunchesItsEntry()
@@ -143,16 +156,16 @@ private slots:
     {
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
-        QFont f = w->drawnTitle->font();
+        QFont f = drawnTitle(w)->font();
         f.setPointSize(20);
-        w->drawnTitle->setFont(f);
+        drawnTitle(w)->setFont(f);
         const QString longest = QStringLiteral("Test: Wszystko o Australii i Antarktydzie");
-        w->drawnTitle->setText(longest);
+        drawnTitle(w)->setText(longest);
         const QFontMetrics fm(f);
-        const QRect room = w->drawnTitle->contentsRect();
-        QVERIFY(fm.horizontalAdvance(longest) <= room.width() || w->drawnTitle->wordWrap());
+        const QRect room = drawnTitle(w)->contentsRect();
+        QVERIFY(fm.horizontalAdvance(longest) <= room.width() || drawnTitle(w)->wordWrap());
         QVERIFY(fm.boundingRect(QRect(0, 0, room.width(), 1000), Qt::TextWordWrap, longest).height() <= room.height());
-        QVERIFY(w->drawnTitle->geometry().bottom() < w->cancelButton->geometry().top());
+        QVERIFY(drawnTitle(w)->geometry().bottom() < cancelButton(w)->geometry().top());
     }
 };
 
