@@ -4,6 +4,7 @@
 // bytes alone. Targets: open < 1 s, sort < 300 ms, filter < 500 ms,
 // delete one record < 1 s.
 
+#include "Parts.h"
 #include "Scripted.h"
 #include "app/Application.h"
 #include "app/MainWindow.h"
@@ -29,11 +30,7 @@ using namespace tv;
 
 namespace {
 
-// The parts of the windows under test, found by their object names.
-QRadioButton *byGradeRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "byGradeRadio"); }
-QRadioButton *byTestRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "byTestRadio"); }
-QRadioButton *byUserRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "byUserRadio"); }
-QListWidget *choiceList(const QObject *w) { return tv::test::named<QListWidget>(w, "choiceList"); }
+using namespace tv::test::parts;
 
 double median(std::vector<double> v)
 {

@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "AssignDialog.h"
 #include "ClassWindow.h"
 #include "Scripted.h"
@@ -21,16 +22,7 @@
 #include <memory>
 
 using namespace tv;
-
-namespace {
-
-// The parts of the windows under test, found by their object names.
-QCheckBox *lateBox(const QObject *w) { return tv::test::named<QCheckBox>(w, "lateBox"); }
-QPushButton *okButton(const QObject *w) { return tv::test::named<QPushButton>(w, "okButton"); }
-QLineEdit *passwordEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "passwordEdit"); }
-QTreeWidget *tree(const QObject *w) { return tv::test::named<QTreeWidget>(w, "tree"); }
-
-} // namespace
+using namespace tv::test::parts;
 
 using namespace tv::teacher;
 

@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "ClassWindow.h"
 #include "GradebookSettingsDialog.h"
 #include "GradebookWindow.h"
@@ -17,17 +18,7 @@
 #include <memory>
 
 using namespace tv;
-
-namespace {
-
-// The parts of the windows under test, found by their object names.
-QLineEdit *databaseEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "databaseEdit"); }
-QLineEdit *hostEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "hostEdit"); }
-QSpinBox *portBox(const QObject *w) { return tv::test::named<QSpinBox>(w, "portBox"); }
-QRadioButton *serverRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "serverRadio"); }
-QLineEdit *userEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "userEdit"); }
-
-} // namespace
+using namespace tv::test::parts;
 
 using namespace tv::teacher;
 

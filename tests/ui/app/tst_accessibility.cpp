@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "QuizFixture.h"
 #include "Scripted.h"
 #include "UiTest.h"
@@ -23,10 +24,7 @@ using namespace tv;
 
 namespace {
 
-// The parts of the windows under test, found by their object names.
-QLabel *goodLabel(const QObject *w) { return tv::test::named<QLabel>(w, "goodLabel"); }
-QLabel *gradeLabel(const QObject *w) { return tv::test::named<QLabel>(w, "gradeLabel"); }
-QLabel *timeLabel(const QObject *w) { return tv::test::named<QLabel>(w, "timeLabel"); }
+using namespace tv::test::parts;
 
 // The visible controls of a window that a screen reader would stop at (the
 // focusable ones) or read (labels with a text or a picture) but could not

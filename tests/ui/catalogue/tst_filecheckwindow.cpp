@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "Scripted.h"
 #include "UiTest.h"
 #include "app/Application.h"
@@ -13,17 +14,7 @@
 #include <QTest>
 
 using namespace tv;
-
-namespace {
-
-// The parts of the windows under test, found by their object names.
-QPushButton *checkButton(const QObject *w) { return tv::test::named<QPushButton>(w, "checkButton"); }
-QPushButton *closeButton(const QObject *w) { return tv::test::named<QPushButton>(w, "closeButton"); }
-QPlainTextEdit *report(const QObject *w) { return tv::test::named<QPlainTextEdit>(w, "report"); }
-QPushButton *reportButton(const QObject *w) { return tv::test::named<QPushButton>(w, "reportButton"); }
-QListWidget *testList(const QObject *w) { return tv::test::named<QListWidget>(w, "testList"); }
-
-} // namespace
+using namespace tv::test::parts;
 
 class TestCheckWindow : public test::UiTest {
     Q_OBJECT

@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "QuizFixture.h"
 #include "UiTest.h"
 #include "app/Application.h"
@@ -27,19 +28,7 @@
 #include <QTest>
 
 using namespace tv;
-
-namespace {
-
-// The parts of the windows under test, found by their object names.
-QLabel *badLabel(const QObject *w) { return tv::test::named<QLabel>(w, "badLabel"); }
-QListWidget *choiceList(const QObject *w) { return tv::test::named<QListWidget>(w, "choiceList"); }
-QLabel *goodLabel(const QObject *w) { return tv::test::named<QLabel>(w, "goodLabel"); }
-QLabel *gradeLabel(const QObject *w) { return tv::test::named<QLabel>(w, "gradeLabel"); }
-QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
-QListWidget *ownList(const QObject *w) { return tv::test::named<QListWidget>(w, "ownList"); }
-QListWidget *startList(const QObject *w) { return tv::test::named<QListWidget>(w, "startList"); }
-
-} // namespace
+using namespace tv::test::parts;
 
 class TestOwnTestEditor : public test::UiTest {
     Q_OBJECT

@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "Scripted.h"
 #include "UiTest.h"
 #include "app/Application.h"
@@ -25,20 +26,15 @@
 #include <QToolTip>
 
 using namespace tv;
+using namespace tv::test::parts;
 
 namespace {
 
-// The parts of the windows under test, found by their object names.
+// The about box's links are numbered.
 QLabel *link(const QObject *w, int k)
 {
     return tv::test::named<QLabel>(w, QByteArray("link" + QByteArray::number(k)).constData());
 }
-QGroupBox *addresses(const QObject *w) { return tv::test::named<QGroupBox>(w, "addresses"); }
-QLabel *author(const QObject *w) { return tv::test::named<QLabel>(w, "author"); }
-QPlainTextEdit *body(const QObject *w) { return tv::test::named<QPlainTextEdit>(w, "body"); }
-QPushButton *helpButton(const QObject *w) { return tv::test::named<QPushButton>(w, "helpButton"); }
-QPushButton *settingsButton(const QObject *w) { return tv::test::named<QPushButton>(w, "settingsButton"); }
-QLineEdit *subject(const QObject *w) { return tv::test::named<QLineEdit>(w, "subject"); }
 const QString kSupport = QStringLiteral("pomoc@terravia.example");
 }
 

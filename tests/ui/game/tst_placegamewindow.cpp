@@ -2,6 +2,7 @@
 // the creator, covers clicked, names chosen, searched and tried, results
 // saved, and the window closed again.
 
+#include "Parts.h"
 #include "QuizFixture.h"
 #include "Scripted.h"
 #include "UiTest.h"
@@ -31,8 +32,7 @@ using namespace tv;
 
 namespace {
 
-// The parts of the windows under test, found by their object names.
-QListWidget *startList(const QObject *w) { return tv::test::named<QListWidget>(w, "startList"); }
+using namespace tv::test::parts;
 
 // A few places of the game, in the order of the names file (not sorted).
 const QStringList kNames{"Wieża Eiffla", "Piza", "Wenecja", "Łuk triumfalny - Paryż", "Golden Gate",

@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "QuizFixture.h"
 #include "Scripted.h"
 #include "StandInServer.h"
@@ -29,21 +30,7 @@ using namespace tv;
 
 namespace {
 
-// The parts of the windows under test, found by their object names.
-QPushButton *cancelButton(const QObject *w) { return tv::test::named<QPushButton>(w, "cancelButton"); }
-QLineEdit *codeField(const QObject *w) { return tv::test::named<QLineEdit>(w, "codeField"); }
-QLabel *countdownLabel(const QObject *w) { return tv::test::named<QLabel>(w, "countdownLabel"); }
-QLabel *countdownLine(const QObject *w) { return tv::test::named<QLabel>(w, "countdownLine"); }
-QPushButton *helpButton(const QObject *w) { return tv::test::named<QPushButton>(w, "helpButton"); }
-QPushButton *localButton(const QObject *w) { return tv::test::named<QPushButton>(w, "localButton"); }
-QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
-QPushButton *okButton(const QObject *w) { return tv::test::named<QPushButton>(w, "okButton"); }
-QLineEdit *passwordEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "passwordEdit"); }
-QPushButton *passwordOkButton(const QObject *w) { return tv::test::named<QPushButton>(w, "passwordOkButton"); }
-QPushButton *saveButton(const QObject *w) { return tv::test::named<QPushButton>(w, "saveButton"); }
-QPushButton *sendButton(const QObject *w) { return tv::test::named<QPushButton>(w, "sendButton"); }
-QLabel *testLine(const QObject *w) { return tv::test::named<QLabel>(w, "testLine"); }
-QLabel *userLine(const QObject *w) { return tv::test::named<QLabel>(w, "userLine"); }
+using namespace tv::test::parts;
 
 void flushDeletes()
 {

@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "Scripted.h"
 #include "StandInServer.h"
 #include "UiTest.h"
@@ -23,17 +24,7 @@ using namespace tv;
 
 namespace {
 
-// The parts of the windows under test, found by their object names.
-QLineEdit *addressEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "addressEdit"); }
-QPushButton *applyButton(const QObject *w) { return tv::test::named<QPushButton>(w, "applyButton"); }
-QPushButton *checkButton(const QObject *w) { return tv::test::named<QPushButton>(w, "checkButton"); }
-QRadioButton *clientRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "clientRadio"); }
-QPushButton *findButton(const QObject *w) { return tv::test::named<QPushButton>(w, "findButton"); }
-QRadioButton *localRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "localRadio"); }
-QLineEdit *passwordEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "passwordEdit"); }
-QCheckBox *searchCheck(const QObject *w) { return tv::test::named<QCheckBox>(w, "searchCheck"); }
-QRadioButton *tcpRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "tcpRadio"); }
-QRadioButton *udpRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "udpRadio"); }
+using namespace tv::test::parts;
 
 const QString kUdpFound = QStringLiteral("Pobrano poprzez protokół UDP adres IP serwera Terravia");
 const QString kTcpFound = QStringLiteral("Pobrano poprzez protokół TCP adres IP serwera Terravia");

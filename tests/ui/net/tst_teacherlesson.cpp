@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "QuizFixture.h"
 #include "Scripted.h"
 #include "UiTest.h"
@@ -28,16 +29,7 @@
 #include <memory>
 
 using namespace tv;
-
-namespace {
-
-// The parts of the windows under test, found by their object names.
-QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
-QPushButton *okButton(const QObject *w) { return tv::test::named<QPushButton>(w, "okButton"); }
-QPushButton *sendButton(const QObject *w) { return tv::test::named<QPushButton>(w, "sendButton"); }
-QLabel *testLine(const QObject *w) { return tv::test::named<QLabel>(w, "testLine"); }
-
-} // namespace
+using namespace tv::test::parts;
 
 // The pupil's whole program in a lesson of the teacher's server, on the
 // loopback address: the login window, the assigned test launched from its

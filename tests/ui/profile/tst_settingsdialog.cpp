@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "Scripted.h"
 #include "UiTest.h"
 #include "app/Application.h"
@@ -13,25 +14,7 @@
 #include <QTest>
 
 using namespace tv;
-
-namespace {
-
-// The parts of the windows under test, found by their object names.
-QRadioButton *creatorOffRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "creatorOffRadio"); }
-QRadioButton *creatorOnRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "creatorOnRadio"); }
-QPushButton *dropSoundButton(const QObject *w) { return tv::test::named<QPushButton>(w, "dropSoundButton"); }
-QLineEdit *dropSoundEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "dropSoundEdit"); }
-QRadioButton *maximisedRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "maximisedRadio"); }
-QPushButton *networkButton(const QObject *w) { return tv::test::named<QPushButton>(w, "networkButton"); }
-QPushButton *newButton(const QObject *w) { return tv::test::named<QPushButton>(w, "newButton"); }
-QRadioButton *normalRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "normalRadio"); }
-QPushButton *removeButton(const QObject *w) { return tv::test::named<QPushButton>(w, "removeButton"); }
-QCheckBox *removeNamesCheck(const QObject *w) { return tv::test::named<QCheckBox>(w, "removeNamesCheck"); }
-QPushButton *topGradeSoundButton(const QObject *w) { return tv::test::named<QPushButton>(w, "topGradeSoundButton"); }
-QLineEdit *topGradeSoundEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "topGradeSoundEdit"); }
-QListWidget *userList(const QObject *w) { return tv::test::named<QListWidget>(w, "userList"); }
-
-} // namespace
+using namespace tv::test::parts;
 
 class TestSettingsDialog : public test::UiTest {
     Q_OBJECT

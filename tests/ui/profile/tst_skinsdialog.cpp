@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "Scripted.h"
 #include "UiTest.h"
 #include "app/Application.h"
@@ -12,16 +13,7 @@
 #include <QTest>
 
 using namespace tv;
-
-namespace {
-
-// The parts of the windows under test, found by their object names.
-QPushButton *cancelButton(const QObject *w) { return tv::test::named<QPushButton>(w, "cancelButton"); }
-QPushButton *changeButton(const QObject *w) { return tv::test::named<QPushButton>(w, "changeButton"); }
-QListWidget *skinList(const QObject *w) { return tv::test::named<QListWidget>(w, "skinList"); }
-QLabel *preview(const QObject *w) { return tv::test::named<QLabel>(w, "preview"); }
-
-} // namespace
+using namespace tv::test::parts;
 
 class TestSkinsDialog : public test::UiTest {
     Q_OBJECT

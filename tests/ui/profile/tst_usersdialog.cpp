@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "QuizFixture.h"
 #include "Scripted.h"
 #include "UiTest.h"
@@ -17,20 +18,7 @@
 #include <QTest>
 
 using namespace tv;
-
-namespace {
-
-// The parts of the windows under test, found by their object names.
-QPushButton *closeButton(const QObject *w) { return tv::test::named<QPushButton>(w, "closeButton"); }
-QRadioButton *creatorOffRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "creatorOffRadio"); }
-QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
-QComboBox *nameList(const QObject *w) { return tv::test::named<QComboBox>(w, "nameList"); }
-QPushButton *newButton(const QObject *w) { return tv::test::named<QPushButton>(w, "newButton"); }
-QRadioButton *normalRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "normalRadio"); }
-QPushButton *removeButton(const QObject *w) { return tv::test::named<QPushButton>(w, "removeButton"); }
-QListWidget *userList(const QObject *w) { return tv::test::named<QListWidget>(w, "userList"); }
-
-} // namespace
+using namespace tv::test::parts;
 
 class TestUsersDialog : public test::UiTest {
     Q_OBJECT

@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "QuizFixture.h"
 #include "Scripted.h"
 #include "UiTest.h"
@@ -19,17 +20,7 @@
 #include <QTimer>
 
 using namespace tv;
-
-namespace {
-
-// The parts of the windows under test, found by their object names.
-QLabel *badLabel(const QObject *w) { return tv::test::named<QLabel>(w, "badLabel"); }
-QLabel *goodLabel(const QObject *w) { return tv::test::named<QLabel>(w, "goodLabel"); }
-QLabel *gradeLabel(const QObject *w) { return tv::test::named<QLabel>(w, "gradeLabel"); }
-QLabel *tasksLabel(const QObject *w) { return tv::test::named<QLabel>(w, "tasksLabel"); }
-QLabel *timeLabel(const QObject *w) { return tv::test::named<QLabel>(w, "timeLabel"); }
-
-} // namespace
+using namespace tv::test::parts;
 
 // The "Wszystko o..." chains: test after test in one window, graded on the
 // chain's total.

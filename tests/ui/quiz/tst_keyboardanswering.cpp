@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "QuizFixture.h"
 #include "Scripted.h"
 #include "UiTest.h"
@@ -22,8 +23,7 @@ using namespace tv;
 
 namespace {
 
-// The parts of the windows under test, found by their object names.
-QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
+using namespace tv::test::parts;
 
 // Three markers in a slanting row: Wiedeń on 1, Praga on 2, Berlin on 3.
 const std::vector<QPoint> kRow = {{10, 20}, {150, 40}, {300, 60}};

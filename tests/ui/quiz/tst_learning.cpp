@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "QuizFixture.h"
 #include "Scripted.h"
 #include "UiTest.h"
@@ -26,13 +27,7 @@ using namespace tv;
 
 namespace {
 
-// The parts of the windows under test, found by their object names.
-QCheckBox *autoCloseCheck(const QObject *w) { return tv::test::named<QCheckBox>(w, "autoCloseCheck"); }
-QLabel *badLabel(const QObject *w) { return tv::test::named<QLabel>(w, "badLabel"); }
-QLabel *goodLabel(const QObject *w) { return tv::test::named<QLabel>(w, "goodLabel"); }
-QLabel *gradeLabel(const QObject *w) { return tv::test::named<QLabel>(w, "gradeLabel"); }
-QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
-QLabel *tasksLabel(const QObject *w) { return tv::test::named<QLabel>(w, "tasksLabel"); }
+using namespace tv::test::parts;
 
 const std::vector<QPoint> kPositions = {{10, 20}, {150, 40}, {300, 60}, {40, 200}};
 const QStringList kDescription = {"Wiedeń11", "Praga12", "Berlin13", "Budapeszt14"};

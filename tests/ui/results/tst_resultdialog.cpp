@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "QuizFixture.h"
 #include "Scripted.h"
 #include "UiTest.h"
@@ -21,22 +22,7 @@
 #include <QTimer>
 
 using namespace tv;
-
-namespace {
-
-// The parts of the windows under test, found by their object names.
-QCheckBox *autoCloseCheck(const QObject *w) { return tv::test::named<QCheckBox>(w, "autoCloseCheck"); }
-QPushButton *cancelButton(const QObject *w) { return tv::test::named<QPushButton>(w, "cancelButton"); }
-QLabel *countdownLabel(const QObject *w) { return tv::test::named<QLabel>(w, "countdownLabel"); }
-QLineEdit *nameEdit(const QObject *w) { return tv::test::named<QLineEdit>(w, "nameEdit"); }
-QComboBox *nameList(const QObject *w) { return tv::test::named<QComboBox>(w, "nameList"); }
-QPushButton *newUserButton(const QObject *w) { return tv::test::named<QPushButton>(w, "newUserButton"); }
-QPushButton *saveButton(const QObject *w) { return tv::test::named<QPushButton>(w, "saveButton"); }
-QPushButton *sendButton(const QObject *w) { return tv::test::named<QPushButton>(w, "sendButton"); }
-QTimer *soundDelay(const QObject *w) { return tv::test::named<QTimer>(w, "soundDelay"); }
-QLabel *titleLabel(const QObject *w) { return tv::test::named<QLabel>(w, "titleLabel"); }
-
-} // namespace
+using namespace tv::test::parts;
 
 class TestResultDialog : public test::UiTest {
     Q_OBJECT

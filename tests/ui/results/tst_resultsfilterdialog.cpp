@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "QuizFixture.h"
 #include "Scripted.h"
 #include "UiTest.h"
@@ -18,21 +19,7 @@
 #include <QTest>
 
 using namespace tv;
-
-namespace {
-
-// The parts of the windows under test, found by their object names.
-QRadioButton *byGradeRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "byGradeRadio"); }
-QRadioButton *byTestRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "byTestRadio"); }
-QRadioButton *byUserRadio(const QObject *w) { return tv::test::named<QRadioButton>(w, "byUserRadio"); }
-QPushButton *cancelButton(const QObject *w) { return tv::test::named<QPushButton>(w, "cancelButton"); }
-QListWidget *choiceList(const QObject *w) { return tv::test::named<QListWidget>(w, "choiceList"); }
-QMenu *contextMenu(const QObject *w) { return tv::test::named<QMenu>(w, "contextMenu"); }
-QPushButton *okButton(const QObject *w) { return tv::test::named<QPushButton>(w, "okButton"); }
-QGroupBox *optionsGroup(const QObject *w) { return tv::test::named<QGroupBox>(w, "optionsGroup"); }
-QAction *searchAction(const QObject *w) { return tv::test::named<QAction>(w, "searchAction"); }
-
-} // namespace
+using namespace tv::test::parts;
 
 using results::Records;
 

@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "QuizFixture.h"
 #include "Scripted.h"
 #include "UiTest.h"
@@ -23,20 +24,7 @@
 #include <QTimer>
 
 using namespace tv;
-
-namespace {
-
-// The parts of the windows under test, found by their object names.
-QPushButton *closeButton(const QObject *w) { return tv::test::named<QPushButton>(w, "closeButton"); }
-QListWidget *drawList(const QObject *w) { return tv::test::named<QListWidget>(w, "drawList"); }
-QLabel *drawnTitle(const QObject *w) { return tv::test::named<QLabel>(w, "drawnTitle"); }
-QPushButton *nextButton(const QObject *w) { return tv::test::named<QPushButton>(w, "nextButton"); }
-QStackedWidget *pages(const QObject *w) { return tv::test::named<QStackedWidget>(w, "pages"); }
-QTimer *shapeDelay(const QObject *w) { return tv::test::named<QTimer>(w, "shapeDelay"); }
-QListWidget *startList(const QObject *w) { return tv::test::named<QListWidget>(w, "startList"); }
-QTimer *titleGrowth(const QObject *w) { return tv::test::named<QTimer>(w, "titleGrowth"); }
-
-} // namespace
+using namespace tv::test::parts;
 
 class TestCreator : public test::UiTest {
     Q_OBJECT

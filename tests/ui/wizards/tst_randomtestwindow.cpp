@@ -1,3 +1,4 @@
+#include "Parts.h"
 #include "Scripted.h"
 #include "UiTest.h"
 #include "app/Application.h"
@@ -14,19 +15,7 @@
 #include <QTimer>
 
 using namespace tv;
-
-namespace {
-
-// The parts of the windows under test, found by their object names.
-QPushButton *cancelButton(const QObject *w) { return tv::test::named<QPushButton>(w, "cancelButton"); }
-QLabel *countLabel(const QObject *w) { return tv::test::named<QLabel>(w, "countLabel"); }
-QPushButton *drawButton(const QObject *w) { return tv::test::named<QPushButton>(w, "drawButton"); }
-QListWidget *drawList(const QObject *w) { return tv::test::named<QListWidget>(w, "drawList"); }
-QLabel *drawnTitle(const QObject *w) { return tv::test::named<QLabel>(w, "drawnTitle"); }
-QPushButton *loadButton(const QObject *w) { return tv::test::named<QPushButton>(w, "loadButton"); }
-QTimer *titleGrowth(const QObject *w) { return tv::test::named<QTimer>(w, "titleGrowth"); }
-
-} // namespace
+using namespace tv::test::parts;
 
 class TestRandomWindow : public test::UiTest {
     Q_OBJECT
